@@ -1,0 +1,25 @@
+#pragma once
+
+// The conversion step of the change cycle, free of any window: given the text
+// the user left in one unit field, the texts of every other field of its group.
+
+#include "convert/field_group.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velmaro {
+
+struct FieldText {
+    int controlId;
+    std::string text;
+};
+
+// Reads `sourceText` as a number and returns, for every other unit of `group`
+// (never the source itself), its value in the group's format, in the order the
+// group writes them. A control id outside the group gives an empty list.
+std::vector<FieldText> Convert(const FieldGroup& group, int sourceControlId,
+                               std::string_view sourceText);
+
+} // namespace velmaro

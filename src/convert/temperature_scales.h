@@ -1,0 +1,33 @@
+#pragma once
+
+// The four temperature scales. Their fields form a group like any other, but
+// the scales are related by offsets, so the group computes with formulas.
+//
+// Every Rankine relation goes through the anchor 1 °C = 493.46999 R, so the
+// Rankine scale sits 0.00001 below the exact one (0 °C shows 491.669990 R)
+// while conversions into and out of Rankine agree with each other.
+
+#include "convert/field_group.h"
+
+namespace velmaro {
+
+// Control ids of the main window's temperature fields.
+inline constexpr int kCelsiusFieldId = 1070;
+inline constexpr int kFahrenheitFieldId = 1071;
+inline constexpr int kKelvinFieldId = 1072;
+inline constexpr int kRankineFieldId = 1073;
+
+// The temperature group of the main window, format "%.6f".
+extern const FieldGroup kTemperatureGroup;
+
+struct OtherScales {
+    double fahrenheit;
+    double kelvin;
+    double rankine;
+};
+
+// °F, K and R of a Celsius temperature, each operation rounded to double in
+// the order the scale panel uses them.
+OtherScales ScalesFromCelsius(double celsius);
+
+} // namespace velmaro
