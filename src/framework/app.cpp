@@ -1,0 +1,30 @@
+#include "framework/app.h"
+
+namespace velmaro::fw {
+namespace {
+
+CWinApp* g_app = nullptr;
+// Until an application sets its own, dialogs use the system's grey and black.
+DialogColours g_dialogColours{QColor(240, 240, 240), QColor(0, 0, 0)};
+
+} // namespace
+
+CWinApp::CWinApp() { g_app = this; }
+
+CWinApp::~CWinApp() {
+    if (g_app == this) {
+        g_app = nullptr;
+    }
+}
+
+void CWinApp::SetDialogBkColor(QColor background, QColor text) {
+    g_dialogColours = {background, text};
+}
+
+CWinApp* AfxGetApp() { return g_app; }
+
+QWidget* AfxGetMainWnd() { return g_app != nullptr ? g_app->m_pMainWnd : nullptr; }
+
+DialogColours AfxDialogColours() { return g_dialogColours; }
+
+} // namespace velmaro::fw

@@ -1,0 +1,72 @@
+#pragma once
+
+// Dialog templates as data: what a window holds, in template order. The
+// template order is also the tab order and the drawing order (the first
+// control lies on top). Coordinates are dialog units, measured from the
+// top-left corner of the client area.
+
+#include <span>
+#include <string_view>
+
+namespace velmaro::fw {
+
+enum class ControlKind {
+    Edit,          // single-line edit box with border and horizontal auto-scroll
+    Label,         // left-aligned static text
+    GroupBox,      // framed caption
+    PushButton,    // push button
+    DefPushButton, // the dialog's default push button
+    PushLikeRadio, // automatic radio button drawn like a push button
+    DropDownList,  // combo box that only allows choosing from its list
+    Bitmap,        // static showing a bitmap resource at its own size
+    Icon,          // static showing an icon resource at its own size
+    LinkStatic,    // static text that reports clicks
+    BlackFrame,    // black rectangle frame
+};
+
+// Style bits of a control beyond its kind.
+enum ControlStyle : unsigned {
+    kStyleNone = 0,
+    kStyleTabStop = 1u << 0,
+    kStyleGroup = 1u << 1,   // starts a new control group (radio groups end here)
+    kStyleHidden = 1u << 2,  // created without the visible style
+    kStyleCentred = 1u << 3, // group box caption centred on the top edge; centred text
+};
+
+inline constexpr int kNoId = -1;
+
+struct DuRect {
+    int x;
+    int y;
+    int width;
+    int height;
+};
+
+struct ControlTemplate {
+    int id;                // kNoId for a control without an id
+    ControlKind kind;
+    std::string_view text; // UTF-8; empty for pictures
+    DuRect rect;
+    unsigned style = kStyleNone;
+    int resource = 0;      // bitmap or icon resource number of a picture
+};
+
+// Window kinds of a dialog frame.
+enum DialogStyle : unsigned {
+    kDialogNone = 0,
+    kDialogMinimizeBox = 1u << 0,
+    kDialogOwnTaskbarButton = 1u << 1, // an application window, not a tool dialog
+};
+
+struct DialogTemplate {
+    int id;
+    std::string_view title; // UTF-8; may be empty and set at run time
+    int width;              // dialog units
+    int height;
+    std::string_view fontFace; // the face the template names ("宋体", "System")
+    int fontPointSize;
+    unsigned style;
+    std::span<const ControlTemplate> controls;
+};
+
+} // namespace velmaro::fw

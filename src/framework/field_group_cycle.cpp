@@ -1,0 +1,20 @@
+#include "framework/field_group_cycle.h"
+
+#include "convert/change_cycle.h"
+#include "framework/dialog.h"
+
+namespace velmaro::fw {
+
+void RunChangeCycle(CDialog& window, const FieldGroup& group, int sourceControlId) {
+    window.UpdateData(true);
+    const QByteArray text = window.GetDlgItemText(sourceControlId).toUtf8();
+    for (const FieldText& target :
+         Convert(group, sourceControlId, std::string_view(text.constData(), text.size()))) {
+        if (QString* member = window.TextMember(target.controlId)) {
+            *member = QString::fromStdString(target.text);
+        }
+    }
+    window.UpdateData(false);
+}
+
+} // namespace velmaro::fw

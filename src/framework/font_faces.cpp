@@ -1,0 +1,75 @@
+#include "framework/font_faces.h"
+
+#include <array>
+
+namespace velmaro::fw {
+namespace {
+
+struct FaceStandIn {
+    std::string_view face;
+    std::array<const char*, 3> families; // tried in order after the face itself
+};
+
+// Song (宋体) text comes in a Song/Ming face; Arial in its metric twin; the
+// "System" face of the category dialogs in a plain sans face with CJK glyphs.
+constexpr FaceStandIn kStandIns[] = {
+    {"宋体", {"SimSun", "Noto Serif CJK SC", "AR PL UMing CN"}},
+    {"SimSun", {"SimSun", "Noto Serif CJK SC", "AR PL UMing CN"}},
+    {"Arial", {"Arial", "Liberation Sans", "Noto Sans CJK SC"}},
+    {"System", {"Noto Sans CJK SC", "Liberation Sans", "DejaVu Sans"}},
+};
+
+} // namespace
+
+QStringList FamiliesForFace(std::string_view face) {
+    QStringList families;
+    for (const FaceStandIn& standIn : kStandIns) {
+        if (standIn.face == face) {
+            for (const char* family : standIn.families) {
+                if (family != nullptr && !families.contains(QString::fromUtf8(family))) {
+                    families << QString::fromUtf8(family);
+                }
+            }
+            return families;
+        }
+    }
+    families << QString::fromUtf8(face.data(), static_cast<qsizetype>(face.size()));
+    return families;
+}
+
+QFont MakeFont(std::string_view face, int pixelSize) {
+    QFont font;
+    font.setFamilies(FamiliesForFace(face));
+    font.setPixelSize(pixelSize);
+    font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
+}
+
+} // namespace velmaro::fw
+
+#include <QFontMetricsF>
+#include <cmath>
+
+namespace velmaro::fw {
+
+QFont CreateLogicalFont(const LogicalFont& description) {
+    QFont font = MakeFont(description.face, description.cellHeight);
+    font.setWeight(static_cast<QFont::Weight>(std::clamp(description.weight, 1, 1000)));
+    const QFontMetricsF cell(font);
+    if (cell.height() > 0) {
+        const int pixels = static_cast<int>(
+            std::lround(description.cellHeight * description.cellHeight / cell.height()));
+        font.setPixelSize(std::max(1, pixels));
+    }
+    if (description.averageWidth > 0) {
+        const QFontMetricsF scaled(font);
+        if (scaled.averageCharWidth() > 0) {
+            const int stretch = static_cast<int>(
+                std::lround(100.0 * description.averageWidth / scaled.averageCharWidth()));
+            font.setStretch(std::clamp(stretch, 1, 4000));
+        }
+    }
+    return font;
+}
+
+} // namespace velmaro::fw

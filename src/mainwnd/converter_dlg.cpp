@@ -1,0 +1,205 @@
+#include "mainwnd/converter_dlg.h"
+
+#include "convert/tables/unit_tables.h"
+#include "convert/temperature_scales.h"
+#include "framework/data_exchange.h"
+#include "framework/font_faces.h"
+#include "framework/image_resources.h"
+#include "mainwnd/converter_ids.h"
+#include "res/main_window_template.h"
+#include "res/resource_ids.h"
+
+#include <QThread>
+
+#include <array>
+
+namespace velmaro {
+namespace {
+
+int g_startupPauseMs = 1000;
+
+// One text member per unit field, in the order the window exchanges them.
+struct TextBinding {
+    int controlId;
+    QString CConverterDlg::*member;
+};
+
+constexpr TextBinding kTextBindings[] = {
+    {IDC_SENSOR_OUTPUT, &CConverterDlg::m_strSensorOutput},
+    {IDC_SENSOR_CELSIUS, &CConverterDlg::m_strSensorCelsius},
+    {IDC_SENSOR_FAHRENHEIT, &CConverterDlg::m_strSensorFahrenheit},
+    {IDC_SENSOR_KELVIN, &CConverterDlg::m_strSensorKelvin},
+    {IDC_SENSOR_RANKINE, &CConverterDlg::m_strSensorRankine},
+    {1064, &CConverterDlg::m_strMPa},
+    {1065, &CConverterDlg::m_strKPa},
+    {1066, &CConverterDlg::m_strPa},
+    {1067, &CConverterDlg::m_strKgfPerCm2},
+    {1016, &CConverterDlg::m_strAtm},
+    {1018, &CConverterDlg::m_strBar},
+    {1022, &CConverterDlg::m_strMmH2O},
+    {1019, &CConverterDlg::m_strMmHg},
+    {1023, &CConverterDlg::m_strInH2O},
+    {1021, &CConverterDlg::m_strInHg},
+    {1020, &CConverterDlg::m_strPsi},
+    {1069, &CConverterDlg::m_strLbfPerFt2},
+    {kCelsiusFieldId, &CConverterDlg::m_strCelsius},
+    {kFahrenheitFieldId, &CConverterDlg::m_strFahrenheit},
+    {kKelvinFieldId, &CConverterDlg::m_strKelvin},
+    {kRankineFieldId, &CConverterDlg::m_strRankine},
+    {1032, &CConverterDlg::m_strKgPerHour},
+    {1033, &CConverterDlg::m_strKgPerSecond},
+    {1036, &CConverterDlg::m_strTonnesPerYear},
+    {1035, &CConverterDlg::m_strTonnesPerDay},
+    {1034, &CConverterDlg::m_strTonnesPerHour},
+    {1039, &CConverterDlg::m_strLbPerDay},
+    {1038, &CConverterDlg::m_strLbPerHour},
+    {1037, &CConverterDlg::m_strLbPerSecond},
+    {1042, &CConverterDlg::m_strBarrelsPerDay},
+    {1040, &CConverterDlg::m_strFt3PerMinute},
+    {1041, &CConverterDlg::m_strFt3PerSecond},
+    {1044, &CConverterDlg::m_strGalUkPerMinute},
+    {1043, &CConverterDlg::m_strGalUsPerMinute},
+    {1048, &CConverterDlg::m_strLitresPerMinute},
+    {1049, &CConverterDlg::m_strLitresPerSecond},
+    {1045, &CConverterDlg::m_strM3PerHour},
+    {1046, &CConverterDlg::m_strM3PerMinute},
+    {1047, &CConverterDlg::m_strM3PerSecond},
+    {1068, &CConverterDlg::m_strTorr},
+    {1017, &CConverterDlg::m_strMillibar},
+};
+static_assert(std::size(kTextBindings) == 41);
+
+// The category buttons in declaration order, which is their exchange order.
+struct ButtonBinding {
+    int controlId;
+    CategoryButton CConverterDlg::*member;
+};
+
+constexpr ButtonBinding kButtonBindings[] = {
+    {IDC_BTN_THERMAL_CONDUCTIVITY, &CConverterDlg::m_btnThermalConductivity},
+    {IDC_BTN_VOLUME, &CConverterDlg::m_btnVolume},
+    {IDC_BTN_KINEMATIC_VISCOSITY, &CConverterDlg::m_btnKinematicViscosity},
+    {IDC_BTN_DYNAMIC_VISCOSITY, &CConverterDlg::m_btnDynamicViscosity},
+    {IDC_BTN_SURFACE_TENSION, &CConverterDlg::m_btnSurfaceTension},
+    {IDC_BTN_FORCE, &CConverterDlg::m_btnForce},
+    {IDC_BTN_SPEED, &CConverterDlg::m_btnSpeed},
+    {IDC_BTN_MASS, &CConverterDlg::m_btnMass},
+    {IDC_BTN_POWER, &CConverterDlg::m_btnPower},
+    {IDC_BTN_LENGTH, &CConverterDlg::m_btnLength},
+    {IDC_BTN_ENERGY, &CConverterDlg::m_btnEnergy},
+    {IDC_BTN_HEAT_TRANSFER_RATE, &CConverterDlg::m_btnHeatTransferRate},
+    {IDC_BTN_DIFFUSION, &CConverterDlg::m_btnDiffusion},
+    {IDC_BTN_HEAT_TRANSFER_COEFFICIENT, &CConverterDlg::m_btnHeatTransferCoefficient},
+    {IDC_BTN_DENSITY, &CConverterDlg::m_btnDensity},
+    {IDC_BTN_CAPACITY, &CConverterDlg::m_btnCapacity},
+    {IDC_BTN_AREA, &CConverterDlg::m_btnArea},
+};
+static_assert(std::size(kButtonBindings) == 17);
+
+using Entry = fw::MessageMapEntry<CConverterDlg>;
+
+const Entry kMessageMap[] = {
+    fw::OnGroupChange(tables::kPressure, &CConverterDlg::OnChangePressure),
+    fw::OnGroupChange(tables::kMassFlow, &CConverterDlg::OnChangeMassFlow),
+    fw::OnGroupChange(tables::kVolumeFlow, &CConverterDlg::OnChangeVolumeFlow),
+    {fw::Notify::EditChange, kCelsiusFieldId, &CConverterDlg::OnChangeCelsius},
+    {fw::Notify::EditChange, kFahrenheitFieldId, &CConverterDlg::OnChangeFahrenheit},
+    {fw::Notify::EditChange, kKelvinFieldId, &CConverterDlg::OnChangeKelvin},
+    {fw::Notify::EditChange, kRankineFieldId, &CConverterDlg::OnChangeRankine},
+};
+
+// Caption font of the three panel group boxes and the footer font.
+constexpr fw::LogicalFont kGroupFont{"Arial", 30, 10, 400};
+constexpr fw::LogicalFont kFooterFont{"Arial", 19, 0, 1000};
+
+constexpr int kFooterStatics[] = {IDC_FOOTER_PHONE_CAPTION, IDC_FOOTER_FAX_CAPTION,
+                                  IDC_FOOTER_PHONE,         IDC_FOOTER_FAX,
+                                  IDC_FOOTER_MESSENGER_CAPTION, IDC_FOOTER_SERVICE_CAPTION,
+                                  IDC_FOOTER_MESSENGER,     IDC_FOOTER_SERVICE_PHONE};
+constexpr int kPanelGroupBoxes[] = {IDC_GROUP_PRESSURE, IDC_GROUP_TEMPERATURE, IDC_GROUP_FLOW};
+
+constexpr const char* kWindowTitle = "TharnixV2.0 ---精工诚信 Oskelta 实用为本 细节成质";
+
+} // namespace
+
+void CConverterDlg::SetStartupPause(int milliseconds) { g_startupPauseMs = milliseconds; }
+
+CConverterDlg::CConverterDlg(QWidget* parent) : fw::CDialog(res::kMainWindowTemplate, parent) {
+    m_appIcon = fw::LoadIconGroup(res::IDR_MAINFRAME);
+}
+
+CConverterDlg::~CConverterDlg() = default;
+
+void CConverterDlg::DoDataExchange(fw::CDataExchange* dx) {
+    fw::CDialog::DoDataExchange(dx);
+    for (const ButtonBinding& binding : kButtonBindings) {
+        fw::DDX_Control(dx, binding.controlId, this->*binding.member);
+    }
+    fw::DDX_Control(dx, IDC_SENSOR_TYPE, m_cbSensorType);
+    fw::DDX_Radio(dx, IDC_THERMOCOUPLE_KIND, m_nSensorKind);
+    for (const TextBinding& binding : kTextBindings) {
+        fw::DDX_Text(dx, binding.controlId, this->*binding.member);
+    }
+}
+
+QString* CConverterDlg::TextMember(int controlId) {
+    for (const TextBinding& binding : kTextBindings) {
+        if (binding.controlId == controlId) {
+            return &(this->*binding.member);
+        }
+    }
+    return nullptr;
+}
+
+void CConverterDlg::OnNotify(int controlId, fw::Notify code) {
+    fw::DispatchMessageMap<CConverterDlg>(kMessageMap, this, code, controlId);
+}
+
+std::optional<fw::CtlColour> CConverterDlg::OnCtlColor(fw::CtlColourKind kind) {
+    const auto base = fw::CDialog::OnCtlColor(kind);
+    switch (kind) {
+    case fw::CtlColourKind::ListBox:
+        return fw::CtlColour{QColor(0, 0, 0), QColor(233, 233, 220)};
+    case fw::CtlColourKind::Edit:
+        return fw::CtlColour{QColor(0, 0, 0), QColor(156, 205, 166)};
+    default:
+        return base;
+    }
+}
+
+bool CConverterDlg::OnInitDialog() {
+    fw::CDialog::OnInitDialog();
+
+    // The window is not visible yet: the start-up picture stands alone for
+    // this second.
+    if (g_startupPauseMs > 0) {
+        QThread::msleep(static_cast<unsigned long>(g_startupPauseMs));
+    }
+
+    CreateFonts();
+    setWindowIcon(m_appIcon);
+    ApplyFonts();
+    FillSensorTypeList();
+    setWindowTitle(QString::fromUtf8(kWindowTitle));
+    return true;
+}
+
+void CConverterDlg::CreateFonts() {
+    m_groupFont = fw::CreateLogicalFont(kGroupFont);
+    m_footerFont = fw::CreateLogicalFont(kFooterFont);
+}
+
+void CConverterDlg::ApplyFonts() {
+    for (int id : kFooterStatics) {
+        if (QWidget* item = GetDlgItem(id)) {
+            item->setFont(m_footerFont);
+        }
+    }
+    for (int id : kPanelGroupBoxes) {
+        if (QWidget* item = GetDlgItem(id)) {
+            item->setFont(m_groupFont);
+        }
+    }
+}
+
+} // namespace velmaro

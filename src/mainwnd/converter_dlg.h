@@ -1,0 +1,135 @@
+#pragma once
+
+// The main window: pressure, temperature, sensor and flow panels, the row of
+// category buttons and the maker's footer. Each panel's handlers live in a
+// source file of their own (pressure_panel.cpp, flow_panel.cpp,
+// temperature_panel.cpp, sensor_panel.cpp, category_buttons.cpp).
+
+#include "framework/dialog.h"
+#include "framework/notification.h"
+
+#include <QComboBox>
+#include <QFont>
+#include <QIcon>
+#include <QPushButton>
+#include <QString>
+
+namespace velmaro {
+
+// The category buttons: plain push buttons with their ids and captions.
+using CategoryButton = QPushButton;
+
+class CConverterDlg : public fw::CDialog {
+public:
+    explicit CConverterDlg(QWidget* parent = nullptr);
+    ~CConverterDlg() override;
+
+    // How long the window's set-up pauses before it is shown, in ms. The
+    // program always pauses 1000 ms; tests shorten it.
+    static void SetStartupPause(int milliseconds);
+
+protected:
+    bool OnInitDialog() override;
+    void DoDataExchange(fw::CDataExchange* dx) override;
+    void OnNotify(int controlId, fw::Notify code) override;
+    std::optional<fw::CtlColour> OnCtlColor(fw::CtlColourKind kind) override;
+
+public:
+    QString* TextMember(int controlId) override;
+
+    // Pressure panel.
+    void OnChangePressure(int controlId);
+    // Flow panels.
+    void OnChangeMassFlow(int controlId);
+    void OnChangeVolumeFlow(int controlId);
+    // Temperature panel.
+    void OnChangeCelsius();
+    void OnChangeFahrenheit();
+    void OnChangeKelvin();
+    void OnChangeRankine();
+
+private:
+    // Sensor panel: fills the type list for the selected family.
+    void FillSensorTypeList();
+
+    void CreateFonts();
+    void ApplyFonts();
+
+public:
+    // Members in declaration order.
+    QFont m_groupFont;
+    QFont m_footerFont;
+
+    CategoryButton m_btnThermalConductivity;
+    CategoryButton m_btnVolume;
+    CategoryButton m_btnKinematicViscosity;
+    CategoryButton m_btnDynamicViscosity;
+    CategoryButton m_btnSurfaceTension;
+    CategoryButton m_btnForce;
+    CategoryButton m_btnSpeed;
+    CategoryButton m_btnMass;
+    CategoryButton m_btnPower;
+    CategoryButton m_btnLength;
+    CategoryButton m_btnEnergy;
+    CategoryButton m_btnHeatTransferRate;
+    CategoryButton m_btnDiffusion;
+    CategoryButton m_btnHeatTransferCoefficient;
+    CategoryButton m_btnDensity;
+    CategoryButton m_btnCapacity;
+    CategoryButton m_btnArea;
+
+    QComboBox m_cbSensorType;
+    int m_nSensorKind = 0; // 0 thermocouple, 1 resistance thermometer
+
+    // Sensor panel.
+    QString m_strSensorOutput;
+    QString m_strSensorCelsius;
+    QString m_strSensorFahrenheit;
+    QString m_strSensorKelvin;
+    QString m_strSensorRankine;
+    // Pressure panel.
+    QString m_strMPa;
+    QString m_strKPa;
+    QString m_strPa;
+    QString m_strKgfPerCm2;
+    QString m_strAtm;
+    QString m_strBar;
+    QString m_strMmH2O;
+    QString m_strMmHg;
+    QString m_strInH2O;
+    QString m_strInHg;
+    QString m_strPsi;
+    QString m_strLbfPerFt2;
+    // Temperature panel.
+    QString m_strCelsius;
+    QString m_strFahrenheit;
+    QString m_strKelvin;
+    QString m_strRankine;
+    // Mass-flow panel.
+    QString m_strKgPerHour;
+    QString m_strKgPerSecond;
+    QString m_strTonnesPerYear;
+    QString m_strTonnesPerDay;
+    QString m_strTonnesPerHour;
+    QString m_strLbPerDay;
+    QString m_strLbPerHour;
+    QString m_strLbPerSecond;
+    // Volume-flow panel.
+    QString m_strBarrelsPerDay;
+    QString m_strFt3PerMinute;
+    QString m_strFt3PerSecond;
+    QString m_strGalUkPerMinute;
+    QString m_strGalUsPerMinute;
+    QString m_strLitresPerMinute;
+    QString m_strLitresPerSecond;
+    QString m_strM3PerHour;
+    QString m_strM3PerMinute;
+    QString m_strM3PerSecond;
+    // Pressure panel, bound last.
+    QString m_strTorr;
+    QString m_strMillibar;
+
+    QIcon m_appIcon;
+};
+
+} // namespace velmaro

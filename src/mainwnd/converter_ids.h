@@ -1,0 +1,60 @@
+#pragma once
+
+// Control ids of the main window that its handlers name. Unit fields of the
+// linear groups are named by their group's table instead.
+
+namespace velmaro {
+
+// Sensor panel.
+inline constexpr int IDC_THERMOCOUPLE_KIND = 1074;
+inline constexpr int IDC_RTD_KIND = 1075;
+inline constexpr int IDC_SENSOR_TYPE = 1076;
+inline constexpr int IDC_SENSOR_OUTPUT = 1077;
+inline constexpr int IDC_SENSOR_OUTPUT_CAPTION = 1078;
+inline constexpr int IDC_SENSOR_OUTPUT_UNIT = 1080;
+inline constexpr int IDC_SENSOR_CELSIUS = 1028;
+inline constexpr int IDC_SENSOR_FAHRENHEIT = 1030;
+inline constexpr int IDC_SENSOR_KELVIN = 1029;
+inline constexpr int IDC_SENSOR_RANKINE = 1031;
+
+// Panel group boxes.
+inline constexpr int IDC_GROUP_PRESSURE = 1058;
+inline constexpr int IDC_GROUP_TEMPERATURE = 1059;
+inline constexpr int IDC_GROUP_FLOW = 1060;
+inline constexpr int IDC_GROUP_SENSOR = 1229;
+
+// Category buttons.
+inline constexpr int IDC_BTN_AREA = 1053;
+inline constexpr int IDC_BTN_CAPACITY = 1054;
+inline constexpr int IDC_BTN_VOLUME = 1055;
+inline constexpr int IDC_BTN_DENSITY = 1056;
+inline constexpr int IDC_BTN_LENGTH = 1057;
+inline constexpr int IDC_BTN_THERMAL_CONDUCTIVITY = 1091;
+inline constexpr int IDC_BTN_MASS = 1092;
+inline constexpr int IDC_BTN_DYNAMIC_VISCOSITY = 1093;
+inline constexpr int IDC_BTN_KINEMATIC_VISCOSITY = 1094;
+inline constexpr int IDC_BTN_HEAT_TRANSFER_RATE = 1095;
+inline constexpr int IDC_BTN_HEAT_TRANSFER_COEFFICIENT = 1096;
+inline constexpr int IDC_BTN_DIFFUSION = 1097;
+inline constexpr int IDC_BTN_SPEED = 1098;
+inline constexpr int IDC_BTN_SURFACE_TENSION = 1099;
+inline constexpr int IDC_BTN_FORCE = 1100;
+inline constexpr int IDC_BTN_ENERGY = 1101;
+inline constexpr int IDC_BTN_POWER = 1102;
+
+// The invisible default button that makes Enter inert.
+inline constexpr int IDC_DEFAULT_BUTTON = 1210;
+
+// Footer.
+inline constexpr int IDC_FOOTER_PHONE_CAPTION = 1230;
+inline constexpr int IDC_FOOTER_FAX_CAPTION = 1231;
+inline constexpr int IDC_FOOTER_PHONE = 1232;
+inline constexpr int IDC_FOOTER_FAX = 1233;
+inline constexpr int IDC_FOOTER_MESSENGER_CAPTION = 1238;
+inline constexpr int IDC_FOOTER_SERVICE_CAPTION = 1239;
+inline constexpr int IDC_FOOTER_MESSENGER = 1240;
+inline constexpr int IDC_FOOTER_SERVICE_PHONE = 1241;
+inline constexpr int IDC_FOOTER_INVITATION = 1244;
+inline constexpr int IDC_FOOTER_LINK = 1245;
+
+} // namespace velmaro
