@@ -3,12 +3,12 @@
 #include "framework/app.h"
 #include "framework/data_exchange.h"
 #include "framework/font_faces.h"
+#include "framework/group_box.h"
 #include "framework/image_resources.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QFrame>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -138,7 +138,7 @@ QString CDialog::GetDlgItemText(int controlId) const {
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         return button->text();
     }
-    if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+    if (auto* group = dynamic_cast<CGroupBox*>(widget)) {
         return group->title();
     }
     return {};
@@ -157,10 +157,11 @@ void CDialog::SetDlgItemText(int controlId, const QString& text) {
         }
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {
         label->setText(text);
+        FitStaticTexts();
         NameEditsAfterTheirLabels();
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         button->setText(text);
-    } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+    } else if (auto* group = dynamic_cast<CGroupBox*>(widget)) {
         group->setTitle(text);
     }
 }
@@ -206,6 +207,7 @@ void CDialog::BuildControls() {
         ApplyColours(widget, control.kind);
     }
     ApplyTabAndStackingOrder();
+    FitStaticTexts();
     NameEditsAfterTheirLabels();
 }
 
@@ -227,28 +229,13 @@ QWidget* CDialog::CreateControl(const ControlTemplate& control) {
                                                                    : Qt::AlignLeft) |
                             Qt::AlignVCenter);
         label->setTextFormat(Qt::PlainText);
-        // A static text shows its whole text: where the stand-in face runs
-        // taller or wider than the face the template was drawn for, the
-        // label grows around its line instead of cutting glyphs off.
-        QRect fitted = rect;
-        const QSize needed = label->sizeHint();
-        if (needed.width() > fitted.width()) {
-            fitted.setWidth(needed.width());
-        }
-        if (needed.height() > fitted.height()) {
-            fitted.adjust(0, -(needed.height() - fitted.height()) / 2, 0, 0);
-            fitted.setHeight(needed.height());
-        }
-        label->setGeometry(fitted);
+        label->setGeometry(rect);
         widget = label;
         break;
     }
     case ControlKind::GroupBox: {
-        auto* group = new QGroupBox(text, this);
-        group->setAlignment((control.style & kStyleCentred) != 0 ? Qt::AlignHCenter
-                                                                : Qt::AlignLeft);
+        auto* group = new CGroupBox(text, (control.style & kStyleCentred) != 0, this);
         group->setGeometry(rect);
-        group->setAttribute(Qt::WA_TransparentForMouseEvents);
         widget = group;
         break;
     }
@@ -388,6 +375,28 @@ void CDialog::ApplyTabAndStackingOrder() {
     // The first control of the template lies on top of the ones after it.
     for (auto it = m_slots.rbegin(); it != m_slots.rend(); ++it) {
         it->widget->raise();
+    }
+}
+
+void CDialog::FitStaticTexts() {
+    // A static text shows its whole text: where the stand-in face runs taller
+    // or wider than the face the template was drawn for, the label grows
+    // around its line instead of cutting glyphs off.
+    for (const ControlSlot& slot : m_slots) {
+        auto* label = qobject_cast<QLabel*>(slot.widget);
+        if (label == nullptr || !IsTextStatic(slot.control->kind)) {
+            continue;
+        }
+        QRect fitted = ControlRectPixels(slot.control->rect);
+        const QSize needed = label->sizeHint();
+        if (needed.width() > fitted.width()) {
+            fitted.setWidth(needed.width());
+        }
+        if (needed.height() > fitted.height()) {
+            fitted.adjust(0, -(needed.height() - fitted.height()) / 2, 0, 0);
+            fitted.setHeight(needed.height());
+        }
+        label->setGeometry(fitted);
     }
 }
 

@@ -74,6 +74,10 @@ public:
     // nullptr when the control has none.
     virtual QString* TextMember(int controlId);
 
+    // Grows each static text to show its whole text in its current font; run
+    // again after giving statics another font.
+    void FitStaticTexts();
+
     // Observes every notification that reaches the message map (tests count
     // handler runs with it).
     using NotificationObserver = std::function<void(int controlId, Notify code)>;

@@ -200,6 +200,7 @@ void CConverterDlg::ApplyFonts() {
             item->setFont(m_groupFont);
         }
     }
+    FitStaticTexts();
 }
 
 } // namespace velmaro

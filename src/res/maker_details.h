@@ -11,8 +11,8 @@ namespace velmaro::res {
 inline constexpr std::string_view kMakerCompanyName = "奥斯凯塔仪表科技有限公司";
 inline constexpr std::string_view kMakerPostalAddress = "杭州市滨江区示例路88号";
 inline constexpr std::string_view kMakerPostCode = "310052";
-inline constexpr std::string_view kMakerPhone = "0571-5550-0100";
-inline constexpr std::string_view kMakerFax = "0571-5550-0101";
+inline constexpr std::string_view kMakerPhone = "0571-5550100";
+inline constexpr std::string_view kMakerFax = "0571-5550101";
 inline constexpr std::string_view kMakerServicePhone = "400-555-0199";
 inline constexpr std::string_view kMakerServiceMessenger = "55500199";
 // Opened by the footer link.
