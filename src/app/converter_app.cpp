@@ -1,5 +1,7 @@
 #include "app/converter_app.h"
 
+#include "app/command_line.h"
+#include "app/splash_window.h"
 #include "mainwnd/converter_dlg.h"
 
 #include <utility>
@@ -9,6 +11,12 @@ namespace velmaro {
 CConverterApp::CConverterApp(QStringList arguments) : m_arguments(std::move(arguments)) {}
 
 bool CConverterApp::InitInstance() {
+    // Only an embedded or automation start goes without the splash.
+    CCommandLineInfo cmdInfo;
+    ParseCommandLine(m_arguments, cmdInfo);
+    CSplashWindow::EnableSplash(cmdInfo.m_bShowSplash);
+
+    // Constructing the main window puts the splash on the screen.
     CConverterDlg dlg;
     m_pMainWnd = &dlg;
     SetDialogBkColor(QColor(236, 233, 216), QColor(80, 0, 0));
