@@ -1,13 +1,17 @@
 #include "mainwnd/converter_dlg.h"
 
+#include "app/about_box.h"
+#include "app/splash_window.h"
 #include "convert/tables/unit_tables.h"
 #include "convert/temperature_scales.h"
 #include "framework/data_exchange.h"
 #include "framework/font_faces.h"
 #include "framework/image_resources.h"
 #include "mainwnd/converter_ids.h"
+#include "mainwnd/system_menu.h"
 #include "res/main_window_template.h"
 #include "res/resource_ids.h"
+#include "res/string_table.h"
 
 #include <QThread>
 
@@ -126,6 +130,9 @@ void CConverterDlg::SetStartupPause(int milliseconds) { g_startupPauseMs = milli
 
 CConverterDlg::CConverterDlg(QWidget* parent) : fw::CDialog(res::kMainWindowTemplate, parent) {
     m_appIcon = fw::LoadIconGroup(res::IDR_MAINFRAME);
+    // The window has no screen window yet: the splash stands on its own in
+    // the middle of the screen.
+    CSplashWindow::ShowSplash(this);
 }
 
 CConverterDlg::~CConverterDlg() = default;
@@ -170,6 +177,24 @@ std::optional<fw::CtlColour> CConverterDlg::OnCtlColor(fw::CtlColourKind kind) {
 bool CConverterDlg::OnInitDialog() {
     fw::CDialog::OnInitDialog();
 
+    // The window menu gets the About command after a separator.
+    if (windowFlags().testFlag(Qt::WindowSystemMenuHint)) {
+        if (m_pSysMenu == nullptr) {
+            m_pSysMenu = new CSystemMenu(*this, [this](unsigned nID) { OnSysCommand(nID); });
+        }
+        const std::string_view aboutText = res::LoadStringResource(res::IDS_ABOUTBOX);
+        if (!aboutText.empty()) {
+            m_pSysMenu->AppendSeparator();
+            m_pSysMenu->AppendCommand(
+                ID_SYSCMD_ABOUT,
+                QString::fromUtf8(aboutText.data(), static_cast<qsizetype>(aboutText.size())));
+        }
+    }
+
+    // A second request while the constructor's splash stands does nothing;
+    // if the picture could not be shown then, this tries once more.
+    CSplashWindow::ShowSplash(this);
+
     // The window is not visible yet: the start-up picture stands alone for
     // this second.
     if (g_startupPauseMs > 0) {
@@ -182,6 +207,15 @@ bool CConverterDlg::OnInitDialog() {
     FillSensorTypeList();
     setWindowTitle(QString::fromUtf8(kWindowTitle));
     return true;
+}
+
+void CConverterDlg::OnSysCommand(unsigned nID) {
+    if ((nID & kSysCommandMask) == ID_SYSCMD_ABOUT) {
+        CAboutBox dlgAbout;
+        dlgAbout.DoModal();
+    } else {
+        CSystemMenu::DefaultCommand(*this, nID);
+    }
 }
 
 void CConverterDlg::CreateFonts() {

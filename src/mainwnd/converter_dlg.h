@@ -16,6 +16,8 @@
 
 namespace velmaro {
 
+class CSystemMenu;
+
 // The category buttons: plain push buttons with their ids and captions.
 using CategoryButton = QPushButton;
 
@@ -27,6 +29,12 @@ public:
     // How long the window's set-up pauses before it is shown, in ms. The
     // program always pauses 1000 ms; tests shorten it.
     static void SetStartupPause(int milliseconds);
+
+    // A command of the window menu: the About command opens the About box,
+    // every other command gets the window system's handling.
+    void OnSysCommand(unsigned nID);
+    // The window menu, once the window has been set up.
+    CSystemMenu* GetSystemMenu() const { return m_pSysMenu; }
 
 protected:
     bool OnInitDialog() override;
@@ -130,6 +138,9 @@ public:
     QString m_strMillibar;
 
     QIcon m_appIcon;
+
+private:
+    CSystemMenu* m_pSysMenu = nullptr; // owned by the window
 };
 
 } // namespace velmaro

@@ -5,6 +5,9 @@
 
 namespace velmaro {
 
+// The About command the window adds to its window menu.
+inline constexpr unsigned ID_SYSCMD_ABOUT = 0x0010;
+
 // Sensor panel.
 inline constexpr int IDC_THERMOCOUPLE_KIND = 1074;
 inline constexpr int IDC_RTD_KIND = 1075;
