@@ -1,0 +1,241 @@
+// The main window's window menu: its entries, how it opens, and the About
+// command it carries last.
+
+#include "main_window_fixture.h"
+
+#include "app/about_box.h"
+#include "mainwnd/converter_ids.h"
+#include "mainwnd/system_menu.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+#include <map>
+
+using velmaro::CAboutBox;
+using velmaro::CSystemMenu;
+using velmaro::test::MainWindowUnderTest;
+
+namespace {
+
+// Records which popup opened and closes every popup and modal window it
+// finds, so that nothing a test opens can hang it.
+class PopupWatcher : public QObject {
+public:
+    explicit PopupWatcher(std::function<void(QWidget*)> onModal = {})
+        : m_onModal(std::move(onModal)) {
+        m_timer.setInterval(10);
+        connect(&m_timer, &QTimer::timeout, this, [this] { Tick(); });
+        m_timer.start();
+    }
+
+    QList<QWidget*> popups;
+    int modalRuns = 0;
+
+private:
+    void Tick() {
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            if (!popups.contains(popup)) {
+                popups << popup;
+            }
+            popup->close();
+        }
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            ++modalRuns;
+            if (m_onModal) {
+                m_onModal(modal);
+            }
+            if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+                dialog->reject();
+            }
+        }
+    }
+
+    std::function<void(QWidget*)> m_onModal;
+    QTimer m_timer;
+};
+
+QStringList CommandTexts(const QMenu& menu) {
+    QStringList texts;
+    for (const QAction* action : menu.actions()) {
+        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    }
+    return texts;
+}
+
+// Everything of the main window the user could see change.
+struct WindowState {
+    std::map<QString, QString> fieldTexts;
+    QString title;
+    QRect geometry;
+    bool visible;
+    int sensorType;
+
+    bool operator==(const WindowState&) const = default;
+};
+
+WindowState StateOf(const velmaro::CConverterDlg& window) {
+    WindowState state{{},
+                      window.windowTitle(),
+                      window.geometry(),
+                      window.isVisible(),
+                      window.DlgItem<QComboBox>(velmaro::IDC_SENSOR_TYPE)->currentIndex()};
+    for (const QLineEdit* edit : window.findChildren<QLineEdit*>()) {
+        state.fieldTexts[edit->objectName()] = edit->text();
+    }
+    return state;
+}
+
+void ShowActive(QWidget& window) {
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+}
+
+} // namespace
+
+class SystemMenuTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theAboutCommandComesLastAfterASeparator() {
+        MainWindowUnderTest t;
+        CSystemMenu* sysMenu = t.window->GetSystemMenu();
+        QVERIFY(sysMenu != nullptr);
+        QCOMPARE(CommandTexts(sysMenu->Menu()),
+                 (QStringList{"还原(&R)", "移动(&M)", "最小化(&N)", "关闭(&C)\tAlt+F4", "-",
+                              "关于 Velmaro(&A)..."}));
+        const QList<QAction*> actions = sysMenu->Menu().actions();
+        QCOMPARE(actions.back()->data().toUInt(), velmaro::ID_SYSCMD_ABOUT);
+        QCOMPARE(sysMenu->FindCommand(velmaro::ID_SYSCMD_ABOUT), actions.back());
+    }
+
+    void altSpaceOpensTheMenuFromAnyField() {
+        MainWindowUnderTest t;
+        ShowActive(*t.window);
+        QLineEdit* field = t.field(1016);
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_Space, Qt::AltModifier);
+        QMenu& menu = t.window->GetSystemMenu()->Menu();
+        QTRY_COMPARE(QApplication::activePopupWidget(), &menu);
+        QVERIFY(t.text(1016).isEmpty()); // the key typed nothing
+        menu.close();
+        QTRY_VERIFY(QApplication::activePopupWidget() == nullptr);
+    }
+
+    void aRightClickOpensTheMenuOnlyOnTheBackground_data() {
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("bare window") << "window" << true;
+        QTest::newRow("static text") << "label" << true;
+        QTest::newRow("group box") << "group" << true;
+        QTest::newRow("category button") << "button" << false;
+        QTest::newRow("combo box") << "combo" << false;
+        QTest::newRow("unit field") << "field" << false;
+    }
+
+    void aRightClickOpensTheMenuOnlyOnTheBackground() {
+        QFETCH(QString, where);
+        QFETCH(bool, opens);
+        MainWindowUnderTest t;
+        ShowActive(*t.window);
+        const std::map<QString, QPoint> points{
+            {"window", QPoint(3, t.window->height() - 3)},
+            {"label", t.window->GetDlgItem(velmaro::IDC_FOOTER_PHONE_CAPTION)->geometry().center()},
+            {"group", t.window->GetDlgItem(velmaro::IDC_GROUP_TEMPERATURE)->geometry().topLeft() +
+                          QPoint(6, 60)},
+            {"button", t.window->GetDlgItem(velmaro::IDC_BTN_AREA)->geometry().center()},
+            {"combo", t.window->GetDlgItem(velmaro::IDC_SENSOR_TYPE)->geometry().center()},
+            {"field", t.field(1064)->geometry().center()},
+        };
+        const QPoint at = points.at(where);
+        QWidget* target = t.window->childAt(at);
+        if (target == nullptr) {
+            target = t.window.get();
+        }
+        if (where == "window") {
+            QCOMPARE(target, t.window.get());
+        } else if (where == "label") {
+            QVERIFY(qobject_cast<QLabel*>(target) != nullptr);
+        }
+
+        // The window system turns a right click into this event for the
+        // widget under the pointer; a widget that does not want it passes it
+        // on to its parent.
+        QMenu& menu = t.window->GetSystemMenu()->Menu();
+        PopupWatcher watcher;
+        QContextMenuEvent click(QContextMenuEvent::Mouse, target->mapFrom(t.window.get(), at),
+                                t.window->mapToGlobal(at));
+        QApplication::sendEvent(target, &click);
+        if (opens) {
+            QTRY_VERIFY(watcher.popups.contains(&menu));
+        } else {
+            QTest::qWait(100);
+            QVERIFY(!watcher.popups.contains(&menu));
+        }
+    }
+
+    void theAboutCommandOpensTheAboutBoxModally_data() {
+        QTest::addColumn<unsigned>("command");
+        QTest::newRow("About") << velmaro::ID_SYSCMD_ABOUT;
+        // The window system's low four bits do not change the command.
+        QTest::newRow("About with low bits") << (velmaro::ID_SYSCMD_ABOUT | 0x000Fu);
+    }
+
+    void theAboutCommandOpensTheAboutBoxModally() {
+        QFETCH(unsigned, command);
+        MainWindowUnderTest t;
+        ShowActive(*t.window);
+        QTest::keyClicks(t.field(1016), QStringLiteral("1"));
+        const WindowState before = StateOf(*t.window);
+
+        QString title;
+        QWidget* owner = nullptr;
+        bool modal = false;
+        PopupWatcher watcher([&](QWidget* box) {
+            if (dynamic_cast<CAboutBox*>(box) != nullptr) {
+                title = box->windowTitle();
+                owner = box->parentWidget();
+                modal = box->isModal();
+            }
+        });
+        if (command == velmaro::ID_SYSCMD_ABOUT) {
+            t.window->GetSystemMenu()->FindCommand(velmaro::ID_SYSCMD_ABOUT)->trigger();
+        } else {
+            t.window->OnSysCommand(command);
+        }
+
+        QCOMPARE(watcher.modalRuns, 1);
+        QCOMPARE(title, QStringLiteral("关于 TharnixV1.0"));
+        QCOMPARE(owner, t.window.get());
+        QVERIFY(modal);
+        QVERIFY(t.window->findChildren<CAboutBox*>().isEmpty()); // destroyed on closing
+        QVERIFY(StateOf(*t.window) == before);
+        QCOMPARE(t.text(1066), QStringLiteral("101325.000000"));
+    }
+
+    void theOtherCommandsActOnTheWindow() {
+        MainWindowUnderTest t;
+        ShowActive(*t.window);
+        t.window->OnSysCommand(velmaro::SC_MINIMIZE);
+        QTRY_VERIFY(t.window->isMinimized());
+        t.window->OnSysCommand(velmaro::SC_RESTORE);
+        QTRY_VERIFY(!t.window->isMinimized());
+        QVERIFY(t.window->isVisible());
+        PopupWatcher watcher;
+        t.window->OnSysCommand(velmaro::SC_CLOSE);
+        QVERIFY(!t.window->isVisible());
+        QCOMPARE(t.window->result(), int(QDialog::Rejected));
+        QCOMPARE(watcher.modalRuns, 0);
+    }
+};
+
+QTEST_MAIN(SystemMenuTest)
+#include "system_menu_test.moc"
