@@ -74,7 +74,7 @@ BENCHMARK_CAPTURE(BM_ThermocoupleTemperatureAt, R_window_1064, TC_R, 11.362);
 BENCHMARK_CAPTURE(BM_ThermocoupleTemperatureAt, R_window_1664, TC_R, 19.735);
 BENCHMARK_CAPTURE(BM_ThermocoupleTemperatureAt, B_window_630, TC_B, 1.977);
 BENCHMARK_CAPTURE(BM_ThermocoupleTemperatureAt, B_bottom, TC_B, 0.033);
-BENCHMARK_CAPTURE(BM_ThermocoupleTemperatureAt, E_top_tol1e - 11, TC_E, 76.373);
+BENCHMARK_CAPTURE(BM_ThermocoupleTemperatureAt, E_top_cap50, TC_E, 76.373);
 BENCHMARK_CAPTURE(BM_ThermocoupleTemperatureAt, S_zero, TC_S, 0.0);
 
 void BM_RtdTemperatureAt(benchmark::State& state, RtdType type, double ohms) {
