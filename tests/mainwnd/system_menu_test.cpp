@@ -2,6 +2,7 @@
 // command it carries last.
 
 #include "main_window_fixture.h"
+#include "modal_watcher.h"
 
 #include "app/about_box.h"
 #include "mainwnd/converter_ids.h"
@@ -17,28 +18,26 @@
 #include <QTimer>
 #include <QtTest>
 
-#include <functional>
 #include <map>
 
 using velmaro::CAboutBox;
 using velmaro::CSystemMenu;
 using velmaro::test::MainWindowUnderTest;
+using velmaro::test::ModalWatcher;
 
 namespace {
 
-// Records which popup opened and closes every popup and modal window it
-// finds, so that nothing a test opens can hang it.
+// Records which popup menus open and closes each, so that a menu that runs
+// its own loop cannot hang the test.
 class PopupWatcher : public QObject {
 public:
-    explicit PopupWatcher(std::function<void(QWidget*)> onModal = {})
-        : m_onModal(std::move(onModal)) {
+    PopupWatcher() {
         m_timer.setInterval(10);
         connect(&m_timer, &QTimer::timeout, this, [this] { Tick(); });
         m_timer.start();
     }
 
     QList<QWidget*> popups;
-    int modalRuns = 0;
 
 private:
     void Tick() {
@@ -48,18 +47,8 @@ private:
             }
             popup->close();
         }
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            ++modalRuns;
-            if (m_onModal) {
-                m_onModal(modal);
-            }
-            if (auto* dialog = qobject_cast<QDialog*>(modal)) {
-                dialog->reject();
-            }
-        }
     }
 
-    std::function<void(QWidget*)> m_onModal;
     QTimer m_timer;
 };
 
@@ -196,26 +185,16 @@ private slots:
         QTest::keyClicks(t.field(1016), QStringLiteral("1"));
         const WindowState before = StateOf(*t.window);
 
-        QString title;
-        QWidget* owner = nullptr;
-        bool modal = false;
-        PopupWatcher watcher([&](QWidget* box) {
-            if (dynamic_cast<CAboutBox*>(box) != nullptr) {
-                title = box->windowTitle();
-                owner = box->parentWidget();
-                modal = box->isModal();
-            }
-        });
+        ModalWatcher watcher(t.window.get());
         if (command == velmaro::ID_SYSCMD_ABOUT) {
             t.window->GetSystemMenu()->FindCommand(velmaro::ID_SYSCMD_ABOUT)->trigger();
         } else {
             t.window->OnSysCommand(command);
         }
 
-        QCOMPARE(watcher.modalRuns, 1);
-        QCOMPARE(title, QStringLiteral("关于 TharnixV1.0"));
-        QCOMPARE(owner, t.window.get());
-        QVERIFY(modal);
+        QCOMPARE(watcher.count(), 1);
+        QCOMPARE(watcher.closed().front().title, QStringLiteral("关于 TharnixV1.0"));
+        QVERIFY(watcher.closed().front().ownedByExpected);
         QVERIFY(t.window->findChildren<CAboutBox*>().isEmpty()); // destroyed on closing
         QVERIFY(StateOf(*t.window) == before);
         QCOMPARE(t.text(1066), QStringLiteral("101325.000000"));
@@ -229,11 +208,11 @@ private slots:
         t.window->OnSysCommand(velmaro::SC_RESTORE);
         QTRY_VERIFY(!t.window->isMinimized());
         QVERIFY(t.window->isVisible());
-        PopupWatcher watcher;
+        ModalWatcher watcher;
         t.window->OnSysCommand(velmaro::SC_CLOSE);
         QVERIFY(!t.window->isVisible());
         QCOMPARE(t.window->result(), int(QDialog::Rejected));
-        QCOMPARE(watcher.modalRuns, 0);
+        QCOMPARE(watcher.count(), 0);
     }
 };
 
