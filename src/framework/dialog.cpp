@@ -330,6 +330,9 @@ void CDialog::ConnectNotifications(QWidget* widget, int controlId) {
 }
 
 void CDialog::ApplyColours(QWidget* widget, ControlKind kind) {
+    if (kind == ControlKind::BlackFrame) {
+        return; // a black frame stays black whatever colours the window answers
+    }
     const CtlColourKind colourKind = ColourKindOf(kind);
     const auto colours = OnCtlColor(colourKind);
     if (!colours) {
