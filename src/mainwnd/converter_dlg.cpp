@@ -106,6 +106,14 @@ const Entry kMessageMap[] = {
     {fw::Notify::EditChange, kFahrenheitFieldId, &CConverterDlg::OnChangeFahrenheit},
     {fw::Notify::EditChange, kKelvinFieldId, &CConverterDlg::OnChangeKelvin},
     {fw::Notify::EditChange, kRankineFieldId, &CConverterDlg::OnChangeRankine},
+    {fw::Notify::ButtonClicked, IDC_THERMOCOUPLE_KIND, &CConverterDlg::OnThermocoupleKind},
+    {fw::Notify::ButtonClicked, IDC_RTD_KIND, &CConverterDlg::OnRtdKind},
+    {fw::Notify::SelChange, IDC_SENSOR_TYPE, &CConverterDlg::OnSensorTypeChange},
+    {fw::Notify::EditChange, IDC_SENSOR_CELSIUS, &CConverterDlg::OnSensorCelsiusChange},
+    {fw::Notify::EditChange, IDC_SENSOR_FAHRENHEIT, &CConverterDlg::OnSensorScaleChange},
+    {fw::Notify::EditChange, IDC_SENSOR_KELVIN, &CConverterDlg::OnSensorScaleChange},
+    {fw::Notify::EditChange, IDC_SENSOR_RANKINE, &CConverterDlg::OnSensorScaleChange},
+    {fw::Notify::EditChange, IDC_SENSOR_OUTPUT, &CConverterDlg::OnSensorOutputChange},
 };
 
 // Caption font of the three panel group boxes and the footer font.
@@ -179,7 +187,8 @@ bool CConverterDlg::OnInitDialog() {
     CreateFonts();
     setWindowIcon(m_appIcon);
     ApplyFonts();
-    FillSensorTypeList();
+    FillSensorTypeList(SENSOR_THERMOCOUPLE);
+    m_cbSensorType.setCurrentIndex(0);
     setWindowTitle(QString::fromUtf8(kWindowTitle));
     return true;
 }

@@ -16,6 +16,16 @@
 
 namespace velmaro {
 
+namespace sensors {
+struct SensorResult;
+}
+
+// The sensor family, the index of the checked family button.
+enum SensorKind : int {
+    SENSOR_THERMOCOUPLE = 0,
+    SENSOR_RTD = 1,
+};
+
 // The category buttons: plain push buttons with their ids and captions.
 using CategoryButton = QPushButton;
 
@@ -47,10 +57,26 @@ public:
     void OnChangeFahrenheit();
     void OnChangeKelvin();
     void OnChangeRankine();
+    // Sensor panel.
+    void OnThermocoupleKind();
+    void OnRtdKind();
+    void OnSensorTypeChange();
+    void OnSensorCelsiusChange();
+    void OnSensorOutputChange();
+    void OnSensorScaleChange();
+
+    // The guarded sensor conversions: a value outside the selected type's
+    // range shows the out-of-range message, owned by this window, and gives 0.
+    double ThermocoupleEmf(unsigned type, double celsius);
+    double ThermocoupleTemperature(unsigned type, double emf);
+    double RtdResistance(unsigned type, double celsius);
+    double RtdTemperature(unsigned type, double ohms);
 
 private:
-    // Sensor panel: fills the type list for the selected family.
-    void FillSensorTypeList();
+    void FillSensorTypeList(SensorKind kind);
+    void SelectSensorKind(SensorKind kind);
+    double Checked(const sensors::SensorResult& result);
+    void ShowOutOfRangeMessage();
 
     void CreateFonts();
     void ApplyFonts();
@@ -79,7 +105,7 @@ public:
     CategoryButton m_btnArea;
 
     QComboBox m_cbSensorType;
-    int m_nSensorKind = 0; // 0 thermocouple, 1 resistance thermometer
+    int m_nSensorKind = SENSOR_THERMOCOUPLE;
 
     // Sensor panel.
     QString m_strSensorOutput;

@@ -1,0 +1,27 @@
+#include "sensors/rtd_types.h"
+
+#include <array>
+
+namespace velmaro::sensors {
+namespace {
+
+// Types in list order; ranges are closed. The list calls the copper sensors
+// "铂热电阻" like the platinum ones; that is the text users know.
+// Resistance limits are the resistances at the range ends cut to two or three
+// decimals, so Pt100 at 850 °C (390.481125 Ω) is itself refused. The one
+// exception is Cu100's upper limit 163.84 Ω, the resistance at about 149 °C:
+// 163.84 ... 164.27 Ω are refused although 150 °C gives 164.27 Ω.
+constexpr std::array<RtdInfo, kRtdTypeCount> kRtds = {{
+    {RTD_PT100, "RTD_PT100", "Pt100铂热电阻", {-200.0, 850.0}, {18.52, 390.48}},
+    {RTD_PT10, "RTD_PT10", "Pt10铂热电阻", {-200.0, 850.0}, {1.852, 39.048}},
+    {RTD_CU100, "RTD_CU100", "Cu100铂热电阻", {-50.0, 150.0}, {78.48, 163.84}},
+    {RTD_CU50, "RTD_CU50", "Cu50铂热电阻", {-50.0, 150.0}, {39.242, 82.134}},
+}};
+
+} // namespace
+
+std::span<const RtdInfo, kRtdTypeCount> RtdTypes() {
+    return kRtds;
+}
+
+} // namespace velmaro::sensors
