@@ -1,17 +1,14 @@
 #pragma once
 
 // The 17 category dialog classes with their layouts, for table-driven window
-// tests, and a way to open one the way tests open windows (without a modal
-// run).
+// tests.
 
 #include "convert/dialogs/category_dialogs.h"
-#include "framework/app.h"
 
-#include <QLineEdit>
 #include <QString>
 
-#include <map>
 #include <memory>
+#include <string_view>
 
 namespace velmaro::test {
 
@@ -69,35 +66,5 @@ inline const CategoryDialogKind* FindDialogKind(const QString& className) {
 inline QString Utf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
-
-class TestApp : public fw::CWinApp {
-public:
-    bool InitInstance() override { return false; }
-};
-
-// A category dialog shown without a modal run, counting handler runs per field.
-struct CategoryDialogUnderTest {
-    explicit CategoryDialogUnderTest(const CategoryDialogKind& kind) : dialog(kind.make()) {
-        app.SetDialogBkColor(QColor(236, 233, 216), QColor(80, 0, 0));
-        dialog->SetNotificationObserver([this](int id, fw::Notify) { ++handlerRuns[id]; });
-        dialog->Create();
-    }
-
-    QLineEdit* field(int id) const { return dialog->DlgItem<QLineEdit>(id); }
-    QString text(int id) const { return field(id)->text(); }
-    // The field at tab position `position` (1 = first).
-    QLineEdit* fieldAtTab(int position) const {
-        for (const res::FieldPlace& place : dialog->layout().fields) {
-            if (place.tabPosition == position) {
-                return field(place.controlId);
-            }
-        }
-        return nullptr;
-    }
-
-    TestApp app;
-    std::unique_ptr<CCategoryDialog> dialog;
-    std::map<int, int> handlerRuns;
-};
 
 } // namespace velmaro::test

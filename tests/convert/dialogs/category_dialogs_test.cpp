@@ -2,7 +2,7 @@
 // dialog's own members and message map, the opening state, the keyboard, the
 // names, colours and legibility of the fields and labels.
 
-#include "category_dialog_kinds.h"
+#include "category_dialog_fixture.h"
 
 #include "convert/number_text.h"
 #include "res/maker_details.h"
