@@ -64,6 +64,8 @@ public:
     void OnSensorCelsiusChange();
     void OnSensorOutputChange();
     void OnSensorScaleChange();
+    // Category buttons (category_buttons.cpp): opens the button's dialog.
+    void OnCategoryButton(int controlId);
 
     // The guarded sensor conversions: a value outside the selected type's
     // range shows the out-of-range message, owned by this window, and gives 0.
