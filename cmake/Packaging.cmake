@@ -1,9 +1,10 @@
-# Installing the converter as a desktop program.
+# Installing the converter as a desktop program, and packaging it with CPack.
 #
 # The program itself is installed by src/app. On Linux and the other freedesktop
 # systems this adds its menu entry, its icon in the hicolor theme and its
-# software-centre entry, all named by the application id below. Nothing here
-# has been tried on Windows or macOS: there only the program is installed.
+# software-centre entry, all named by the application id below, and a Debian
+# package. Nothing here has been tried on Windows or macOS: there only the
+# program is installed and CPack keeps its defaults.
 
 set(VELMARO_APP_ID "example.oskelta.Velmaro")
 set(VELMARO_PACKAGING_DIR "${PROJECT_SOURCE_DIR}/packaging")
@@ -40,6 +41,38 @@ if(UNIX AND NOT APPLE)
     install(FILES "${VELMARO_PACKAGING_DIR}/copyright"
             DESTINATION "${CMAKE_INSTALL_DATAROOTDIR}/doc/velmaro")
 endif()
+
+# ---- Package -------------------------------------------------------------
+set(CPACK_PACKAGE_NAME "velmaro")
+set(CPACK_PACKAGE_VENDOR "Oskelta Instruments Co., Ltd.")
+set(CPACK_PACKAGE_CONTACT "Oskelta Instruments Co., Ltd. <velmaro@oskelta.example>")
+set(CPACK_PACKAGE_HOMEPAGE_URL "https://www.oskelta.example/")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "unit converter for thermal and process engineers")
+# The long description as the package manager shows it, in lines of under 80.
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+    "Velmaro converts pressure, temperature, mass and volume flow, the outputs\n"
+    "of thermocouples (types S, R, B, K, N, E, J, T by ITS-90) and resistance\n"
+    "thermometers (Pt100, Pt10, Cu100, Cu50), and 17 further quantities from\n"
+    "length to surface tension. Typing into the field of one unit updates every\n"
+    "other unit of the same quantity at once. The interface is in Simplified\n"
+    "Chinese.")
+set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
+set(CPACK_STRIP_FILES ON)
+
+if(UNIX AND NOT APPLE)
+    set(CPACK_GENERATOR "DEB")
+    set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
+    set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+    set(CPACK_DEBIAN_PACKAGE_SECTION "science")
+    set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
+    # Libraries are found from the binary; what it loads at run time is not:
+    # Qt's platform plugins, and the faces the windows are drawn in.
+    set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-noto-cjk, fonts-liberation2")
+    set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+endif()
+
+include(CPack)
 
 # ---- Checks of the desktop files -----------------------------------------
 if(VELMARO_BUILD_TESTS AND UNIX AND NOT APPLE)
