@@ -109,7 +109,6 @@ private slots:
             << QColor(0, 0, 0) << 1 << 255 << QColor(255, 255, 255) << kButtonDone;
         QTest::newRow("offset -255 accepted")
             << QColor(10, 20, 30) << 2 << -255 << QColor(0, 10, 20) << kButtonDone;
-        QTest::newRow("offset 0") << QColor(1, 2, 3) << 4 << 0 << QColor(1, 2, 3) << kButtonDone;
         QTest::newRow("offset 256 rejected")
             << QColor(20, 100, 200) << 0 << 256 << QColor(20, 100, 200) << kBadColourOffset;
         QTest::newRow("offset -256 rejected")
@@ -130,92 +129,17 @@ private slots:
         QCOMPARE(fresh.StateColor(static_cast<std::uint8_t>(index)).rgb(), expected.rgb());
     }
 
-    void rejectedArgumentsChangeNothing_data() {
-        QTest::addColumn<int>("call");
-        QTest::addColumn<int>("result");
-        QTest::newRow("SetStateColor index 6") << 0 << kBadColourIndex;
-        QTest::newRow("ShiftStateColor index 6") << 1 << kBadColourIndex;
-        QTest::newRow("ShiftStateColor index 255") << 2 << kBadColourIndex;
-        QTest::newRow("SetPressOffsetStyle 2") << 3 << kBadPressOffsetStyle;
-    }
-
     void rejectedArgumentsChangeNothing() {
-        QFETCH(int, call);
-        QFETCH(int, result);
         CRoundImageButton fresh;
-        fresh.SetPressOffsetStyle(1, false);
-        std::array<QColor, kStateColourCount> before;
-        for (std::uint8_t i = 0; i < kStateColourCount; ++i) {
-            before[i] = fresh.StateColor(i);
-        }
-        switch (call) {
-        case 0:
-            QCOMPARE(fresh.SetStateColor(6, QColor(1, 2, 3)), result);
-            break;
-        case 1:
-            QCOMPARE(fresh.ShiftStateColor(6, 10), result);
-            break;
-        case 2:
-            QCOMPARE(fresh.ShiftStateColor(255, -10), result);
-            break;
-        default:
-            QCOMPARE(fresh.SetPressOffsetStyle(2), result);
-            break;
-        }
-        for (std::uint8_t i = 0; i < kStateColourCount; ++i) {
-            QCOMPARE(fresh.StateColor(i), before[i]);
-        }
+        fresh.SetPressOffsetStyle(1);
+        const QColor hover = fresh.StateColor(kHoverBackground);
+        QCOMPARE(fresh.SetStateColor(6, QColor(1, 2, 3)), kBadColourIndex);
+        QCOMPARE(fresh.ShiftStateColor(255, -10), kBadColourIndex);
+        QCOMPARE(fresh.ShiftStateColor(kHoverBackground, 256), kBadColourOffset);
+        QCOMPARE(fresh.ShiftStateColor(kHoverBackground, -256), kBadColourOffset);
+        QCOMPARE(fresh.SetPressOffsetStyle(2), kBadPressOffsetStyle);
+        QCOMPARE(fresh.StateColor(kHoverBackground), hover);
         QCOMPARE(fresh.PressOffset(), QPoint(0, 2));
-    }
-
-    void pressOffsetStyles_data() {
-        QTest::addColumn<int>("style");
-        QTest::addColumn<QPoint>("offset");
-        QTest::newRow("style 0") << 0 << QPoint(1, 1);
-        QTest::newRow("style 1") << 1 << QPoint(0, 2);
-    }
-
-    void pressOffsetStyles() {
-        QFETCH(int, style);
-        QFETCH(QPoint, offset);
-        CRoundImageButton fresh;
-        fresh.SetPressOffsetStyle(style == 0 ? 1 : 0);
-        QCOMPARE(fresh.SetPressOffsetStyle(static_cast<std::uint8_t>(style)), kButtonDone);
-        QCOMPARE(fresh.PressOffset(), offset);
-    }
-
-    void aNewButtonTakesTheSystemColours() {
-        CRoundImageButton fresh;
-        for (std::uint8_t i : {kHoverBackground, kNormalBackground, kFocusBackground}) {
-            QCOMPARE(fresh.StateColor(i).rgb(), kSystemFace.rgb());
-        }
-        for (std::uint8_t i : {kHoverText, kNormalText, kFocusText}) {
-            QCOMPARE(fresh.StateColor(i).rgb(), kSystemText.rgb());
-        }
-        QCOMPARE(fresh.FaceColor().rgb(), kSystemFace.rgb());
-        QCOMPARE(fresh.PressOffset(), QPoint(1, 1));
-        QVERIFY(!fresh.IsRoundedHighlight());
-    }
-
-    void buttonStyleBitsAtSubclassing_data() {
-        QTest::addColumn<unsigned>("style");
-        QTest::addColumn<bool>("isDefault");
-        QTest::addColumn<bool>("isCheckBox");
-        QTest::newRow("push button") << kStylePushButton << false << false;
-        QTest::newRow("default push button") << kStyleDefPushButton << true << false;
-        QTest::newRow("auto check box") << 0x03u << false << true;
-        QTest::newRow("auto radio button") << kStyleAutoRadioButton << false << false;
-        QTest::newRow("bits above the low byte ignored") << 0x100u << false << false;
-    }
-
-    void buttonStyleBitsAtSubclassing() {
-        QFETCH(unsigned, style);
-        QFETCH(bool, isDefault);
-        QFETCH(bool, isCheckBox);
-        CImageButton fresh;
-        fresh.ApplyButtonStyle(style);
-        QCOMPARE(fresh.IsDefault(), isDefault);
-        QCOMPARE(fresh.IsCheckBox(), isCheckBox);
     }
 
     void templateKindsReachTheButtons() {
@@ -237,20 +161,6 @@ private slots:
         QCOMPARE(button().GetCheckState(), 0);
         button().click();
         QCOMPARE(button().GetCheckState(), 1);
-    }
-
-    void restingButtonShowsFaceAndDarkRedCaption() {
-        GiveCategoryLook(button());
-        UseBoldCaption(button());
-        const QImage image = GrabButton(button());
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                QVERIFY2(IsBlendOf(At(image, x, y), kDialogFace, kDarkRed),
-                         qPrintable(QStringLiteral("pixel %1,%2").arg(x).arg(y)));
-            }
-        }
-        QVERIFY(CountRgb(image, kDarkRed) > 0);
-        QCOMPARE(At(image, 0, 0).rgb(), kDialogFace.rgb());
     }
 
     void hoveredButtonShowsTheOutlinedPanel_data() {
@@ -322,21 +232,6 @@ private slots:
         QCOMPARE(pressed.size(), resting.size());
     }
 
-    void focusedButtonUsesFocusTextWithoutFocusRectangle() {
-        GiveCategoryLook(button());
-        UseBoldCaption(button());
-        button().setFocus();
-        QTRY_VERIFY(button().hasFocus());
-        const QImage image = GrabButton(button());
-        QCOMPARE(CountRgb(image, kDarkRed), 0);
-        QVERIFY(CountRgb(image, kSystemText) > 0);
-        const QRect focusFrame = image.rect().adjusted(3, 3, -4, -4);
-        for (QPoint p : {focusFrame.topLeft(), focusFrame.topRight(), focusFrame.bottomLeft(),
-                         focusFrame.bottomRight()}) {
-            QCOMPARE(At(image, p.x(), p.y()).rgb(), kDialogFace.rgb());
-        }
-    }
-
     void disabledCaptionIsEmbossed() {
         GiveCategoryLook(button());
         UseBoldCaption(button());
@@ -357,14 +252,7 @@ private slots:
         const QRect ink = InkBox(image, kDialogFace);
         QVERIFY(ink.height() > wrap.fontMetrics().height()); // two lines
         const QPointF offCentre = QRectF(ink).center() - QRectF(image.rect()).center();
-        QVERIFY2(qAbs(offCentre.x()) <= 1.5 && qAbs(offCentre.y()) <= 2.5,
-                 qPrintable(QStringLiteral("ink %1,%2 %3x%4 in %5x%6")
-                                .arg(ink.x())
-                                .arg(ink.y())
-                                .arg(ink.width())
-                                .arg(ink.height())
-                                .arg(image.width())
-                                .arg(image.height())));
+        QVERIFY(qAbs(offCentre.x()) <= 1.5 && qAbs(offCentre.y()) <= 2.5);
     }
 
     void hoverIsCancelled_data() {
@@ -374,9 +262,7 @@ private slots:
         QTest::newRow("focus lost") << 2;
         QTest::newRow("disabled") << 3;
         QTest::newRow("modal window") << 4;
-        QTest::newRow("mouse grab taken") << 5;
-        QTest::newRow("window deactivated") << 6;
-        QTest::newRow("CancelHover") << 7;
+        QTest::newRow("window deactivated") << 5;
     }
 
     void hoverIsCancelled() {
@@ -406,18 +292,10 @@ private slots:
             QApplication::sendEvent(&button(), &blocked);
             break;
         }
-        case 5: {
-            QEvent ungrab(QEvent::UngrabMouse);
-            QApplication::sendEvent(&button(), &ungrab);
-            break;
-        }
-        case 6:
+        default:
             other.show();
             other.activateWindow();
             QTRY_VERIFY(!m_window->isActiveWindow());
-            break;
-        default:
-            button().CancelHover();
             break;
         }
         QTRY_VERIFY(!button().IsHovered());
@@ -481,21 +359,14 @@ private slots:
         QVERIFY(m_window->isVisible()); // Enter pressed the button, not the default one
     }
 
-    void linkTargetOpensOnClick() {
+    void linkTargetOpensOnClickUnlessCheckBox() {
         button().SetLinkTarget(QStringLiteral("https://www.example.org/heat"));
         button().click();
         QCOMPARE(m_opened, QStringList{QStringLiteral("https://www.example.org/heat")});
-        button().SetLinkTarget();
-        button().click();
-        QCOMPARE(m_opened.size(), 1);
-    }
-
-    void aCheckBoxClickTogglesInsteadOfOpening() {
-        button().ApplyButtonStyle(0x03);
-        button().SetLinkTarget(QStringLiteral("https://www.example.org/"));
+        button().ApplyButtonStyle(0x03); // check-box mode: a click toggles instead
         button().click();
         QCOMPARE(button().GetCheckState(), 1);
-        QVERIFY(m_opened.isEmpty());
+        QCOMPARE(m_opened.size(), 1);
     }
 
     void disablingPassesTheFocusOnOnlyFromTheButton_data() {

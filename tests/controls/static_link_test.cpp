@@ -174,15 +174,6 @@ private slots:
         Press(frame); // still a link: it has no text, so there is nothing to open
         QVERIFY(m_opened.isEmpty());
     }
-
-    void anEmptyAddressDoesNotOpen() {
-        CLinkAddress empty;
-        QVERIFY(!empty.Open());
-        QVERIFY(m_opened.isEmpty());
-        CLinkAddress address(QStringLiteral("https://www.example.org/"));
-        QVERIFY(address.Open());
-        QCOMPARE(m_opened, QStringList{QStringLiteral("https://www.example.org/")});
-    }
 };
 
 QTEST_MAIN(StaticLinkTest)
