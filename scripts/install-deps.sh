@@ -8,7 +8,9 @@ PACKAGES="
     qt6-base-dev qt6-base-dev-tools
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2 fonts-noto-cjk
-    xvfb xauth x11-apps
+    xvfb xauth x11-apps x11-utils
+    locales
+    desktop-file-utils appstream dpkg-dev
 "
 
 if [ "$(id -u)" -eq 0 ]; then
@@ -29,4 +31,10 @@ if [ -n "$missing" ]; then
     $SUDO apt-get update -qq
     # shellcheck disable=SC2086
     DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq $missing
+fi
+
+# The tests run the windows once under a locale that writes numbers with a
+# decimal comma, to show that none of it leaks into the fields.
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+    $SUDO localedef -i de_DE -f UTF-8 de_DE.UTF-8
 fi

@@ -14,6 +14,6 @@ fi
 xvfb-run -a -s "-screen 0 1100x820x24" sh -c "
     '$program' & pid=\$!
     sleep '$delay'
-    import -window root '$out'
+    import -window root png:- | convert - -bordercolor black -border 1 -trim +repage '$out'
     kill \$pid"
 echo "saved $out"

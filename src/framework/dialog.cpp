@@ -92,7 +92,9 @@ void CDialog::DoDataExchange(CDataExchange*) {}
 
 void CDialog::OnNotify(int, Notify) {}
 
-QString* CDialog::TextMember(int) { return nullptr; }
+QString* CDialog::TextMember(int) {
+    return nullptr;
+}
 
 std::optional<CtlColour> CDialog::OnCtlColor(CtlColourKind kind) {
     if (kind == CtlColourKind::Dialog || kind == CtlColourKind::Static) {
@@ -226,9 +228,9 @@ QWidget* CDialog::CreateControl(const ControlTemplate& control) {
     case ControlKind::Label:
     case ControlKind::LinkStatic: {
         auto* label = new QLabel(text, this);
-        label->setAlignment(((control.style & kStyleCentred) != 0 ? Qt::AlignHCenter
-                                                                   : Qt::AlignLeft) |
-                            Qt::AlignVCenter);
+        label->setAlignment(
+            ((control.style & kStyleCentred) != 0 ? Qt::AlignHCenter : Qt::AlignLeft) |
+            Qt::AlignVCenter);
         label->setTextFormat(Qt::PlainText);
         label->setGeometry(rect);
         widget = label;
@@ -301,11 +303,10 @@ QWidget* CDialog::CreateControl(const ControlTemplate& control) {
 
     widget->setObjectName(QString::number(control.id));
     const bool tabStop = (control.style & kStyleTabStop) != 0;
-    const bool takesFocus = control.kind == ControlKind::Edit ||
-                            control.kind == ControlKind::PushButton ||
-                            control.kind == ControlKind::DefPushButton ||
-                            control.kind == ControlKind::PushLikeRadio ||
-                            control.kind == ControlKind::DropDownList;
+    const bool takesFocus =
+        control.kind == ControlKind::Edit || control.kind == ControlKind::PushButton ||
+        control.kind == ControlKind::DefPushButton || control.kind == ControlKind::PushLikeRadio ||
+        control.kind == ControlKind::DropDownList;
     widget->setFocusPolicy(!takesFocus ? Qt::NoFocus
                                        : (tabStop ? Qt::StrongFocus : Qt::ClickFocus));
     if ((control.style & kStyleHidden) != 0) {

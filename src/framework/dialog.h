@@ -54,8 +54,7 @@ public:
     bool InExchange() const { return m_exchangeDepth > 0; }
 
     QWidget* GetDlgItem(int controlId) const;
-    template <class Widget>
-    Widget* DlgItem(int controlId) const {
+    template <class Widget> Widget* DlgItem(int controlId) const {
         return dynamic_cast<Widget*>(GetDlgItem(controlId));
     }
 

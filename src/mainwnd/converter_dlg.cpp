@@ -121,17 +121,19 @@ const Entry kMessageMap[] = {
 constexpr fw::LogicalFont kGroupFont{"Arial", 30, 10, 400};
 constexpr fw::LogicalFont kFooterFont{"Arial", 19, 0, 1000};
 
-constexpr int kFooterStatics[] = {IDC_FOOTER_PHONE_CAPTION, IDC_FOOTER_FAX_CAPTION,
-                                  IDC_FOOTER_PHONE,         IDC_FOOTER_FAX,
-                                  IDC_FOOTER_MESSENGER_CAPTION, IDC_FOOTER_SERVICE_CAPTION,
-                                  IDC_FOOTER_MESSENGER,     IDC_FOOTER_SERVICE_PHONE};
+constexpr int kFooterStatics[] = {
+    IDC_FOOTER_PHONE_CAPTION, IDC_FOOTER_FAX_CAPTION,       IDC_FOOTER_PHONE,
+    IDC_FOOTER_FAX,           IDC_FOOTER_MESSENGER_CAPTION, IDC_FOOTER_SERVICE_CAPTION,
+    IDC_FOOTER_MESSENGER,     IDC_FOOTER_SERVICE_PHONE};
 constexpr int kPanelGroupBoxes[] = {IDC_GROUP_PRESSURE, IDC_GROUP_TEMPERATURE, IDC_GROUP_FLOW};
 
 constexpr const char* kWindowTitle = "TharnixV2.0 ---精工诚信 Oskelta 实用为本 细节成质";
 
 } // namespace
 
-void CConverterDlg::SetStartupPause(int milliseconds) { g_startupPauseMs = milliseconds; }
+void CConverterDlg::SetStartupPause(int milliseconds) {
+    g_startupPauseMs = milliseconds;
+}
 
 CConverterDlg::CConverterDlg(QWidget* parent) : fw::CDialog(res::kMainWindowTemplate, parent) {
     m_appIcon = fw::LoadIconGroup(res::IDR_MAINFRAME);
