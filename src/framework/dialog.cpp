@@ -5,6 +5,7 @@
 #include "framework/font_faces.h"
 #include "framework/group_box.h"
 #include "framework/image_resources.h"
+#include "framework/subclassed_control.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -493,10 +494,17 @@ void CDialog::ReplaceControl(int controlId, QWidget& replacement) {
         replacement.show();
     }
     slot->widget = &replacement;
-    delete old;
     ConnectNotifications(&replacement, controlId);
     ApplyColours(&replacement, slot->control->kind);
     ApplyTabAndStackingOrder();
+    if (auto* subclassed = dynamic_cast<CSubclassedControl*>(&replacement)) {
+        subclassed->PreSubclassWindow(*slot->control, *old);
+    }
+    delete old;
+}
+
+void CDialog::SubclassDlgItem(int controlId, QWidget& control) {
+    ReplaceControl(controlId, control);
 }
 
 } // namespace velmaro::fw

@@ -65,6 +65,11 @@ public:
     // same as before (outside an exchange the handler runs).
     void SetDlgItemText(int controlId, const QString& text);
 
+    // Puts `control` in the place of the template's control `controlId`, as
+    // DDX_Control does, outside an exchange. A control object implementing
+    // CSubclassedControl is told what it replaces.
+    void SubclassDlgItem(int controlId, QWidget& control);
+
     const DialogTemplate& dialogTemplate() const { return m_template; }
     const DialogBaseUnits& baseUnits() const { return m_baseUnits; }
     QRect ControlRectPixels(const DuRect& rect) const;

@@ -7,6 +7,7 @@
 #include "framework/image_resources.h"
 #include "mainwnd/converter_ids.h"
 #include "res/main_window_template.h"
+#include "res/maker_details.h"
 #include "res/resource_ids.h"
 
 #include <QThread>
@@ -215,6 +216,13 @@ bool CConverterDlg::OnInitDialog() {
     FillSensorTypeList(SENSOR_THERMOCOUPLE);
     m_cbSensorType.setCurrentIndex(0);
     setWindowTitle(QString::fromUtf8(kWindowTitle));
+    ConfigureCategoryButtons();
+
+    // From here on the footer address is drawn and used as a link to the
+    // maker's web page.
+    m_link.m_target = QString::fromUtf8(res::kMakerWebAddress.data(),
+                                        static_cast<qsizetype>(res::kMakerWebAddress.size()));
+    SubclassDlgItem(IDC_FOOTER_LINK, m_link);
     return true;
 }
 

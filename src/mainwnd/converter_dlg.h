@@ -5,6 +5,8 @@
 // source file of their own (pressure_panel.cpp, flow_panel.cpp,
 // temperature_panel.cpp, sensor_panel.cpp, category_buttons.cpp).
 
+#include "controls/round_image_button.h"
+#include "controls/static_link.h"
 #include "framework/dialog.h"
 #include "framework/notification.h"
 
@@ -26,8 +28,9 @@ enum SensorKind : int {
     SENSOR_RTD = 1,
 };
 
-// The category buttons: plain push buttons with their ids and captions.
-using CategoryButton = QPushButton;
+// The category buttons: flat buttons in the dialog colour that light up with a
+// rounded panel under the mouse.
+using CategoryButton = CRoundImageButton;
 
 class CConverterDlg : public fw::CDialog {
 public:
@@ -82,9 +85,12 @@ private:
 
     void CreateFonts();
     void ApplyFonts();
+    // The category buttons' look (category_button_look.cpp).
+    void ConfigureCategoryButtons();
 
 public:
     // Members in declaration order.
+    CStaticLink m_link; // the footer web address, no target until the window opens
     QFont m_groupFont;
     QFont m_footerFont;
 
