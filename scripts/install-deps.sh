@@ -8,8 +8,9 @@ PACKAGES="
     qt6-base-dev qt6-base-dev-tools
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2 fonts-noto-cjk
-    xvfb xauth x11-apps
+    xvfb xauth x11-apps x11-utils
     locales
+    desktop-file-utils appstream dpkg-dev
 "
 
 if [ "$(id -u)" -eq 0 ]; then

@@ -9,6 +9,8 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    // Ties the window to its menu entry and icon on desktops that ask.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.oskelta.Velmaro"));
     // One look on every desktop: the windows are laid out for it.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     // Windows without an icon of their own, and the task bar, show the

@@ -10,7 +10,9 @@
 namespace velmaro {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // The C locale's white space, which atof skips before the number.
 bool IsSpace(char c) {
@@ -19,11 +21,11 @@ bool IsSpace(char c) {
 
 // The extent of the leading number and what the parser needs to know about it.
 struct NumberSpan {
-    std::size_t begin = 0;      // first digit or "." after the sign
-    std::size_t end = 0;        // one past the last character of the number
+    std::size_t begin = 0; // first digit or "." after the sign
+    std::size_t end = 0;   // one past the last character of the number
     bool negative = false;
-    bool valid = false;         // at least one mantissa digit
-    bool nonZeroDigit = false;  // the mantissa has a digit other than 0
+    bool valid = false;        // at least one mantissa digit
+    bool nonZeroDigit = false; // the mantissa has a digit other than 0
     // Decimal exponent of the first non-zero mantissa digit, saturated: tells
     // an overflow from an underflow when the value leaves the double range.
     long long magnitude = 0;
@@ -42,7 +44,7 @@ NumberSpan ScanNumber(std::string_view text) {
     }
     span.begin = i;
 
-    long long digitsBeforePoint = 0;   // counted from the first non-zero digit
+    long long digitsBeforePoint = 0; // counted from the first non-zero digit
     long long leadingZerosAfterPoint = 0;
     bool seenPoint = false;
     bool anyDigit = false;

@@ -25,12 +25,12 @@ struct FixedFormat {
     friend constexpr bool operator==(FixedFormat, FixedFormat) = default;
 };
 
-inline constexpr FixedFormat kFormat8f{0, 8};  // "%.8f"
-inline constexpr FixedFormat kFormat6f{0, 6};  // "%.6f"
+inline constexpr FixedFormat kFormat8f{0, 8};   // "%.8f"
+inline constexpr FixedFormat kFormat6f{0, 6};   // "%.6f"
 inline constexpr FixedFormat kFormat2_6f{2, 6}; // "%2.6f"
-inline constexpr FixedFormat kFormatF{0, 6};   // "%f"
-inline constexpr FixedFormat kFormat2f{0, 2};  // "%.2f"
-inline constexpr FixedFormat kFormat5f{0, 5};  // "%.5f"
+inline constexpr FixedFormat kFormatF{0, 6};    // "%f"
+inline constexpr FixedFormat kFormat2f{0, 2};   // "%.2f"
+inline constexpr FixedFormat kFormat5f{0, 5};   // "%.5f"
 
 // Formats `value` exactly as printf would with `format` in the "C" locale:
 // the complete digits of the double (up to 309 before the point), correctly

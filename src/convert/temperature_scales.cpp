@@ -6,12 +6,12 @@ namespace {
 // The double nearest to 5/9. Conversions towards Celsius multiply by it; there
 // is no division by 1.8 anywhere, which the printed residues depend on.
 constexpr double kFiveNinths = 0.5555555555555556;
-constexpr double kDegreeRatio = 1.8;        // °F or R per °C
-constexpr double kFahrenheitAtZero = 32.0;  // °F of 0 °C
-constexpr double kKelvinAtZero = 273.15;    // K of 0 °C
-constexpr double kAnchorCelsius = 1.0;      // the Rankine anchor point ...
+constexpr double kDegreeRatio = 1.8;         // °F or R per °C
+constexpr double kFahrenheitAtZero = 32.0;   // °F of 0 °C
+constexpr double kKelvinAtZero = 273.15;     // K of 0 °C
+constexpr double kAnchorCelsius = 1.0;       // the Rankine anchor point ...
 constexpr double kAnchorRankine = 493.46999; // ... in R (not 493.47)
-constexpr double kAnchorKelvin = 274.15;    // ... in K
+constexpr double kAnchorKelvin = 274.15;     // ... in K
 
 constexpr UnitField kUnits[] = {
     {kCelsiusFieldId, "°C (摄氏度)"},

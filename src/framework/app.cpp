@@ -9,7 +9,9 @@ DialogColours g_dialogColours{QColor(240, 240, 240), QColor(0, 0, 0)};
 
 } // namespace
 
-CWinApp::CWinApp() { g_app = this; }
+CWinApp::CWinApp() {
+    g_app = this;
+}
 
 CWinApp::~CWinApp() {
     if (g_app == this) {
@@ -21,10 +23,16 @@ void CWinApp::SetDialogBkColor(QColor background, QColor text) {
     g_dialogColours = {background, text};
 }
 
-CWinApp* AfxGetApp() { return g_app; }
+CWinApp* AfxGetApp() {
+    return g_app;
+}
 
-QWidget* AfxGetMainWnd() { return g_app != nullptr ? g_app->m_pMainWnd : nullptr; }
+QWidget* AfxGetMainWnd() {
+    return g_app != nullptr ? g_app->m_pMainWnd : nullptr;
+}
 
-DialogColours AfxDialogColours() { return g_dialogColours; }
+DialogColours AfxDialogColours() {
+    return g_dialogColours;
+}
 
 } // namespace velmaro::fw

@@ -41,7 +41,8 @@ void DDX_Radio(CDataExchange* dx, int firstId, int& value);
 
 // Puts `control` in the place of the template's control `controlId` the first
 // time it is exchanged: same geometry, text, font, tab and drawing position.
-// From then on the window's control with that id is `control`.
+// From then on the window's control with that id is `control`. A control
+// object implementing CSubclassedControl is told what it replaces.
 void DDX_Control(CDataExchange* dx, int controlId, QWidget& control);
 
 } // namespace velmaro::fw

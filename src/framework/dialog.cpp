@@ -5,6 +5,7 @@
 #include "framework/font_faces.h"
 #include "framework/group_box.h"
 #include "framework/image_resources.h"
+#include "framework/subclassed_control.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -91,7 +92,9 @@ void CDialog::DoDataExchange(CDataExchange*) {}
 
 void CDialog::OnNotify(int, Notify) {}
 
-QString* CDialog::TextMember(int) { return nullptr; }
+QString* CDialog::TextMember(int) {
+    return nullptr;
+}
 
 std::optional<CtlColour> CDialog::OnCtlColor(CtlColourKind kind) {
     if (kind == CtlColourKind::Dialog || kind == CtlColourKind::Static) {
@@ -225,9 +228,9 @@ QWidget* CDialog::CreateControl(const ControlTemplate& control) {
     case ControlKind::Label:
     case ControlKind::LinkStatic: {
         auto* label = new QLabel(text, this);
-        label->setAlignment(((control.style & kStyleCentred) != 0 ? Qt::AlignHCenter
-                                                                   : Qt::AlignLeft) |
-                            Qt::AlignVCenter);
+        label->setAlignment(
+            ((control.style & kStyleCentred) != 0 ? Qt::AlignHCenter : Qt::AlignLeft) |
+            Qt::AlignVCenter);
         label->setTextFormat(Qt::PlainText);
         label->setGeometry(rect);
         widget = label;
@@ -300,11 +303,10 @@ QWidget* CDialog::CreateControl(const ControlTemplate& control) {
 
     widget->setObjectName(QString::number(control.id));
     const bool tabStop = (control.style & kStyleTabStop) != 0;
-    const bool takesFocus = control.kind == ControlKind::Edit ||
-                            control.kind == ControlKind::PushButton ||
-                            control.kind == ControlKind::DefPushButton ||
-                            control.kind == ControlKind::PushLikeRadio ||
-                            control.kind == ControlKind::DropDownList;
+    const bool takesFocus =
+        control.kind == ControlKind::Edit || control.kind == ControlKind::PushButton ||
+        control.kind == ControlKind::DefPushButton || control.kind == ControlKind::PushLikeRadio ||
+        control.kind == ControlKind::DropDownList;
     widget->setFocusPolicy(!takesFocus ? Qt::NoFocus
                                        : (tabStop ? Qt::StrongFocus : Qt::ClickFocus));
     if ((control.style & kStyleHidden) != 0) {
@@ -330,6 +332,9 @@ void CDialog::ConnectNotifications(QWidget* widget, int controlId) {
 }
 
 void CDialog::ApplyColours(QWidget* widget, ControlKind kind) {
+    if (kind == ControlKind::BlackFrame) {
+        return; // a black frame stays black whatever colours the window answers
+    }
     const CtlColourKind colourKind = ColourKindOf(kind);
     const auto colours = OnCtlColor(colourKind);
     if (!colours) {
@@ -489,10 +494,17 @@ void CDialog::ReplaceControl(int controlId, QWidget& replacement) {
         replacement.show();
     }
     slot->widget = &replacement;
-    delete old;
     ConnectNotifications(&replacement, controlId);
     ApplyColours(&replacement, slot->control->kind);
     ApplyTabAndStackingOrder();
+    if (auto* subclassed = dynamic_cast<CSubclassedControl*>(&replacement)) {
+        subclassed->PreSubclassWindow(*slot->control, *old);
+    }
+    delete old;
+}
+
+void CDialog::SubclassDlgItem(int controlId, QWidget& control) {
+    ReplaceControl(controlId, control);
 }
 
 } // namespace velmaro::fw

@@ -54,8 +54,7 @@ public:
     bool InExchange() const { return m_exchangeDepth > 0; }
 
     QWidget* GetDlgItem(int controlId) const;
-    template <class Widget>
-    Widget* DlgItem(int controlId) const {
+    template <class Widget> Widget* DlgItem(int controlId) const {
         return dynamic_cast<Widget*>(GetDlgItem(controlId));
     }
 
@@ -65,6 +64,11 @@ public:
     // its change notification like a user edit, even when the text is the
     // same as before (outside an exchange the handler runs).
     void SetDlgItemText(int controlId, const QString& text);
+
+    // Puts `control` in the place of the template's control `controlId`, as
+    // DDX_Control does, outside an exchange. A control object implementing
+    // CSubclassedControl is told what it replaces.
+    void SubclassDlgItem(int controlId, QWidget& control);
 
     const DialogTemplate& dialogTemplate() const { return m_template; }
     const DialogBaseUnits& baseUnits() const { return m_baseUnits; }

@@ -43,12 +43,12 @@ struct DuRect {
 };
 
 struct ControlTemplate {
-    int id;                // kNoId for a control without an id
+    int id; // kNoId for a control without an id
     ControlKind kind;
     std::string_view text; // UTF-8; empty for pictures
     DuRect rect;
     unsigned style = kStyleNone;
-    int resource = 0;      // bitmap or icon resource number of a picture
+    int resource = 0; // bitmap or icon resource number of a picture
 };
 
 // Window kinds of a dialog frame.

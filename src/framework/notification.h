@@ -19,8 +19,7 @@ enum class Notify {
 // from any unit field of a field group, and its handler. A handler either
 // takes no argument or takes the id of the control that sent the
 // notification (one handler serving a whole field group).
-template <class Window>
-struct MessageMapEntry {
+template <class Window> struct MessageMapEntry {
     Notify code;
     int controlId;
     void (Window::*handler)() = nullptr;

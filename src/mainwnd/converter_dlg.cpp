@@ -10,6 +10,7 @@
 #include "mainwnd/converter_ids.h"
 #include "mainwnd/system_menu.h"
 #include "res/main_window_template.h"
+#include "res/maker_details.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
 
@@ -118,23 +119,48 @@ const Entry kMessageMap[] = {
     {fw::Notify::EditChange, IDC_SENSOR_KELVIN, &CConverterDlg::OnSensorScaleChange},
     {fw::Notify::EditChange, IDC_SENSOR_RANKINE, &CConverterDlg::OnSensorScaleChange},
     {fw::Notify::EditChange, IDC_SENSOR_OUTPUT, &CConverterDlg::OnSensorOutputChange},
+    // Category buttons: each opens its category dialog.
+    {fw::Notify::ButtonClicked, IDC_BTN_AREA, nullptr, &CConverterDlg::OnCategoryButton},
+    {fw::Notify::ButtonClicked, IDC_BTN_CAPACITY, nullptr, &CConverterDlg::OnCategoryButton},
+    {fw::Notify::ButtonClicked, IDC_BTN_VOLUME, nullptr, &CConverterDlg::OnCategoryButton},
+    {fw::Notify::ButtonClicked, IDC_BTN_DENSITY, nullptr, &CConverterDlg::OnCategoryButton},
+    {fw::Notify::ButtonClicked, IDC_BTN_LENGTH, nullptr, &CConverterDlg::OnCategoryButton},
+    {fw::Notify::ButtonClicked, IDC_BTN_THERMAL_CONDUCTIVITY, nullptr,
+     &CConverterDlg::OnCategoryButton},
+    {fw::Notify::ButtonClicked, IDC_BTN_MASS, nullptr, &CConverterDlg::OnCategoryButton},
+    {fw::Notify::ButtonClicked, IDC_BTN_DYNAMIC_VISCOSITY, nullptr,
+     &CConverterDlg::OnCategoryButton},
+    {fw::Notify::ButtonClicked, IDC_BTN_KINEMATIC_VISCOSITY, nullptr,
+     &CConverterDlg::OnCategoryButton},
+    {fw::Notify::ButtonClicked, IDC_BTN_HEAT_TRANSFER_RATE, nullptr,
+     &CConverterDlg::OnCategoryButton},
+    {fw::Notify::ButtonClicked, IDC_BTN_HEAT_TRANSFER_COEFFICIENT, nullptr,
+     &CConverterDlg::OnCategoryButton},
+    {fw::Notify::ButtonClicked, IDC_BTN_DIFFUSION, nullptr, &CConverterDlg::OnCategoryButton},
+    {fw::Notify::ButtonClicked, IDC_BTN_SPEED, nullptr, &CConverterDlg::OnCategoryButton},
+    {fw::Notify::ButtonClicked, IDC_BTN_SURFACE_TENSION, nullptr, &CConverterDlg::OnCategoryButton},
+    {fw::Notify::ButtonClicked, IDC_BTN_FORCE, nullptr, &CConverterDlg::OnCategoryButton},
+    {fw::Notify::ButtonClicked, IDC_BTN_ENERGY, nullptr, &CConverterDlg::OnCategoryButton},
+    {fw::Notify::ButtonClicked, IDC_BTN_POWER, nullptr, &CConverterDlg::OnCategoryButton},
 };
 
 // Caption font of the three panel group boxes and the footer font.
 constexpr fw::LogicalFont kGroupFont{"Arial", 30, 10, 400};
 constexpr fw::LogicalFont kFooterFont{"Arial", 19, 0, 1000};
 
-constexpr int kFooterStatics[] = {IDC_FOOTER_PHONE_CAPTION, IDC_FOOTER_FAX_CAPTION,
-                                  IDC_FOOTER_PHONE,         IDC_FOOTER_FAX,
-                                  IDC_FOOTER_MESSENGER_CAPTION, IDC_FOOTER_SERVICE_CAPTION,
-                                  IDC_FOOTER_MESSENGER,     IDC_FOOTER_SERVICE_PHONE};
+constexpr int kFooterStatics[] = {
+    IDC_FOOTER_PHONE_CAPTION, IDC_FOOTER_FAX_CAPTION,       IDC_FOOTER_PHONE,
+    IDC_FOOTER_FAX,           IDC_FOOTER_MESSENGER_CAPTION, IDC_FOOTER_SERVICE_CAPTION,
+    IDC_FOOTER_MESSENGER,     IDC_FOOTER_SERVICE_PHONE};
 constexpr int kPanelGroupBoxes[] = {IDC_GROUP_PRESSURE, IDC_GROUP_TEMPERATURE, IDC_GROUP_FLOW};
 
 constexpr const char* kWindowTitle = "TharnixV2.0 ---精工诚信 Oskelta 实用为本 细节成质";
 
 } // namespace
 
-void CConverterDlg::SetStartupPause(int milliseconds) { g_startupPauseMs = milliseconds; }
+void CConverterDlg::SetStartupPause(int milliseconds) {
+    g_startupPauseMs = milliseconds;
+}
 
 CConverterDlg::CConverterDlg(QWidget* parent) : fw::CDialog(res::kMainWindowTemplate, parent) {
     m_appIcon = fw::LoadIconGroup(res::IDR_MAINFRAME);
@@ -215,6 +241,13 @@ bool CConverterDlg::OnInitDialog() {
     FillSensorTypeList(SENSOR_THERMOCOUPLE);
     m_cbSensorType.setCurrentIndex(0);
     setWindowTitle(QString::fromUtf8(kWindowTitle));
+    ConfigureCategoryButtons();
+
+    // From here on the footer address is drawn and used as a link to the
+    // maker's web page.
+    m_link.m_target = QString::fromUtf8(res::kMakerWebAddress.data(),
+                                        static_cast<qsizetype>(res::kMakerWebAddress.size()));
+    SubclassDlgItem(IDC_FOOTER_LINK, m_link);
     return true;
 }
 

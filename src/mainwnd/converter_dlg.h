@@ -5,6 +5,8 @@
 // source file of their own (pressure_panel.cpp, flow_panel.cpp,
 // temperature_panel.cpp, sensor_panel.cpp, category_buttons.cpp).
 
+#include "controls/round_image_button.h"
+#include "controls/static_link.h"
 #include "framework/dialog.h"
 #include "framework/notification.h"
 
@@ -28,8 +30,9 @@ enum SensorKind : int {
     SENSOR_RTD = 1,
 };
 
-// The category buttons: plain push buttons with their ids and captions.
-using CategoryButton = QPushButton;
+// The category buttons: flat buttons in the dialog colour that light up with a
+// rounded panel under the mouse.
+using CategoryButton = CRoundImageButton;
 
 class CConverterDlg : public fw::CDialog {
 public:
@@ -72,6 +75,8 @@ public:
     void OnSensorCelsiusChange();
     void OnSensorOutputChange();
     void OnSensorScaleChange();
+    // Category buttons (category_buttons.cpp): opens the button's dialog.
+    void OnCategoryButton(int controlId);
 
     // The guarded sensor conversions: a value outside the selected type's
     // range shows the out-of-range message, owned by this window, and gives 0.
@@ -88,9 +93,12 @@ private:
 
     void CreateFonts();
     void ApplyFonts();
+    // The category buttons' look (category_button_look.cpp).
+    void ConfigureCategoryButtons();
 
 public:
     // Members in declaration order.
+    CStaticLink m_link; // the footer web address, no target until the window opens
     QFont m_groupFont;
     QFont m_footerFont;
 

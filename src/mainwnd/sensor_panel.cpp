@@ -51,9 +51,13 @@ void CConverterDlg::SelectSensorKind(SensorKind kind) {
     SetDlgItemText(IDC_SENSOR_CELSIUS, QStringLiteral("0"));
 }
 
-void CConverterDlg::OnThermocoupleKind() { SelectSensorKind(SENSOR_THERMOCOUPLE); }
+void CConverterDlg::OnThermocoupleKind() {
+    SelectSensorKind(SENSOR_THERMOCOUPLE);
+}
 
-void CConverterDlg::OnRtdKind() { SelectSensorKind(SENSOR_RTD); }
+void CConverterDlg::OnRtdKind() {
+    SelectSensorKind(SENSOR_RTD);
+}
 
 void CConverterDlg::OnSensorTypeChange() {
     // A temperature typed before is discarded: the new type starts at 0 °C.

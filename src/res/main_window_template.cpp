@@ -22,6 +22,7 @@ using fw::kStyleTabStop;
 // temperature and sensor fields, the flow fields, the category buttons, then
 // the static texts, group boxes, pictures and the footer.
 // Rectangles are dialog units: x, y, width, height.
+// clang-format off
 constexpr ControlTemplate kControls[] = {
     /*   1 */ {1064, ControlKind::Edit, "", {14, 138, 57, 12}, kStyleTabStop},
     /*   2 */ {1065, ControlKind::Edit, "", {14, 156, 57, 12}, kStyleTabStop},
@@ -153,6 +154,7 @@ constexpr ControlTemplate kControls[] = {
     /* 128 */ {1248, ControlKind::Bitmap, "", {4, 0, 69, 29}, kStyleNone, 193},
     /* 129 */ {kNoId, ControlKind::Bitmap, "", {124, 0, 248, 23}, kStyleNone, 190},
 };
+// clang-format on
 
 static_assert(std::size(kControls) == 129);
 

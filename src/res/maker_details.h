@@ -20,6 +20,7 @@ inline constexpr std::string_view kMakerWebAddress = "https://www.oskelta.exampl
 // What the footer link shows.
 inline constexpr std::string_view kMakerWebAddressText = "www.oskelta.example";
 // The footer's invitation ends in seven blanks, as the template has it.
-inline constexpr std::string_view kMakerWebInvitation = "欢迎访问奥斯凯塔网站，获取更多工程工具       ";
+inline constexpr std::string_view kMakerWebInvitation =
+    "欢迎访问奥斯凯塔网站，获取更多工程工具       ";
 
 } // namespace velmaro::res

@@ -25,8 +25,7 @@ struct MainWindowUnderTest {
         app.SetDialogBkColor(QColor(236, 233, 216), QColor(80, 0, 0));
         window = std::make_unique<CConverterDlg>();
         app.m_pMainWnd = window.get();
-        window->SetNotificationObserver(
-            [this](int id, fw::Notify) { ++handlerRuns[id]; });
+        window->SetNotificationObserver([this](int id, fw::Notify) { ++handlerRuns[id]; });
         window->Create();
     }
 

@@ -30,9 +30,9 @@ std::vector<int> AllUnitFieldIds() {
             ids.push_back(unit.controlId);
         }
     }
-    for (int id : {velmaro::IDC_SENSOR_OUTPUT, velmaro::IDC_SENSOR_CELSIUS,
-                   velmaro::IDC_SENSOR_FAHRENHEIT, velmaro::IDC_SENSOR_KELVIN,
-                   velmaro::IDC_SENSOR_RANKINE}) {
+    for (int id :
+         {velmaro::IDC_SENSOR_OUTPUT, velmaro::IDC_SENSOR_CELSIUS, velmaro::IDC_SENSOR_FAHRENHEIT,
+          velmaro::IDC_SENSOR_KELVIN, velmaro::IDC_SENSOR_RANKINE}) {
         ids.push_back(id);
     }
     return ids;
@@ -83,7 +83,8 @@ private slots:
             for (const auto& unit : group->units) {
                 const QByteArray name = QByteArray(group->name.data(), group->name.size()) + " " +
                                         QByteArray::number(unit.controlId);
-                QTest::newRow(name.constData()) << group << unit.controlId << QStringLiteral("-12.5e1");
+                QTest::newRow(name.constData())
+                    << group << unit.controlId << QStringLiteral("-12.5e1");
             }
         }
     }
@@ -99,7 +100,7 @@ private slots:
 
         QCOMPARE(edit->text(), typed);
         QCOMPARE(edit->cursorPosition(), typed.size());
-        QCOMPARE(t.handlerRuns[source], typed.size()); // once per keystroke
+        QCOMPARE(t.handlerRuns[source], typed.size());  // once per keystroke
         QCOMPARE(t.handlerRuns.size(), std::size_t{1}); // no rewritten field ran its handler
         for (const auto& target : velmaro::Convert(*group, source, typed.toStdString())) {
             QCOMPARE(t.text(target.controlId), QString::fromStdString(target.text));
@@ -115,10 +116,10 @@ private slots:
         MainWindowUnderTest t;
         QTest::keyClicks(t.field(1016), QStringLiteral("1"));
         const std::pair<int, const char*> expected[] = {
-            {1066, "101325.000000"}, {1068, "760.000000"},   {1019, "760.000000"},
-            {1018, "1.013250"},      {1020, "14.695900"},    {1017, "1013.250000"},
-            {1064, "0.101325"},      {1065, "101.325000"},   {1022, "10332.000000"},
-            {1021, "29.921300"},     {1023, "406.782500"},   {1069, "2116.216700"},
+            {1066, "101325.000000"}, {1068, "760.000000"}, {1019, "760.000000"},
+            {1018, "1.013250"},      {1020, "14.695900"},  {1017, "1013.250000"},
+            {1064, "0.101325"},      {1065, "101.325000"}, {1022, "10332.000000"},
+            {1021, "29.921300"},     {1023, "406.782500"}, {1069, "2116.216700"},
             {1067, "1.033200"}};
         for (const auto& [id, text] : expected) {
             QCOMPARE(t.text(id), QString::fromLatin1(text));
@@ -139,13 +140,20 @@ private slots:
     void oddTextConvertsWithoutComplaint_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("inPascal");
-        QTest::newRow("letters") << "abc" << "0.000000";
-        QTest::newRow("lone minus") << "-" << "0.000000";
-        QTest::newRow("lone point") << "." << "0.000000";
-        QTest::newRow("blank then number") << " 12abc" << "1215900.000000";
-        QTest::newRow("exponent") << "1e3" << "101325000.000000";
-        QTest::newRow("overflow") << "1e999" << "inf";
-        QTest::newRow("negative overflow") << "-1e999" << "-inf";
+        QTest::newRow("letters") << "abc"
+                                 << "0.000000";
+        QTest::newRow("lone minus") << "-"
+                                    << "0.000000";
+        QTest::newRow("lone point") << "."
+                                    << "0.000000";
+        QTest::newRow("blank then number") << " 12abc"
+                                           << "1215900.000000";
+        QTest::newRow("exponent") << "1e3"
+                                  << "101325000.000000";
+        QTest::newRow("overflow") << "1e999"
+                                  << "inf";
+        QTest::newRow("negative overflow") << "-1e999"
+                                           << "-inf";
     }
 
     void oddTextConvertsWithoutComplaint() {

@@ -40,16 +40,25 @@ private slots:
         QTest::addColumn<QString>("celsius");
         QTest::addColumn<QString>("output");
         QTest::addColumn<int>("messages");
-        QTest::newRow("K 100") << IDC_THERMOCOUPLE_KIND << 3 << "100" << "4.096230" << 0;
-        QTest::newRow("K 1372, the top") << IDC_THERMOCOUPLE_KIND << 3 << "1372" << "54.886364" << 0;
-        QTest::newRow("T 300") << IDC_THERMOCOUPLE_KIND << 7 << "300" << "14.861928" << 0;
-        QTest::newRow("S 1768.1") << IDC_THERMOCOUPLE_KIND << 0 << "1768.1" << "18.693541" << 0;
-        QTest::newRow("1e3 reads as 1000") << IDC_THERMOCOUPLE_KIND << 3 << "1e3" << "41.275606" << 0;
-        QTest::newRow("Pt100 100") << IDC_RTD_KIND << 0 << "100" << "138.505500" << 0;
-        QTest::newRow("Pt100 -10") << IDC_RTD_KIND << 0 << "-10" << "96.085879" << 0;
-        QTest::newRow("Cu50 100") << IDC_RTD_KIND << 3 << "100" << "71.400000" << 0;
+        QTest::newRow("K 100") << IDC_THERMOCOUPLE_KIND << 3 << "100"
+                               << "4.096230" << 0;
+        QTest::newRow("K 1372, the top") << IDC_THERMOCOUPLE_KIND << 3 << "1372"
+                                         << "54.886364" << 0;
+        QTest::newRow("T 300") << IDC_THERMOCOUPLE_KIND << 7 << "300"
+                               << "14.861928" << 0;
+        QTest::newRow("S 1768.1") << IDC_THERMOCOUPLE_KIND << 0 << "1768.1"
+                                  << "18.693541" << 0;
+        QTest::newRow("1e3 reads as 1000") << IDC_THERMOCOUPLE_KIND << 3 << "1e3"
+                                           << "41.275606" << 0;
+        QTest::newRow("Pt100 100") << IDC_RTD_KIND << 0 << "100"
+                                   << "138.505500" << 0;
+        QTest::newRow("Pt100 -10") << IDC_RTD_KIND << 0 << "-10"
+                                   << "96.085879" << 0;
+        QTest::newRow("Cu50 100") << IDC_RTD_KIND << 3 << "100"
+                                  << "71.400000" << 0;
         // "1", "12", "120" are fine; "1200" leaves the range at the last key.
-        QTest::newRow("Cu100 1200") << IDC_RTD_KIND << 2 << "1200" << "0.000000" << 1;
+        QTest::newRow("Cu100 1200") << IDC_RTD_KIND << 2 << "1200"
+                                    << "0.000000" << 1;
     }
 
     void temperatureToOutput() {
@@ -158,9 +167,13 @@ private slots:
         QTest::addColumn<QString>("unit");
         QTest::addColumn<QString>("output");
         QTest::newRow("thermocouple") << IDC_THERMOCOUPLE_KIND << 8 << "(S型)铂铑10-铂热电偶"
-                                      << "电势" << " mV (毫伏)" << "0.000000";
-        QTest::newRow("resistance") << IDC_RTD_KIND << 4 << "Pt100铂热电阻" << "电阻"
-                                    << " Ω(欧姆)" << "100.000000";
+                                      << "电势"
+                                      << " mV (毫伏)"
+                                      << "0.000000";
+        QTest::newRow("resistance") << IDC_RTD_KIND << 4 << "Pt100铂热电阻"
+                                    << "电阻"
+                                    << " Ω(欧姆)"
+                                    << "100.000000";
     }
 
     void familyButtonsRebuildTheListAndConvertZero() {
@@ -231,8 +244,10 @@ private slots:
     void oddTextReadsAsItsLeadingNumber_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("fahrenheit");
-        QTest::newRow("12abc") << "12abc" << "53.600000";
-        QTest::newRow("lone minus") << "-" << "32.000000";
+        QTest::newRow("12abc") << "12abc"
+                               << "53.600000";
+        QTest::newRow("lone minus") << "-"
+                                    << "32.000000";
     }
 
     void oddTextReadsAsItsLeadingNumber() {
