@@ -141,29 +141,24 @@ private slots:
         QVERIFY(CSplashWindow::Instance() == nullptr);
     }
 
-    void anEmbeddedStartHasNoSplash_data() {
+    // An embedded start, or a splash without its picture: the main window
+    // comes up alone.
+    void theMainWindowComesUpAloneWithoutASplash_data() {
         QTest::addColumn<QString>("argument");
-        QTest::newRow("-Embedding") << "-Embedding";
-        QTest::newRow("/automation") << "/automation";
+        QTest::addColumn<int>("picture");
+        QTest::newRow("-Embedding") << "-Embedding" << velmaro::res::IDB_SPLASH;
+        QTest::newRow("/automation") << "/automation" << velmaro::res::IDB_SPLASH;
+        QTest::newRow("missing picture") << "" << 9999;
     }
 
-    void anEmbeddedStartHasNoSplash() {
+    void theMainWindowComesUpAloneWithoutASplash() {
         QFETCH(QString, argument);
+        QFETCH(int, picture);
         CConverterDlg::SetStartupPause(0);
+        CSplashWindow::SetBitmapResource(picture);
         StartWatcher watcher;
         MainWindowCloser closer;
         CConverterApp app({QStringLiteral("velmaro"), argument});
-        QCOMPARE(app.InitInstance(), false);
-        QCOMPARE(watcher.shown, QStringList{"main"});
-        QVERIFY(closer.sawMainWithoutSplash);
-    }
-
-    void withoutItsPictureTheStartContinues() {
-        CConverterDlg::SetStartupPause(0);
-        CSplashWindow::SetBitmapResource(9999); // no such picture
-        StartWatcher watcher;
-        MainWindowCloser closer;
-        CConverterApp app({QStringLiteral("velmaro")});
         QCOMPARE(app.InitInstance(), false);
         QCOMPARE(watcher.shown, QStringList{"main"});
         QVERIFY(closer.sawMainWithoutSplash);
