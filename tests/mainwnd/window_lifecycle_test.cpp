@@ -7,6 +7,7 @@
 #include "main_window_fixture.h"
 #include "modal_watcher.h"
 
+#include "mainwnd/converter_ids.h"
 #include "res/main_window_template.h"
 
 #include <QAbstractButton>
@@ -84,6 +85,17 @@ private slots:
             QTest::mouseClick(button, Qt::LeftButton);
             QCOMPARE(LiveWidgets(), before);
         }
+    }
+
+    void theAboutBoxLeavesNoWidgetBehind() {
+        MainWindowUnderTest t;
+        ModalWatcher closer;
+        const qsizetype before = LiveWidgets();
+        for (int round = 0; round < kRounds; ++round) {
+            t.window->OnSysCommand(velmaro::ID_SYSCMD_ABOUT);
+            QCOMPARE(LiveWidgets(), before);
+        }
+        QCOMPARE(closer.count(), kRounds);
     }
 };
 
