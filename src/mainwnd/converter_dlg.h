@@ -7,6 +7,7 @@
 
 #include "controls/round_image_button.h"
 #include "controls/static_link.h"
+#include "convert/number_text.h"
 #include "framework/dialog.h"
 #include "framework/notification.h"
 
@@ -88,6 +89,8 @@ public:
 private:
     void FillSensorTypeList(SensorKind kind);
     void SelectSensorKind(SensorKind kind);
+    // The panel's °F, K and R members from a Celsius temperature.
+    void SetSensorScales(double celsius, FixedFormat format);
     double Checked(const sensors::SensorResult& result);
     void ShowOutOfRangeMessage();
 

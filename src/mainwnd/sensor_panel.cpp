@@ -74,10 +74,7 @@ void CConverterDlg::OnSensorCelsiusChange() {
     } else {
         m_strSensorOutput = Text(RtdResistance(type, t), kFormatF);
     }
-    const OtherScales scales = ScalesFromCelsius(t);
-    m_strSensorFahrenheit = Text(scales.fahrenheit, kFormatF);
-    m_strSensorKelvin = Text(scales.kelvin, kFormatF);
-    m_strSensorRankine = Text(scales.rankine, kFormatF);
+    SetSensorScales(t, kFormatF);
     UpdateData(false);
 }
 
@@ -88,11 +85,15 @@ void CConverterDlg::OnSensorOutputChange() {
     const double t = m_nSensorKind == SENSOR_THERMOCOUPLE ? ThermocoupleTemperature(type, v)
                                                           : RtdTemperature(type, v);
     m_strSensorCelsius = Text(t, kFormat2f);
-    const OtherScales scales = ScalesFromCelsius(t);
-    m_strSensorFahrenheit = Text(scales.fahrenheit, kFormat5f);
-    m_strSensorKelvin = Text(scales.kelvin, kFormat5f);
-    m_strSensorRankine = Text(scales.rankine, kFormat5f);
+    SetSensorScales(t, kFormat5f);
     UpdateData(false);
+}
+
+void CConverterDlg::SetSensorScales(double celsius, FixedFormat format) {
+    const OtherScales scales = ScalesFromCelsius(celsius);
+    m_strSensorFahrenheit = Text(scales.fahrenheit, format);
+    m_strSensorKelvin = Text(scales.kelvin, format);
+    m_strSensorRankine = Text(scales.rankine, format);
 }
 
 void CConverterDlg::OnSensorScaleChange() {
