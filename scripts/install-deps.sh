@@ -11,6 +11,7 @@ PACKAGES="
     xvfb xauth x11-apps x11-utils
     locales
     desktop-file-utils appstream dpkg-dev
+    clang-format-14 clang-tidy-14
 "
 
 if [ "$(id -u)" -eq 0 ]; then
