@@ -12,6 +12,7 @@ PACKAGES="
     locales
     desktop-file-utils appstream dpkg-dev
     clang-format-14 clang-tidy-14
+    libx11-dev
 "
 
 if [ "$(id -u)" -eq 0 ]; then

@@ -1,7 +1,7 @@
 #!/bin/sh
 # Checks the C++ sources and fails on the first kind of finding:
-#  1. clang-format: every tracked C++ file of src/, tests/, bench/ and fuzz/
-#     must already be formatted with the repository's .clang-format;
+#  1. clang-format: every tracked C++ file of src/, tests/, bench/, fuzz/ and
+#     scripts/ must already be formatted with the repository's .clang-format;
 #  2. clang-tidy: every source file of src/ (and the headers of src/ they
 #     include) against the checked-in .clang-tidy, where every warning is an
 #     error. It reads the compile commands of the development build, which
@@ -21,9 +21,8 @@ if ! command -v "$CLANG_FORMAT" >/dev/null || ! command -v "$CLANG_TIDY" >/dev/n
 fi
 
 echo "== clang-format"
-# shellcheck disable=SC2046
 git ls-files -z -- 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp' 'bench/*.h' \
-    'fuzz/*.cpp' 'fuzz/*.h' |
+    'fuzz/*.cpp' 'fuzz/*.h' 'scripts/*.cpp' |
     xargs -0 -r "$CLANG_FORMAT" --dry-run -Werror
 echo "formatted as .clang-format says"
 
