@@ -12,6 +12,8 @@ PACKAGES="
     xvfb xauth x11-apps x11-utils
     locales
     desktop-file-utils appstream dpkg-dev
+    clang-format-14 clang-tidy-14
+    libx11-dev
 "
 
 if [ "$(id -u)" -eq 0 ]; then

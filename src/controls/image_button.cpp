@@ -366,7 +366,7 @@ void CImageButton::mouseMoveEvent(QMouseEvent* event) {
 
 void CImageButton::TrackHover(QPoint point, Qt::MouseButtons buttons) {
     // Dragging onto the button with the left button held does not light it up.
-    if ((buttons & Qt::LeftButton) && !m_bHover) {
+    if (buttons.testFlag(Qt::LeftButton) && !m_bHover) {
         return;
     }
     if (!m_bFlat) {

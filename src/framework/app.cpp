@@ -19,6 +19,9 @@ CWinApp::~CWinApp() {
     }
 }
 
+// A member, as the application object's other settings are, though the
+// colours it sets are the process's.
+// NOLINTNEXTLINE(readability-convert-member-functions-to-static)
 void CWinApp::SetDialogBkColor(QColor background, QColor text) {
     g_dialogColours = {background, text};
 }

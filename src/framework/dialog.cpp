@@ -14,6 +14,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace velmaro::fw {
 namespace {
 
@@ -39,6 +41,17 @@ bool IsTextStatic(ControlKind kind) {
 // Hidden by the program, not merely waiting for its window to be shown.
 bool IsExplicitlyHidden(const QWidget* widget) {
     return widget->isHidden() && widget->testAttribute(Qt::WA_WState_ExplicitShowHide);
+}
+
+// The slot of `controlId` in `controlSlots` (const or not), or nullptr.
+template <class Slots>
+auto FindSlotIn(Slots& controlSlots, int controlId) -> decltype(&controlSlots.front()) {
+    for (auto& slot : controlSlots) {
+        if (slot.control->id == controlId && controlId != kNoId) {
+            return &slot;
+        }
+    }
+    return nullptr;
 }
 
 QString Utf8(std::string_view text) {
@@ -113,16 +126,11 @@ bool CDialog::UpdateData(bool saveAndValidate) {
 }
 
 CDialog::ControlSlot* CDialog::FindSlot(int controlId) {
-    for (ControlSlot& slot : m_slots) {
-        if (slot.control->id == controlId && controlId != kNoId) {
-            return &slot;
-        }
-    }
-    return nullptr;
+    return FindSlotIn(m_slots, controlId);
 }
 
 const CDialog::ControlSlot* CDialog::FindSlot(int controlId) const {
-    return const_cast<CDialog*>(this)->FindSlot(controlId);
+    return FindSlotIn(m_slots, controlId);
 }
 
 QWidget* CDialog::GetDlgItem(int controlId) const {
@@ -378,9 +386,8 @@ void CDialog::ApplyTabAndStackingOrder() {
         previous = slot.widget;
     }
     // The first control of the template lies on top of the ones after it.
-    for (auto it = m_slots.rbegin(); it != m_slots.rend(); ++it) {
-        it->widget->raise();
-    }
+    std::for_each(m_slots.rbegin(), m_slots.rend(),
+                  [](const ControlSlot& slot) { slot.widget->raise(); });
 }
 
 void CDialog::FitStaticTexts() {

@@ -27,10 +27,10 @@ enum class ControlKind {
 // Style bits of a control beyond its kind.
 enum ControlStyle : unsigned {
     kStyleNone = 0,
-    kStyleTabStop = 1u << 0,
-    kStyleGroup = 1u << 1,   // starts a new control group (radio groups end here)
-    kStyleHidden = 1u << 2,  // created without the visible style
-    kStyleCentred = 1u << 3, // group box caption centred on the top edge; centred text
+    kStyleTabStop = 1U << 0,
+    kStyleGroup = 1U << 1,   // starts a new control group (radio groups end here)
+    kStyleHidden = 1U << 2,  // created without the visible style
+    kStyleCentred = 1U << 3, // group box caption centred on the top edge; centred text
 };
 
 inline constexpr int kNoId = -1;
@@ -54,18 +54,18 @@ struct ControlTemplate {
 // Window kinds of a dialog frame.
 enum DialogStyle : unsigned {
     kDialogNone = 0,
-    kDialogMinimizeBox = 1u << 0,
-    kDialogOwnTaskbarButton = 1u << 1, // an application window, not a tool dialog
+    kDialogMinimizeBox = 1U << 0,
+    kDialogOwnTaskbarButton = 1U << 1, // an application window, not a tool dialog
 };
 
 struct DialogTemplate {
-    int id;
+    int id = kNoId;
     std::string_view title; // UTF-8; may be empty and set at run time
-    int width;              // dialog units
-    int height;
+    int width = 0;          // dialog units
+    int height = 0;
     std::string_view fontFace; // the face the template names ("宋体", "System")
-    int fontPointSize;
-    unsigned style;
+    int fontPointSize = 0;
+    unsigned style = kDialogNone;
     std::span<const ControlTemplate> controls;
 };
 

@@ -2,10 +2,12 @@
 
 #include <QPainter>
 
+#include <utility>
+
 namespace velmaro::fw {
 
-CGroupBox::CGroupBox(const QString& title, bool centred, QWidget* parent)
-    : QWidget(parent), m_title(title), m_centred(centred) {
+CGroupBox::CGroupBox(QString title, bool centred, QWidget* parent)
+    : QWidget(parent), m_title(std::move(title)), m_centred(centred) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
 }

@@ -10,7 +10,7 @@ namespace velmaro::fw {
 
 class CGroupBox : public QWidget {
 public:
-    CGroupBox(const QString& title, bool centred, QWidget* parent);
+    CGroupBox(QString title, bool centred, QWidget* parent);
 
     QString title() const { return m_title; }
     void setTitle(const QString& title);

@@ -5,6 +5,7 @@
 
 #include "convert/field_group.h"
 
+#include <algorithm>
 #include <span>
 
 namespace velmaro::fw {
@@ -20,8 +21,8 @@ enum class Notify {
 // takes no argument or takes the id of the control that sent the
 // notification (one handler serving a whole field group).
 template <class Window> struct MessageMapEntry {
-    Notify code;
-    int controlId;
+    Notify code = Notify::EditChange;
+    int controlId = -1;
     void (Window::*handler)() = nullptr;
     void (Window::*handlerForId)(int controlId) = nullptr;
     const FieldGroup* group = nullptr; // matches every unit field of the group
@@ -45,17 +46,17 @@ constexpr MessageMapEntry<Window> OnGroupChange(const FieldGroup& group,
 template <class Window>
 bool DispatchMessageMap(std::span<const MessageMapEntry<Window>> map, Window* window, Notify code,
                         int controlId) {
-    for (const MessageMapEntry<Window>& entry : map) {
-        if (entry.matches(code, controlId)) {
-            if (entry.handler != nullptr) {
-                (window->*entry.handler)();
-            } else if (entry.handlerForId != nullptr) {
-                (window->*entry.handlerForId)(controlId);
-            }
-            return true;
-        }
+    const auto entry = std::ranges::find_if(
+        map, [&](const MessageMapEntry<Window>& each) { return each.matches(code, controlId); });
+    if (entry == map.end()) {
+        return false;
     }
-    return false;
+    if (entry->handler != nullptr) {
+        (window->*entry->handler)();
+    } else if (entry->handlerForId != nullptr) {
+        (window->*entry->handlerForId)(controlId);
+    }
+    return true;
 }
 
 } // namespace velmaro::fw

@@ -48,6 +48,8 @@ static_assert(std::size(kCategoryButtonRoutes) == 17);
 
 } // namespace
 
+// A message-map handler, so a member even though it needs no member.
+// NOLINTNEXTLINE(readability-convert-member-functions-to-static)
 void CConverterDlg::OnCategoryButton(int controlId) {
     for (const CategoryButtonRoute& route : kCategoryButtonRoutes) {
         if (route.buttonId == controlId) {

@@ -103,7 +103,7 @@ static_assert(std::size(kButtonBindings) == 17);
 
 using Entry = fw::MessageMapEntry<CConverterDlg>;
 
-const Entry kMessageMap[] = {
+constexpr Entry kMessageMap[] = {
     fw::OnGroupChange(tables::kPressure, &CConverterDlg::OnChangePressure),
     fw::OnGroupChange(tables::kMassFlow, &CConverterDlg::OnChangeMassFlow),
     fw::OnGroupChange(tables::kVolumeFlow, &CConverterDlg::OnChangeVolumeFlow),

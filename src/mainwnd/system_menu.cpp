@@ -105,8 +105,9 @@ bool CSystemMenu::IsBackgroundAt(const QPoint& position) const {
 
 bool CSystemMenu::eventFilter(QObject* watched, QEvent* event) {
     if (watched == &m_window && event->type() == QEvent::ContextMenu) {
-        auto* menuEvent = static_cast<QContextMenuEvent*>(event);
-        if (menuEvent->reason() == QContextMenuEvent::Mouse && IsBackgroundAt(menuEvent->pos())) {
+        const auto* menuEvent = dynamic_cast<const QContextMenuEvent*>(event);
+        if (menuEvent != nullptr && menuEvent->reason() == QContextMenuEvent::Mouse &&
+            IsBackgroundAt(menuEvent->pos())) {
             Popup(menuEvent->globalPos());
             return true;
         }

@@ -38,9 +38,9 @@ int EstimatedAdvancePixels(char32_t c) {
 char32_t NextCodePoint(std::string_view text, std::size_t& i) {
     const auto lead = static_cast<unsigned char>(text[i++]);
     int continuation = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
-    char32_t c = continuation == 0 ? lead : lead & (0x3Fu >> continuation);
+    char32_t c = continuation == 0 ? lead : lead & (0x3FU >> continuation);
     for (; continuation > 0 && i < text.size(); --continuation) {
-        c = (c << 6) | (static_cast<unsigned char>(text[i++]) & 0x3Fu);
+        c = (c << 6) | (static_cast<unsigned char>(text[i++]) & 0x3FU);
     }
     return c;
 }
