@@ -20,6 +20,8 @@
 #include "edit_actions.h"
 #include "sensor_expectations.h"
 
+#include "modal_watcher.h"
+
 #include "convert/change_cycle.h"
 #include "convert/tables/unit_tables.h"
 #include "convert/temperature_scales.h"
@@ -131,13 +133,6 @@ struct Window {
     int actions = 0;
 };
 
-struct ClosedModal {
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QWidget* owner = nullptr;
-};
-
 // What one action should do to the window it acts on; every field not listed
 // in `texts`, in every window, keeps its text.
 struct Expected {
@@ -162,7 +157,6 @@ private:
     void Verify(Window& window, const Expected& expected);
     void VerifySensorPanelState();
     void Fail(const QString& message);
-    void CloseModal();
 
     const FieldGroup* GroupOf(const Window& window, int controlId) const;
     QString FieldName(const Window& window, int controlId) const;
@@ -180,8 +174,8 @@ private:
     int m_referenceChanges = 0;
 
     std::vector<std::vector<QString>> m_before; // texts of every window's edits
-    std::vector<ClosedModal> m_closed;
-    QTimer m_closer;
+    // The out-of-range message is closed as soon as its modal run starts.
+    test::ModalWatcher m_closer{nullptr, 0};
 
     // The sensor panel as the user left it.
     int m_family = SENSOR_THERMOCOUPLE;
@@ -238,10 +232,6 @@ RandomWindowRun::RandomWindowRun(const Options& options)
     }
 
     QObject::connect(&m_reference, &QLineEdit::textChanged, [this] { ++m_referenceChanges; });
-    // The out-of-range message is closed as soon as its modal run starts.
-    m_closer.setInterval(0);
-    QObject::connect(&m_closer, &QTimer::timeout, [this] { CloseModal(); });
-    m_closer.start();
 }
 
 bool RandomWindowRun::Run() {
@@ -433,7 +423,7 @@ void RandomWindowRun::Begin(Window& window, const QString& what) {
         }
         m_before.push_back(std::move(texts));
     }
-    m_closed.clear();
+    m_closer.clear();
 }
 
 void RandomWindowRun::Verify(Window& window, const Expected& expected) {
@@ -446,20 +436,20 @@ void RandomWindowRun::Verify(Window& window, const Expected& expected) {
         }
     }
 
-    if (static_cast<int>(m_closed.size()) != expected.messages) {
+    if (m_closer.count() != expected.messages) {
         return Fail(
             QStringLiteral("%1 modal window(s) came up, expected %2 out-of-range message(s)")
-                .arg(m_closed.size())
+                .arg(m_closer.count())
                 .arg(expected.messages));
     }
-    for (const ClosedModal& closed : m_closed) {
+    for (const test::ModalWatcher::Closed& closed : m_closer.closed()) {
         if (closed.title != QLatin1String("ERRO") || closed.text != QStringLiteral("超出范围") ||
             closed.icon != QMessageBox::Critical || closed.owner != m_main.get()) {
             return Fail(
                 QStringLiteral("unexpected modal \"%1\" / \"%2\"").arg(closed.title, closed.text));
         }
     }
-    m_messages += static_cast<int>(m_closed.size());
+    m_messages += m_closer.count();
 
     for (std::size_t w = 0; w < m_windows.size(); ++w) {
         const Window& each = m_windows[w];
@@ -524,32 +514,6 @@ void RandomWindowRun::Fail(const QString& message) {
     Print(QStringLiteral("  repeat with: random_window_runs --seed %1 --steps %2 --verbose")
               .arg(m_options.seed)
               .arg(m_step));
-}
-
-void RandomWindowRun::CloseModal() {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (modal == nullptr || !modal->isVisible()) {
-        return;
-    }
-    ClosedModal record;
-    record.title = modal->windowTitle();
-    record.owner = modal->parentWidget();
-    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-        record.text = box->text();
-        record.icon = box->icon();
-        m_closed.push_back(record);
-        if (QAbstractButton* ok = box->button(QMessageBox::Ok)) {
-            ok->click();
-            return;
-        }
-    } else {
-        m_closed.push_back(record);
-    }
-    if (auto* dialog = qobject_cast<QDialog*>(modal)) {
-        dialog->reject();
-    } else {
-        modal->close();
-    }
 }
 
 const FieldGroup* RandomWindowRun::GroupOf(const Window& window, int controlId) const {

@@ -21,11 +21,14 @@ public:
         QString text;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         bool ownedByExpected = false;
+        QWidget* owner = nullptr;
     };
 
     // `expectedOwner`: the window every modal should be owned by.
-    explicit ModalWatcher(QWidget* expectedOwner = nullptr) : m_owner(expectedOwner) {
-        m_timer.setInterval(5);
+    // `intervalMs`: how soon a modal is closed after its run starts.
+    explicit ModalWatcher(QWidget* expectedOwner = nullptr, int intervalMs = 5)
+        : m_owner(expectedOwner) {
+        m_timer.setInterval(intervalMs);
         connect(&m_timer, &QTimer::timeout, this, [this] { closeActiveModal(); });
         m_timer.start();
     }
@@ -42,7 +45,8 @@ private:
         }
         Closed record;
         record.title = modal->windowTitle();
-        record.ownedByExpected = m_owner != nullptr && modal->parentWidget() == m_owner;
+        record.owner = modal->parentWidget();
+        record.ownedByExpected = m_owner != nullptr && record.owner == m_owner;
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             record.text = box->text();
             record.icon = box->icon();
