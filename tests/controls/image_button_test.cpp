@@ -52,15 +52,6 @@ void GiveCategoryLook(CRoundImageButton& button) {
     button.SetStateColor(kNormalText, kDarkRed);
 }
 
-// A caption large enough for strokes wider than a pixel: their inner pixels
-// show the caption colour itself, not an anti-aliased blend.
-void UseBoldCaption(QWidget& button) {
-    QFont font = button.font();
-    font.setPixelSize(20);
-    font.setWeight(QFont::Black);
-    button.setFont(font);
-}
-
 } // namespace
 
 class ImageButtonTest : public QObject {

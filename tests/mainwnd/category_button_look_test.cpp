@@ -34,15 +34,6 @@ void AddButtonRows() {
     }
 }
 
-// Strokes wider than a pixel, so that inner pixels show the caption colour
-// itself rather than an anti-aliased blend.
-void UseBoldCaption(QWidget& button) {
-    QFont font = button.font();
-    font.setPixelSize(20);
-    font.setWeight(QFont::Black);
-    button.setFont(font);
-}
-
 } // namespace
 
 class CategoryButtonLookTest : public QObject {

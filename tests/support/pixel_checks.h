@@ -4,6 +4,7 @@
 // questions the window tests ask of them.
 
 #include <QColor>
+#include <QFont>
 #include <QImage>
 #include <QRect>
 #include <QWidget>
@@ -88,6 +89,15 @@ inline int LongestRun(const QImage& image, QColor colour) {
         }
     }
     return longest;
+}
+
+// A caption large enough for strokes wider than a pixel: their inner pixels
+// show the caption colour itself, not an anti-aliased blend.
+inline void UseBoldCaption(QWidget& button) {
+    QFont font = button.font();
+    font.setPixelSize(20);
+    font.setWeight(QFont::Black);
+    button.setFont(font);
 }
 
 } // namespace velmaro::test
