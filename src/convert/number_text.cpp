@@ -114,7 +114,8 @@ double ParseNumber(std::string_view text) {
         detail::ReadDecimal(text.substr(span.begin, span.end - span.begin));
     // The scan decided this is a number; without a value only its size is out
     // of reach.
-    double value = read.value_or(span.magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0);
+    double value =
+        read.value_or(span.magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0);
     if (!span.nonZeroDigit) {
         value = 0.0;
     }

@@ -8,9 +8,9 @@
 #include "convert/number_text.h"
 #include "convert/quantities.h"
 #include "convert/temperature_scales.h"
+#include "json_text.h"
 #include "sensors/rtd.h"
 #include "sensors/thermocouple.h"
-#include "json_text.h"
 
 #include <cstddef>
 #include <string>
@@ -37,9 +37,9 @@ std::string CatalogueJson() {
         first = false;
         json += "\"id\":" + JsonString(quantity.id);
         json += ",\"caption\":" + JsonString(quantity.caption);
-        json += ",\"units\":" + JsonArray(quantity.group->units, [](const velmaro::UnitField& unit) {
-                    return unit.label;
-                });
+        json +=
+            ",\"units\":" + JsonArray(quantity.group->units,
+                                      [](const velmaro::UnitField& unit) { return unit.label; });
         json += "}";
     }
     json += "],\"thermocouples\":";
