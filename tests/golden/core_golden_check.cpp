@@ -16,7 +16,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <iostream>
 #include <span>
@@ -125,9 +127,22 @@ std::string ConvertLine(const Quantity& quantity, int sourceId, std::string_view
     return line;
 }
 
+// The 64 bits of a double in hex. The sensor functions call the C runtime's
+// maths, whose last bit may differ between systems long before a printed
+// digit does: the bits show that every build computes the same double.
+std::string BitsText(double value) {
+    std::uint64_t bits = 0; // memcpy: the WebAssembly build's library has no std::bit_cast
+    std::memcpy(&bits, &value, sizeof bits);
+    std::string text(16, '0');
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        text[i] = "0123456789abcdef"[(bits >> (60 - 4 * i)) & 0xFU];
+    }
+    return text;
+}
+
 // What the sensor panel prints: from °C, the result and the other scales of
 // the typed temperature to six decimals; into °C, the temperature to two and
-// its other scales to five.
+// its other scales to five. Then the bits of the result.
 std::string SensorLine(const SensorFunction& function, unsigned type, std::string_view typeName,
                        std::string_view text) {
     const double x = ParseNumber(text);
@@ -142,6 +157,7 @@ std::string SensorLine(const SensorFunction& function, unsigned type, std::strin
     for (double scale : {scales.fahrenheit, scales.kelvin, scales.rankine}) {
         AppendField(line, FormatFixed(scale, toCelsius ? kFormat5f : kFormatF));
     }
+    AppendField(line, BitsText(result.value));
     return line;
 }
 
@@ -280,8 +296,10 @@ constexpr const char* kHeader =
     "# number   text, then its value in %.8f %.6f %2.6f %.5f %.2f\n"
     "# convert  quantity, source control id, typed text, then the texts of the\n"
     "#          group's other units in the group's order and format\n"
-    "# tc-emf, rtd-ohms  type, °C text, range verdict, then the result, °F, K, R (%f)\n"
-    "# tc-temp, rtd-temp  type, mV or Ω text, range verdict, then °C (%.2f), °F, K, R (%.5f)\n"
+    "# tc-emf, rtd-ohms  type, °C text, range verdict, then the result, °F, K, R (%f),\n"
+    "#          and the bits of the result's double in hex\n"
+    "# tc-temp, rtd-temp  type, mV or Ω text, range verdict, then °C (%.2f), °F, K, R (%.5f),\n"
+    "#          and the bits of the result's double in hex\n"
     "# Regenerate only from a trusted build: core_golden_check --write FILE\n";
 
 int Write(const char* path) {
