@@ -125,12 +125,15 @@ test('on a phone the panels stack without sideways scrolling and the fields are 
   await phone.close();
 });
 
-test('after one visit the page works offline and makes no request after loading', async () => {
+test('after one visit the page is installable, works offline and makes no request after loading', async () => {
   await page.evaluate(() => navigator.serviceWorker.ready);
   // Idle: the worker's own update check is part of loading.
   await page.reload({ waitUntil: 'networkidle0' });
   await page.waitForSelector('html[data-ready="true"]');
   assert.ok(await page.evaluate(() => navigator.serviceWorker.controller !== null));
+  const cdp = await page.createCDPSession();
+  assert.deepEqual((await cdp.send('Page.getInstallabilityErrors')).installabilityErrors, [],
+    'a phone can add it to its home screen');
 
   const before = server.requests;
   await typeInto(page, '#mass-flow-0', '3600');
