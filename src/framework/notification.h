@@ -31,7 +31,7 @@ template <class Window> struct MessageMapEntry {
     int controlId = -1;
     void (Window::*handler)() = nullptr;
     void (Window::*handlerForId)(int controlId) = nullptr;
-    ControlSet set; // when given, matches every control of the set instead
+    ControlSet set{}; // when given, matches every control of the set instead
 
     bool matches(Notify notification, int id) const {
         if (notification != code) {
