@@ -58,9 +58,12 @@ Examples:
   velmaro-convert 1 mass:lb Kg       a shared symbol with its quantity
   velmaro-convert bar Pa < values    one result per line of values
   velmaro-convert --sensor K --temperature 100
-  velmaro-convert --sensor Pt100 --resistance 138.5055
+                                     type K EMF at 100 °C: 4.096230
+  velmaro-convert --sensor Pt100 --resistance 138.5
+                                     Pt100 at 138.5 ohms: 99.99 °C
   velmaro-convert --table K          the ITS-90 table of type K
   velmaro-convert --table Pt100 --from 0 --to 100 --step 0.5 --csv
+                                     Pt100 every 0.5 °C for a spreadsheet
 )help";
 }
 
