@@ -3,6 +3,7 @@
 // Output collected in memory and handed to the stream in large pieces: a
 // million results must not mean a million small writes.
 
+#include <cstddef>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -34,7 +35,7 @@ public:
     }
 
 private:
-    static constexpr std::size_t kChunk = 64 * 1024;
+    static constexpr std::size_t kChunk = std::size_t{64} * 1024;
     std::ostream& out_;
     std::string text_;
 };

@@ -77,6 +77,7 @@ std::vector<UnitRef> CandidatesOrRefuse(std::string_view text) {
 
 std::string QuantitiesOf(const std::vector<UnitRef>& units) {
     std::vector<std::string> ids;
+    ids.reserve(units.size());
     for (const UnitRef& unit : units) {
         ids.emplace_back(unit.quantity->id);
     }
@@ -85,6 +86,7 @@ std::string QuantitiesOf(const std::vector<UnitRef>& units) {
 
 CliError Ambiguous(std::string_view text, const std::vector<UnitRef>& units) {
     std::vector<std::string> typed;
+    typed.reserve(units.size());
     for (const UnitRef& unit : units) {
         typed.push_back(std::string(unit.quantity->id) + ":" + std::string(text));
     }
@@ -141,6 +143,7 @@ Conversion ResolveConversion(std::string_view unit, std::optional<std::string_vi
     if (pairs.size() > 1) {
         // Both names are shared by the same quantities: name those.
         std::vector<UnitRef> shared;
+        shared.reserve(pairs.size());
         for (const Conversion& pair : pairs) {
             shared.push_back(pair.source);
         }

@@ -24,7 +24,7 @@ const Quantity& QuantityNamed(std::string_view name);
 bool NamesAUnit(std::string_view text);
 
 struct Conversion {
-    UnitRef source;
+    UnitRef source{};
     std::optional<UnitRef> target;
 };
 
