@@ -33,8 +33,9 @@ bool CSplashWindow::s_enabled = false;
 CSplashWindow* CSplashWindow::s_instance = nullptr;
 int CSplashWindow::s_bitmapResource = res::IDB_SPLASH;
 
-CSplashWindow::CSplashWindow()
-    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+// No stays-on-top hint: window managers put a new splash window above the
+// others by themselves, and one the user brings up in the meantime may go over it.
+CSplashWindow::CSplashWindow() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint) {
     // The picture covers every pixel: no background is painted under it.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);

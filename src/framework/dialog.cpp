@@ -349,10 +349,19 @@ void CDialog::ApplyColours(QWidget* widget, ControlKind kind) {
         return;
     }
     if (auto* combo = qobject_cast<QComboBox*>(widget)) {
-        QPalette palette = combo->view()->palette();
-        palette.setColor(QPalette::Base, colours->background);
-        palette.setColor(QPalette::Text, colours->text);
-        combo->view()->setPalette(palette);
+        // The opened list. Where the style draws it as a menu, its rows lie on
+        // the window colour and take the menu's text colours, so the list's
+        // colours go into those roles as well as the list-box ones.
+        QAbstractItemView* list = combo->view();
+        QPalette palette = list->palette();
+        for (const QPalette::ColorRole role : {QPalette::Base, QPalette::Window}) {
+            palette.setColor(role, colours->background);
+        }
+        for (const QPalette::ColorRole role :
+             {QPalette::Text, QPalette::WindowText, QPalette::ButtonText}) {
+            palette.setColor(role, colours->text);
+        }
+        list->setPalette(palette);
         return;
     }
     QPalette palette = widget->palette();

@@ -1,5 +1,6 @@
 #include "sensors/rtd_functions.h"
 
+#include "sensors/exact_math.h"
 #include "sensors/rtd_constants.h"
 
 #include <cmath>
@@ -8,7 +9,7 @@ namespace velmaro::sensors {
 namespace {
 
 double Formed(DecimalConstant constant) {
-    return constant.mantissa * std::pow(10.0, constant.exponent);
+    return constant.mantissa * PowerOfTen(constant.exponent);
 }
 
 struct FormedConstants {

@@ -1,5 +1,6 @@
 #include "sensors/thermocouple_inverse.h"
 
+#include "sensors/exact_math.h"
 #include "sensors/thermocouple_brackets.h"
 #include "sensors/thermocouple_polynomials.h"
 
@@ -41,7 +42,7 @@ BisectionOutcome SolveByBisection(ThermocoupleType type, double emf) {
     const BisectionBracket& bracket = SelectBracket(plan.brackets, emf);
     const Polynomial& polynomial =
         LoadedThermocouplePolynomials().reference[type].subRanges[bracket.subRange];
-    const double tolerance = std::pow(10.0, plan.toleranceExponent);
+    const double tolerance = PowerOfTen(plan.toleranceExponent);
 
     double lo = bracket.lowCelsius;
     double hi = bracket.highCelsius;

@@ -1,8 +1,7 @@
 #include "sensors/thermocouple_polynomials.h"
 
+#include "sensors/exact_math.h"
 #include "sensors/thermocouple_coefficients.h"
-
-#include <cmath>
 
 namespace velmaro::sensors {
 namespace {
@@ -11,7 +10,7 @@ namespace {
 // coefficients lands one unit in the last place away from the double nearest
 // the printed decimal; the reference values are computed with these.
 double Formed(const TabulatedCoefficient& coefficient) {
-    return coefficient.mantissa * std::pow(10.0, coefficient.exponent);
+    return coefficient.mantissa * PowerOfTen(coefficient.exponent);
 }
 
 Polynomial Load(double lowerCelsius, double upperCelsius,
@@ -55,7 +54,7 @@ const ThermocouplePolynomials& LoadedThermocouplePolynomials() {
 double SumOfPowers(const Polynomial& polynomial, double t) {
     double sum = 0.0;
     for (std::size_t i = 0; i < polynomial.terms; ++i) {
-        sum += polynomial.c[i] * std::pow(t, static_cast<double>(i));
+        sum += polynomial.c[i] * IntegerPower(t, static_cast<int>(i));
     }
     return sum;
 }

@@ -47,7 +47,7 @@ struct ThermocouplePolynomials {
 const ThermocouplePolynomials& LoadedThermocouplePolynomials();
 
 // sum c_i * t^i for i = 0 upward into an accumulator starting at 0, each power
-// from std::pow (t^0 is 1 for every t, NaN included).
+// correctly rounded (IntegerPower; t^0 is 1 for every t, NaN included).
 double SumOfPowers(const Polynomial& polynomial, double t);
 
 } // namespace velmaro::sensors

@@ -1,6 +1,6 @@
 #include "sensors/thermocouple_reference.h"
 
-#include <cmath>
+#include "sensors/exact_math.h"
 
 namespace velmaro::sensors {
 namespace {
@@ -13,7 +13,7 @@ double TypeKEmf(double celsius) {
     if (celsius > 0.0) {
         const ExponentialTerm& term = LoadedThermocouplePolynomials().typeKExponential;
         const double offset = celsius - term.a2;
-        emf += term.a0 * std::exp(term.a1 * (offset * offset));
+        emf += term.a0 * Exp(term.a1 * (offset * offset));
     }
     return emf;
 }

@@ -63,6 +63,8 @@ private slots:
         QCOMPARE(splash->parentWidget(), nullptr);
         QCOMPARE(splash->windowType(), Qt::SplashScreen); // no task-bar button
         QVERIFY(splash->windowFlags().testFlag(Qt::FramelessWindowHint));
+        // An ordinary stacking: a window the user brings up goes over it.
+        QVERIFY(!splash->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         QVERIFY(splash->windowTitle().isEmpty());
         QCOMPARE(splash->size(), QSize(648, 434));
         const QRect workArea = QGuiApplication::primaryScreen()->availableGeometry();

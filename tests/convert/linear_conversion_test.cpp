@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -106,7 +107,7 @@ const EdgeCase kEdgeCases[] = {
      {{"km/h", "3.600000"}, {"n mile/h", "1.943800"}, {"kn", "1.943800"}}},
     {"1 n mile/h", &kSpeed, 1183, "1", {{"m/s", "0.511400"}, {"kn", "1.000000"}}},
     {"1 kn", &kSpeed, 1106, "1", {{"m/s", "0.514400"}}},
-    {"1 mile/h", &kSpeed, 1182, "1", {{"km/h", "1.603900"}, {"m/h", "1609.344000"}}},
+    {"1 mile/h", &kSpeed, 1182, "1", {{"km/h", "1.609300"}, {"m/h", "1609.344000"}}},
     {"1 g/ml", &kDensity, 1115, "1", {{"kg/m3", "999.970000"}, {"kg/dm3", "1.000000"}}},
     {"1 kg/m3", &kDensity, 1113, "1", {{"g/ml", "0.001000"}, {"lb/ft3", "0.062428"}}},
     {"1 J", &kEnergy, 1144, "1",
@@ -162,6 +163,40 @@ TEST(LinearConversion, ShowsTheListedValues) {
         for (const Shown& s : c.shown) {
             EXPECT_EQ(TextOf(*c.group, written, s.unit), s.text) << "in " << s.unit;
         }
+    }
+}
+
+// The seven entries that were typos in the old tables, each checked against the
+// units' definitions: the entry must be the true factor rounded to the number of
+// significant digits the old entry had.
+TEST(LinearConversion, MendedEntriesAreTheTrueFactorAtTheirOwnDigits) {
+    constexpr double kInch = 0.0254;                            // m
+    constexpr double kFoot = 12 * kInch;                        // m
+    constexpr double kFoot3 = kFoot * kFoot * kFoot;            // m3
+    constexpr double kFootPound = kFoot * 0.45359237 * 9.80665; // J
+    const struct {
+        const FieldGroup* group;
+        const char* from;
+        const char* to;
+        double entry;
+        int digits;
+        double truth;
+    } mended[] = {
+        {&kPressure, "Pa", "inH2O", 0.004015, 4, 1 / (kInch * 1000 * 9.80665)},
+        {&kLength, "cm", "lb", 28.3465, 6, 0.01 / (kInch / 72)},
+        {&kVolume, "dm3", "ft3", 0.035315, 5, 0.001 / kFoot3},
+        {&kSpeed, "mile/h", "m/min", 26.8224, 6, 1609.344 / 60},
+        {&kSpeed, "mile/h", "km/h", 1.6093, 5, 1.609344},
+        {&kEnergy, "kJ", "ft.lb", 737.5621, 7, 1000 / kFootPound},
+        {&kVolumeFlow, "l/min", "ft3/min", 0.035315, 5, 0.001 / kFoot3},
+    };
+    for (const auto& m : mended) {
+        SCOPED_TRACE(std::string(m.from) + " -> " + m.to);
+        const double entry =
+            m.group->factor(UnitNamed(*m.group, m.from), UnitNamed(*m.group, m.to));
+        EXPECT_EQ(entry, m.entry);
+        const double lastDigit = std::pow(10.0, std::floor(std::log10(m.truth)) - m.digits + 1);
+        EXPECT_LE(std::abs(entry - m.truth), lastDigit / 2) << "true factor " << m.truth;
     }
 }
 

@@ -1,7 +1,9 @@
 #include "main_window_fixture.h"
 #include "mainwnd/converter_ids.h"
 #include "modal_watcher.h"
+#include "pixel_checks.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QtTest>
@@ -257,6 +259,46 @@ private slots:
         ChooseSensor(t, IDC_THERMOCOUPLE_KIND, 3);
         TypeInto(t, IDC_SENSOR_CELSIUS, typed);
         QCOMPARE(t.text(IDC_SENSOR_FAHRENHEIT), fahrenheit);
+    }
+
+    // What the user sees when the type list opens: black text on the list colour
+    // in every row but the highlighted one, whatever the style draws for menus.
+    void theOpenedTypeListIsBlackOnItsOwnColour() {
+        const QColor listColour(233, 233, 220);
+        MainWindowUnderTest t;
+        auto* types = t.window->DlgItem<QComboBox>(IDC_SENSOR_TYPE);
+        types->showPopup();
+        QAbstractItemView* view = types->view();
+        QWidget* popup = view->window();
+        QTRY_VERIFY(popup->isVisible());
+        const QImage image = test::Grab(popup);
+        const QPoint origin = view->viewport()->mapTo(popup, QPoint(0, 0));
+        int rowsSeen = 0;
+        for (int row = 0; row < types->count(); ++row) {
+            const QModelIndex index = types->model()->index(row, 0);
+            if (index == view->currentIndex()) {
+                continue; // drawn in the highlight colour
+            }
+            const QRect rect = view->visualRect(index).translated(origin) & image.rect();
+            QVERIFY2(!rect.isEmpty(), qPrintable(QString::number(row)));
+            // Mostly background, some ink, and every pixel one of the two or a blend.
+            QVERIFY2(test::CountRgb(image, listColour, rect) > rect.width() * rect.height() / 2,
+                     qPrintable(QString::number(row)));
+            QVERIFY(!test::InkBox(image, listColour, rect).isNull());
+            for (int y = rect.top(); y <= rect.bottom(); ++y) {
+                for (int x = rect.left(); x <= rect.right(); ++x) {
+                    QVERIFY2(test::IsBlendOf(test::At(image, x, y), listColour, Qt::black),
+                             qPrintable(QStringLiteral("row %1 at %2,%3: %4")
+                                            .arg(row)
+                                            .arg(x)
+                                            .arg(y)
+                                            .arg(test::At(image, x, y).name())));
+                }
+            }
+            ++rowsSeen;
+        }
+        QCOMPARE(rowsSeen, types->count() - 1);
+        types->hidePopup();
     }
 
     void sensorEditsLeaveTheOtherPanelsAlone() {

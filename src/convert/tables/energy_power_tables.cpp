@@ -16,7 +16,8 @@ namespace {
 // Energy. "Kw.h" is the kilowatt-hour, "Hp.h" the horsepower-hour, "kg.m" the kilogram-force
 // metre, "ft.lb" the foot-pound-force, "ft.pdl" the foot-poundal and "I.atm" the
 // litre-atmosphere (101.33 J); "kcal" is the international-table kilocalorie. Short roundings
-// such as kcal to Kw.h 0.0012 and ft.pdl to I.atm 0.0004 stay as they are.
+// such as kcal to Kw.h 0.0012 and ft.pdl to I.atm 0.0004 stay as they are; kJ to ft.lb, 737.5621,
+// is mended from a typo of the old tables (README, "Corrections to the factor tables").
 // clang-format off
 constexpr UnitField kEnergyUnits[] = {
     {1143, "mJ"},
@@ -37,7 +38,7 @@ constexpr double kEnergyFactors[] = {
     //           mJ          J          kJ            MJ            kcal         BTU          Kw.h          Hp.h         kg.m        ft.lb       I.atm         ft.pdl
     /* mJ     */ kSelf,      0.001,     0.000001,     1e-9,         2.3885e-7,   9.4781e-7,   2.7778e-10,   3.725e-10,   0.00010197, 0.00073757, 0.0000098692, 0.0237,
     /* J      */ 1000,       kSelf,     0.001,        0.000001,     0.00023885,  0.00094781,  2.7778e-7,    3.725e-7,    0.10197,    0.73757,    0.0098692,    23.7304,
-    /* kJ     */ 1000000,    1000,      kSelf,        0.001,        0.23885,     0.94781,     0.00027778,   0.00037251,  101.97,     737.5612,   9.8692,       23730.4,
+    /* kJ     */ 1000000,    1000,      kSelf,        0.001,        0.23885,     0.94781,     0.00027778,   0.00037251,  101.97,     737.5621,   9.8692,       23730.4,
     /* MJ     */ 1000000000, 1000000,   1000,         kSelf,        238.85,      947.81,      0.27778,      0.3725,      101970,     737570,     9869.2,       23730400,
     /* kcal   */ 4186800,    4186.8,    4.1868,       0.0041868,    kSelf,       3.9683,      0.0012,       0.0016,      426.9348,   3088.0251,  41.3205,      99354,
     /* BTU    */ 1055100,    1055.056,  1.0551,       0.0010551,    0.252,       kSelf,       0.00029307,   0.00039301,  107.5858,   778.1693,   10.4126,      25037,

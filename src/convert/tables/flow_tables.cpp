@@ -46,7 +46,8 @@ static_assert(std::size(kMassFlowFactors) == std::size(kMassFlowUnits) * std::si
 
 // Volume flow, the lower half of the main window's flow panel. "bbl" is the oil barrel of
 // 42 US gallons; gal(US) and gal(UK) are the US and the imperial gallon. Entries are rounded
-// constants of their own, not reciprocals of their mirrors.
+// constants of their own, not reciprocals of their mirrors. l/min to ft3/min, 0.035315, is
+// mended from a typo of the old tables (README, "Corrections to the factor tables").
 // clang-format off
 constexpr UnitField kVolumeFlowUnits[] = {
     {1048, "l/min  （升每分）"},
@@ -63,7 +64,7 @@ constexpr UnitField kVolumeFlowUnits[] = {
 
 constexpr double kVolumeFlowFactors[] = {
     //                l/min     l/s        bbl/d      m3/h       m3/min      m3/s          ft3/min    ft3/s        gal(US)/min gal(UK)/min
-    /* l/min       */ kSelf,    0.016667,  9.0573,    0.06,      0.001,      0.000016667,  0.035322,  0.0005886,   0.2642,     0.22,
+    /* l/min       */ kSelf,    0.016667,  9.0573,    0.06,      0.001,      0.000016667,  0.035315,  0.0005886,   0.2642,     0.22,
     /* l/s         */ 60,       kSelf,     543.4396,  3.6,       0.06,       0.001,        2.1189,    0.035316,    15.8503,    13.1981,
     /* bbl/d       */ 0.11041,  0.0018401, kSelf,     0.0066245, 0.00011041, 0.0000018401, 0.003899,  0.000064984, 0.029167,   0.024288,
     /* m3/h        */ 16.6667,  0.27778,   150.9555,  kSelf,     0.016667,   0.00027778,   0.58857,   0.0098096,   4.4028673,  3.6663,

@@ -16,7 +16,8 @@ namespace {
 // Length. The unit labelled "lb" is the typographic point, 1/72 inch (in to lb is 72, lb to
 // mm 0.3528); "mile" is the statute mile (1609.344 m) and "n mile" the nautical mile (1852 m).
 // Short roundings such as km to mile 0.6214, km to n mile 0.54 and lb to ft 0.0012 stay as
-// they are.
+// they are; cm to lb, 28.3465, is mended from a typo of the old tables (README, "Corrections to
+// the factor tables").
 // clang-format off
 constexpr UnitField kLengthUnits[] = {
     {1014, "km"},
@@ -38,7 +39,7 @@ constexpr double kLengthFactors[] = {
     /* km     */ kSelf,     1000,       10000,   100000, 1000000, 1000000000, 39370,      3280.8399,    1093.6133,    0.6214,       0.54,         2834600,
     /* m      */ 0.001,     kSelf,      10,      100,    1000,    1000000,    39.3701,    3.2808,       1.0936,       0.00062137,   0.00053996,   2834.6457,
     /* dm     */ 0.0001,    0.1,        kSelf,   10,     100,     100000,     3.937,      0.3281,       0.1094,       0.000062137,  0.000053996,  283.46,
-    /* cm     */ 0.00001,   0.01,       0.1,     kSelf,  10,      10000,      0.3937,     0.03281,      0.01094,      0.0000062137, 0.0000053996, 27.9528,
+    /* cm     */ 0.00001,   0.01,       0.1,     kSelf,  10,      10000,      0.3937,     0.03281,      0.01094,      0.0000062137, 0.0000053996, 28.3465,
     /* mm     */ 0.000001,  0.001,      0.01,    0.1,    kSelf,   1000,       0.03937,    0.003281,     0.001094,     6.2137e-7,    5.3996e-7,    2.8346,
     /* μm     */ 1e-9,      0.000001,   0.00001, 0.0001, 0.001,   kSelf,      0.00003937, 0.0000032808, 0.0000010936, 6.2137e-10,   5.3996e-10,   0.0028346,
     /* in     */ 0.0000254, 0.0254,     0.254,   2.54,   25.4,    25400,      kSelf,      0.0833,       0.0278,       0.000015783,  0.000013715,  72,
@@ -88,7 +89,8 @@ constexpr double kAreaFactors[] = {
 // clang-format on
 static_assert(std::size(kAreaFactors) == std::size(kAreaUnits) * std::size(kAreaUnits));
 
-// Volume. "市尺3" is the cubic chi, 1/27 m3 (m3 to 市尺3 is 27).
+// Volume. "市尺3" is the cubic chi, 1/27 m3 (m3 to 市尺3 is 27). dm3 to ft3, 0.035315, is mended
+// from a typo of the old tables (README, "Corrections to the factor tables").
 // clang-format off
 constexpr UnitField kVolumeUnits[] = {
     {1038, "m3"},
@@ -104,7 +106,7 @@ constexpr UnitField kVolumeUnits[] = {
 constexpr double kVolumeFactors[] = {
     //          m3           dm3       cm3      mm3         in3          ft3           yd3          市尺3
     /* m3    */ kSelf,       1000,     1000000, 1000000000, 61024,       35.3147,      1.308,       27,
-    /* dm3   */ 0.001,       kSelf,    1000,    1000000,    61.024,      0.035147,     0.001308,    0.027,
+    /* dm3   */ 0.001,       kSelf,    1000,    1000000,    61.024,      0.035315,     0.001308,    0.027,
     /* cm3   */ 0.000001,    0.001,    kSelf,   1000,       0.061024,    0.0000353147, 0.000001308, 0.000027,
     /* mm3   */ 1e-9,        0.000001, 0.001,   kSelf,      0.000061024, 3.53147e-8,   1.308e-9,    2.7e-8,
     /* in3   */ 0.000016387, 0.016387, 16.387,  16387,      kSelf,       0.0005787,    0.000021433, 0.00044242,

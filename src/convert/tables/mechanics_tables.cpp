@@ -85,7 +85,8 @@ static_assert(std::size(kForceFactors) == std::size(kForceUnits) * std::size(kFo
 
 // Speed. "kn" and "n mile/h" are one unit (mutual factor 1), yet their rows differ into m/s:
 // 0.5114 from n mile/h, 0.5144 from kn. Short roundings such as m/min to m/s 0.0167 and
-// ft/min to yd/s 0.005 stay as they are.
+// ft/min to yd/s 0.005 stay as they are. mile/h to m/min (26.8224) and to km/h (1.6093) are
+// mended from typos of the old tables (README, "Corrections to the factor tables").
 // clang-format off
 constexpr UnitField kSpeedUnits[] = {
     {1175, "m/s"},
@@ -109,7 +110,7 @@ constexpr double kSpeedFactors[] = {
     /* ft/s     */ 0.3048,     18.288,  1097.28,  1.0973, kSelf,      60,       0.3333,     0.6818,     0.5925,     0.5925,
     /* ft/min   */ 0.0051,     0.3048,  18.288,   0.0183, 0.0167,     kSelf,    0.005,      0.0114,     0.0099,     0.0099,
     /* yd/s     */ 0.9144,     54.864,  3291.84,  3.2918, 3,          180,      kSelf,      2.0455,     1.7775,     1.7775,
-    /* mile/h   */ 0.447,      26.8824, 1609.344, 1.6039, 1.4667,     88,       0.4889,     kSelf,      0.869,      0.869,
+    /* mile/h   */ 0.447,      26.8224, 1609.344, 1.6093, 1.4667,     88,       0.4889,     kSelf,      0.869,      0.869,
     /* n mile/h */ 0.5114,     30.8667, 1852,     1.852,  1.6878,     101.2686, 0.5626,     1.1508,     kSelf,      1,
     /* kn       */ 0.5144,     30.8667, 1852,     1.852,  1.6878,     101.2686, 0.5626,     1.1508,     1,          kSelf,
 };

@@ -18,7 +18,8 @@ namespace {
 // Torr and mmHg are one unit: mutual factor 1 and equal rows. The prefix steps among Pa, kPa,
 // MPa, mba and bar are exact, as are mmH2O to kg/cm2 (0.0001) and psi to lb/ft2 (144); every
 // other entry is a rounded constant of its own and need not be the reciprocal of its mirror
-// (atm to mmH2O is 10332 while mmH2O to atm is 0.00009678).
+// (atm to mmH2O is 10332 while mmH2O to atm is 0.00009678). Pa to inH2O is 0.004015, mended
+// from a typo of the old tables (README, "Corrections to the factor tables").
 // clang-format off
 constexpr UnitField kPressureUnits[] = {
     {1066, "Pa     (帕)"},
@@ -39,7 +40,7 @@ constexpr UnitField kPressureUnits[] = {
 
 constexpr double kPressureFactors[] = {
     //           Pa        Torr       bar           psi         mba        MPa           kPa        mmHg       mmH2O     inHg       inH2O      atm           lb/ft2     kg/cm2
-    /* Pa     */ kSelf,    0.0075006, 0.00001,      0.00014504, 0.01,      0.000001,     0.001,     0.0075006, 0.10197,  0.0002953, 0.004147,  0.0000098692, 0.020885,  0.000010197,
+    /* Pa     */ kSelf,    0.0075006, 0.00001,      0.00014504, 0.01,      0.000001,     0.001,     0.0075006, 0.10197,  0.0002953, 0.004015,  0.0000098692, 0.020885,  0.000010197,
     /* Torr   */ 133.3224, kSelf,     0.001332,     0.019337,   1.332,     0.00013332,   0.1333,    1,         13.5951,  0.039372,  0.5352,    0.0013158,    2.7845,    0.0013595,
     /* bar    */ 100000,   750.0615,  kSelf,        14.5038,    1000,      0.1,          100,       750.0615,  10197,    29.53,     401.4631,  0.9869,       2088.5435, 1.0197,
     /* psi    */ 6894.757, 51.7149,   0.0689476,    kSelf,      68.9476,   0.0068948,    6.8948,    51.7149,   703.0695, 2.036,     27.6799,   0.068046,     144,       0.070307,
