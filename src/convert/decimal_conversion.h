@@ -8,6 +8,7 @@
 // (decimal_conversion_libc.cpp), whose C library rounds correctly and knows no
 // locale but "C".
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,7 +21,13 @@ namespace velmaro::detail {
 // (too large, or too small for the smallest subnormal).
 std::optional<double> ReadDecimal(std::string_view number);
 
-// printf's "%.<precision>f" of a finite or infinite `value` in the "C" locale.
+// The most decimals WriteFixed writes, and the longest text it can give: a
+// sign, 309 digits before the point, the point and the decimals.
+inline constexpr int kMaxFixedPrecision = 400;
+inline constexpr std::size_t kMaxFixedLength = 1 + 309 + 1 + kMaxFixedPrecision;
+
+// printf's "%.<precision>f" of a finite or infinite `value` in the "C" locale,
+// for a precision from 0 to kMaxFixedPrecision.
 std::string WriteFixed(double value, int precision);
 
 } // namespace velmaro::detail

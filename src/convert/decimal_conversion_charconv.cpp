@@ -20,9 +20,7 @@ std::optional<double> ReadDecimal(std::string_view number) {
 }
 
 std::string WriteFixed(double value, int precision) {
-    // Room for the longest fixed-point text of a double: sign, 309 integer
-    // digits, the point and the decimals (the number text caps them at 400).
-    std::array<char, 1 + 309 + 1 + 400 + 8> buffer{};
+    std::array<char, kMaxFixedLength + 1> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                       std::chars_format::fixed, precision);
     return {buffer.data(), result.ptr};

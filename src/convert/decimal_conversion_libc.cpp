@@ -25,12 +25,12 @@ std::optional<double> ReadDecimal(std::string_view number) {
 }
 
 std::string WriteFixed(double value, int precision) {
-    std::array<char, 1 + 309 + 1 + 400 + 8> buffer{};
+    std::array<char, kMaxFixedLength + 1> buffer{}; // and the NUL snprintf writes
     // printf's own digits are the point of this route.
     // NOLINTNEXTLINE(cppcoreguidelines-pro-type-vararg)
     const int length = std::snprintf(buffer.data(), buffer.size(), "%.*f", precision, value);
-    // The number text caps the precision, so the text always fits; the
-    // bound only guards the buffer.
+    // Within kMaxFixedPrecision the text always fits; the bound only guards
+    // the buffer.
     const std::size_t size = length > 0 ? static_cast<std::size_t>(length) : 0;
     return {buffer.data(), std::min(size, buffer.size() - 1)};
 }

@@ -123,9 +123,8 @@ double ParseNumber(std::string_view text) {
 }
 
 std::string FormatFixed(double value, FixedFormat format) {
-    // The conversion's buffer holds up to 400 decimals.
-    constexpr int kMaxPrecision = 400;
-    const int precision = format.precision < 0 ? 6 : std::min(format.precision, kMaxPrecision);
+    const int precision =
+        format.precision < 0 ? 6 : std::min(format.precision, detail::kMaxFixedPrecision);
     std::string text;
     if (std::isnan(value)) {
         text = std::signbit(value) ? "-nan" : "nan";

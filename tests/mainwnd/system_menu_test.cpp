@@ -4,9 +4,9 @@
 #include "main_window_fixture.h"
 #include "modal_watcher.h"
 
-#include "app/about_box.h"
 #include "mainwnd/converter_ids.h"
 #include "mainwnd/system_menu.h"
+#include "shell/about_box.h"
 
 #include <QAction>
 #include <QApplication>

@@ -4,7 +4,8 @@
 // title, unit fields) with its own text members, data exchange and message
 // map; the frame, the colours and the change cycle are CCategoryDialog's.
 
-#include "convert/dialogs/category_dialog.h"
+#include "categories/category_dialog.h"
+#include "categories/field_group_cycle.h"
 #include "framework/data_exchange.h"
 #include "res/category_layouts.h"
 
@@ -38,7 +39,7 @@ protected:
         // Every unit field's change goes to the change cycle; nothing else
         // (not even the default button) has a handler.
         static const fw::MessageMapEntry<CCategoryDialog> kMessageMap[] = {
-            fw::OnGroupChange(*Layout.group, &CCategoryDialog::OnChangeUnitField),
+            OnGroupChange(*Layout.group, &CCategoryDialog::OnChangeUnitField),
         };
         fw::DispatchMessageMap<CCategoryDialog>(kMessageMap, this, code, controlId);
     }

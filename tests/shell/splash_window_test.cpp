@@ -1,8 +1,8 @@
 // The start-up picture on its own: when it is shown, its shape and place,
 // how it goes, and what happens without its picture.
 
-#include "app/splash_window.h"
 #include "res/resource_ids.h"
+#include "shell/splash_window.h"
 
 #include <QApplication>
 #include <QScreen>

@@ -1,11 +1,11 @@
-#include "framework/field_group_cycle.h"
+#include "categories/field_group_cycle.h"
 
 #include "convert/change_cycle.h"
 #include "framework/dialog.h"
 
-namespace velmaro::fw {
+namespace velmaro {
 
-void RunChangeCycle(CDialog& window, const FieldGroup& group, int sourceControlId) {
+void RunChangeCycle(fw::CDialog& window, const FieldGroup& group, int sourceControlId) {
     window.UpdateData(true);
     const QByteArray text = window.GetDlgItemText(sourceControlId).toUtf8();
     for (const FieldText& target :
@@ -17,4 +17,4 @@ void RunChangeCycle(CDialog& window, const FieldGroup& group, int sourceControlI
     window.UpdateData(false);
 }
 
-} // namespace velmaro::fw
+} // namespace velmaro

@@ -3,7 +3,7 @@
 // The 17 category dialog classes with their layouts, for table-driven window
 // tests.
 
-#include "convert/dialogs/category_dialogs.h"
+#include "categories/category_dialogs.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 // The About box: what it shows and the three ways it closes.
 
-#include "app/about_box.h"
 #include "framework/app.h"
 #include "res/maker_details.h"
+#include "shell/about_box.h"
 
 #include <QApplication>
 #include <QDialog>

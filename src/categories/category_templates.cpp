@@ -1,6 +1,6 @@
-#include "convert/dialogs/category_templates.h"
+#include "categories/category_templates.h"
 
-#include "convert/dialogs/category_frame.h"
+#include "categories/category_frame.h"
 #include "res/maker_details.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
-#include "convert/dialogs/category_dialog.h"
+#include "categories/category_dialog.h"
 
-#include "convert/dialogs/category_templates.h"
-#include "framework/field_group_cycle.h"
+#include "categories/category_templates.h"
+#include "categories/field_group_cycle.h"
 #include "framework/image_resources.h"
 #include "res/resource_ids.h"
 
@@ -22,7 +22,7 @@ CCategoryDialog::CCategoryDialog(const res::CategoryLayout& layout, QWidget* par
 CCategoryDialog::~CCategoryDialog() = default;
 
 void CCategoryDialog::OnChangeUnitField(int controlId) {
-    fw::RunChangeCycle(*this, group(), controlId);
+    RunChangeCycle(*this, group(), controlId);
 }
 
 bool CCategoryDialog::OnInitDialog() {

@@ -1,4 +1,4 @@
-#include "app/splash_window.h"
+#include "shell/splash_window.h"
 
 #include "framework/app.h"
 #include "framework/image_resources.h"

@@ -2,8 +2,8 @@
 // that the frame's rectangles keep the fields, labels and footer apart and
 // inside their black frames.
 
-#include "convert/dialogs/category_frame.h"
-#include "convert/dialogs/category_templates.h"
+#include "categories/category_frame.h"
+#include "categories/category_templates.h"
 #include "res/category_layouts.h"
 #include "res/maker_details.h"
 
