@@ -3,8 +3,9 @@
 # The program itself is installed by src/app. On Linux and the other freedesktop
 # systems this adds its menu entry, its icon in the hicolor theme and its
 # software-centre entry, all named by the application id below, and a Debian
-# package. Nothing here has been tried on Windows or macOS: there only the
-# program is installed and CPack keeps its defaults.
+# package. On Windows, WindowsPackaging.cmake adds the program's resources,
+# the DLLs it needs, an installer and a zip. Nothing here has been tried on
+# macOS: there only the program is installed and CPack keeps its defaults.
 
 set(VELMARO_APP_ID "example.oskelta.Velmaro")
 set(VELMARO_PACKAGING_DIR "${PROJECT_SOURCE_DIR}/packaging")
@@ -71,6 +72,8 @@ if(UNIX AND NOT APPLE)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
     set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-noto-cjk, fonts-liberation2")
     set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+elseif(WIN32)
+    include(cmake/WindowsPackaging.cmake)
 endif()
 
 include(CPack)
