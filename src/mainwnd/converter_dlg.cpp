@@ -1,6 +1,7 @@
 #include "mainwnd/converter_dlg.h"
 
 #include "app/about_box.h"
+#include "app/help_window.h"
 #include "app/splash_window.h"
 #include "convert/tables/unit_tables.h"
 #include "convert/temperature_scales.h"
@@ -167,6 +168,7 @@ CConverterDlg::CConverterDlg(QWidget* parent) : fw::CDialog(res::kMainWindowTemp
     // The window has no screen window yet: the splash stands on its own in
     // the middle of the screen.
     CSplashWindow::ShowSplash(this);
+    AddHelpKey(*this);
 }
 
 CConverterDlg::~CConverterDlg() = default;

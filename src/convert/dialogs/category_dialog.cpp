@@ -1,5 +1,6 @@
 #include "convert/dialogs/category_dialog.h"
 
+#include "app/help_window.h"
 #include "convert/dialogs/category_templates.h"
 #include "framework/field_group_cycle.h"
 #include "framework/image_resources.h"
@@ -17,7 +18,9 @@ const QColor kUnitFieldBackground(156, 205, 166);
 } // namespace
 
 CCategoryDialog::CCategoryDialog(const res::CategoryLayout& layout, QWidget* parent)
-    : fw::CDialog(dialogs::CategoryDialogTemplate(layout), parent), m_layout(layout) {}
+    : fw::CDialog(dialogs::CategoryDialogTemplate(layout), parent), m_layout(layout) {
+    AddHelpKey(*this);
+}
 
 CCategoryDialog::~CCategoryDialog() = default;
 
