@@ -1,7 +1,8 @@
 #!/bin/sh
 # Checks the C++ sources and fails on the first kind of finding:
-#  1. clang-format: every tracked C++ file of src/, tests/, bench/, fuzz/ and
-#     scripts/ must already be formatted with the repository's .clang-format;
+#  1. clang-format: every tracked C++ file of src/, tests/, bench/, fuzz/,
+#     web/ and scripts/ must already be formatted with the repository's
+#     .clang-format;
 #  2. clang-tidy: every source file of src/ (and the headers of src/ they
 #     include) against the checked-in .clang-tidy, where every warning is an
 #     error. It reads the compile commands of the development build, which
@@ -22,7 +23,7 @@ fi
 
 echo "== clang-format"
 git ls-files -z -- 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp' 'bench/*.h' \
-    'fuzz/*.cpp' 'fuzz/*.h' 'scripts/*.cpp' |
+    'fuzz/*.cpp' 'fuzz/*.h' 'scripts/*.cpp' 'web/*.cpp' 'web/*.h' |
     xargs -0 -r "$CLANG_FORMAT" --dry-run -Werror
 echo "formatted as .clang-format says"
 

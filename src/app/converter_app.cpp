@@ -1,8 +1,8 @@
 #include "app/converter_app.h"
 
 #include "app/command_line.h"
-#include "app/splash_window.h"
 #include "mainwnd/converter_dlg.h"
+#include "shell/splash_window.h"
 
 #include <utility>
 

@@ -1,11 +1,12 @@
 #include "convert/number_text.h"
 
-#include <array>
-#include <charconv>
+#include "convert/decimal_conversion.h"
+
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <limits>
-#include <system_error>
+#include <optional>
 
 namespace velmaro {
 namespace {
@@ -109,16 +110,12 @@ double ParseNumber(std::string_view text) {
     if (!span.valid) {
         return 0.0;
     }
-    const char* first = text.data() + span.begin;
-    const char* last = text.data() + span.end;
-    double value = 0.0;
-    const auto result = std::from_chars(first, last, value, std::chars_format::general);
-    if (result.ec == std::errc::result_out_of_range) {
-        // The scan decided this is a number; only its size is out of reach.
-        value = span.magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
-    } else if (result.ec != std::errc{}) {
-        value = 0.0;
-    }
+    const std::optional<double> read =
+        detail::ReadDecimal(text.substr(span.begin, span.end - span.begin));
+    // The scan decided this is a number; without a value only its size is out
+    // of reach.
+    double value =
+        read.value_or(span.magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0);
     if (!span.nonZeroDigit) {
         value = 0.0;
     }
@@ -126,18 +123,13 @@ double ParseNumber(std::string_view text) {
 }
 
 std::string FormatFixed(double value, FixedFormat format) {
-    // Room for the longest fixed-point text of a double: sign, 309 integer
-    // digits, the point and the decimals.
-    constexpr int kMaxPrecision = 400;
-    const int precision = format.precision < 0 ? 6 : std::min(format.precision, kMaxPrecision);
-    std::array<char, 1 + 309 + 1 + kMaxPrecision + 8> buffer{};
+    const int precision =
+        format.precision < 0 ? 6 : std::min(format.precision, detail::kMaxFixedPrecision);
     std::string text;
     if (std::isnan(value)) {
         text = std::signbit(value) ? "-nan" : "nan";
     } else {
-        const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                          std::chars_format::fixed, precision);
-        text.assign(buffer.data(), result.ptr);
+        text = detail::WriteFixed(value, precision);
     }
     if (static_cast<int>(text.size()) < format.minWidth) {
         text.insert(0, static_cast<std::size_t>(format.minWidth) - text.size(), ' ');

@@ -3,8 +3,6 @@
 // Notifications a control sends its window, and the message-map entries that
 // route them to handlers.
 
-#include "convert/field_group.h"
-
 #include <algorithm>
 #include <span>
 
@@ -16,31 +14,32 @@ enum class Notify {
     SelChange,     // the user chose another entry of a combo box
 };
 
+// A set of controls that one entry serves together (all unit fields of one
+// field group, say). The framework only asks whether an id belongs to it;
+// what the set is stays with the window that made the entry.
+struct ControlSet {
+    const void* members = nullptr;
+    bool (*contains)(const void* members, int controlId) = nullptr;
+};
+
 // One entry of a window's message map: a notification from one control, or
-// from any unit field of a field group, and its handler. A handler either
-// takes no argument or takes the id of the control that sent the
-// notification (one handler serving a whole field group).
+// from any control of a set, and its handler. A handler either takes no
+// argument or takes the id of the control that sent the notification (one
+// handler serving a whole set).
 template <class Window> struct MessageMapEntry {
     Notify code = Notify::EditChange;
     int controlId = -1;
     void (Window::*handler)() = nullptr;
     void (Window::*handlerForId)(int controlId) = nullptr;
-    const FieldGroup* group = nullptr; // matches every unit field of the group
+    ControlSet set{}; // when given, matches every control of the set instead
 
     bool matches(Notify notification, int id) const {
         if (notification != code) {
             return false;
         }
-        return group != nullptr ? group->indexOf(id) < group->size() : id == controlId;
+        return set.contains != nullptr ? set.contains(set.members, id) : id == controlId;
     }
 };
-
-// Entries for a field group: one handler taking the id of the edited field.
-template <class Window>
-constexpr MessageMapEntry<Window> OnGroupChange(const FieldGroup& group,
-                                                void (Window::*handler)(int controlId)) {
-    return {Notify::EditChange, -1, nullptr, handler, &group};
-}
 
 // Calls the handler of the first entry matching (code, id); false if none.
 template <class Window>

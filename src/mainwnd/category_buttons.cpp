@@ -3,7 +3,7 @@
 // every click and destroyed when it closes, so it always opens empty and no
 // value passes between it and the main window.
 
-#include "convert/dialogs/category_dialogs.h"
+#include "categories/category_dialogs.h"
 #include "mainwnd/converter_dlg.h"
 #include "mainwnd/converter_ids.h"
 

@@ -1,8 +1,6 @@
 #include "mainwnd/converter_dlg.h"
 
-#include "app/about_box.h"
-#include "app/help_window.h"
-#include "app/splash_window.h"
+#include "categories/field_group_cycle.h"
 #include "convert/tables/unit_tables.h"
 #include "convert/temperature_scales.h"
 #include "framework/data_exchange.h"
@@ -14,6 +12,9 @@
 #include "res/maker_details.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
+#include "shell/about_box.h"
+#include "shell/help_window.h"
+#include "shell/splash_window.h"
 
 #include <QThread>
 
@@ -105,9 +106,9 @@ static_assert(std::size(kButtonBindings) == 17);
 using Entry = fw::MessageMapEntry<CConverterDlg>;
 
 constexpr Entry kMessageMap[] = {
-    fw::OnGroupChange(tables::kPressure, &CConverterDlg::OnChangePressure),
-    fw::OnGroupChange(tables::kMassFlow, &CConverterDlg::OnChangeMassFlow),
-    fw::OnGroupChange(tables::kVolumeFlow, &CConverterDlg::OnChangeVolumeFlow),
+    OnGroupChange(tables::kPressure, &CConverterDlg::OnChangePressure),
+    OnGroupChange(tables::kMassFlow, &CConverterDlg::OnChangeMassFlow),
+    OnGroupChange(tables::kVolumeFlow, &CConverterDlg::OnChangeVolumeFlow),
     {fw::Notify::EditChange, kCelsiusFieldId, &CConverterDlg::OnChangeCelsius},
     {fw::Notify::EditChange, kFahrenheitFieldId, &CConverterDlg::OnChangeFahrenheit},
     {fw::Notify::EditChange, kKelvinFieldId, &CConverterDlg::OnChangeKelvin},

@@ -3,10 +3,10 @@
 
 #include "app/command_line.h"
 #include "app/converter_app.h"
-#include "app/splash_window.h"
 #include "framework/app.h"
 #include "mainwnd/converter_dlg.h"
 #include "res/resource_ids.h"
+#include "shell/splash_window.h"
 
 #include <QApplication>
 #include <QScreen>

@@ -4,7 +4,7 @@
 
 #include "main_window_fixture.h"
 
-#include "../convert/dialogs/category_dialog_kinds.h"
+#include "../categories/category_dialog_kinds.h"
 #include "mainwnd/converter_ids.h"
 
 #include <QAbstractButton>

@@ -1,0 +1,50 @@
+#include "categories/category_dialog.h"
+
+#include "categories/category_templates.h"
+#include "categories/field_group_cycle.h"
+#include "framework/image_resources.h"
+#include "res/resource_ids.h"
+#include "shell/help_window.h"
+
+#include <QColor>
+#include <QIcon>
+
+namespace velmaro {
+namespace {
+
+const QColor kUnitFieldText(0, 0, 0);
+const QColor kUnitFieldBackground(156, 205, 166);
+
+} // namespace
+
+CCategoryDialog::CCategoryDialog(const res::CategoryLayout& layout, QWidget* parent)
+    : fw::CDialog(dialogs::CategoryDialogTemplate(layout), parent), m_layout(layout) {
+    AddHelpKey(*this);
+}
+
+CCategoryDialog::~CCategoryDialog() = default;
+
+void CCategoryDialog::OnChangeUnitField(int controlId) {
+    RunChangeCycle(*this, group(), controlId);
+}
+
+bool CCategoryDialog::OnInitDialog() {
+    fw::CDialog::OnInitDialog();
+    // Only the big image is given; the title bar scales it down where it
+    // shows a small one.
+    const QPixmap bigIcon = fw::LoadIconResource(res::IDI_CATEGORY, 32);
+    if (!bigIcon.isNull()) {
+        setWindowIcon(QIcon(bigIcon));
+    }
+    return true;
+}
+
+std::optional<fw::CtlColour> CCategoryDialog::OnCtlColor(fw::CtlColourKind kind) {
+    const auto base = fw::CDialog::OnCtlColor(kind);
+    if (kind == fw::CtlColourKind::Edit) {
+        return fw::CtlColour{kUnitFieldText, kUnitFieldBackground};
+    }
+    return base;
+}
+
+} // namespace velmaro

@@ -1,0 +1,152 @@
+// The web page in a real browser: every field shows the core's text, the
+// sensor panel works both ways and says when a value is out of range, a phone
+// needs no sideways scrolling, odd input breaks nothing, and after one visit
+// the page works without a network and asks it for nothing.
+import assert from 'node:assert/strict';
+import { after, before, test } from 'node:test';
+import { launchBrowser, openPage, pasteInto, serveSite, typeInto, values } from './browser.mjs';
+
+let server;
+let browser;
+let page;
+
+before(async () => {
+  server = await serveSite();
+  browser = await launchBrowser();
+  page = await openPage(browser, server.url);
+});
+
+after(async () => {
+  await browser?.close();
+  await server?.close();
+});
+
+// Every field of quantity `index` as the page shows it, and its unit labels.
+const fieldsOf = (index) =>
+  page.evaluate((q) => {
+    const { id, units } = window.velmaro.core.catalogue.quantities[q];
+    const inputs = units.map((_, u) => document.getElementById(`${id}-${u}`));
+    return { units, texts: inputs.map((i) => i.value), names: inputs.map((i) => i.getAttribute('aria-label')) };
+  }, index);
+
+test('typing into a field of every quantity writes every other field as the core does', async () => {
+  const quantities = await page.evaluate(() => window.velmaro.core.catalogue.quantities);
+  assert.equal(quantities.length, 21);
+  await page.$$eval('details.category', (all) => all.forEach((d) => { d.open = true; }));
+  for (const [q, quantity] of quantities.entries()) {
+    const unit = q % quantity.units.length; // a different unit of each quantity
+    const typed = q % 2 ? '-12.5e3' : '0.0371';
+    await typeInto(page, `#${quantity.id}-${unit}`, typed);
+    const expected = await page.evaluate((a, b, t) => window.velmaro.core.convert(a, b, t), q, unit, typed);
+    const shown = await fieldsOf(q);
+    assert.deepEqual(shown.names, quantity.units, `${quantity.id}: every field is named by its unit label`);
+    shown.texts.forEach((text, i) => {
+      assert.equal(text, i === unit ? typed : expected[i], `${quantity.id}: ${quantity.units[i]}`);
+    });
+  }
+  // The desktop program's digits, where the windows' own tests pin them.
+  await typeInto(page, '#area-0', '');
+  const area = await fieldsOf(quantities.findIndex((q) => q.id === 'area'));
+  const acre = area.units.findIndex((label) => /^Acer/.test(label));
+  await typeInto(page, `#area-${acre}`, '1');
+  const acreRow = await fieldsOf(quantities.findIndex((q) => q.id === 'area'));
+  assert.ok(acreRow.texts.includes('0.00400000') && acreRow.texts.includes('4046.85600000')
+    && acreRow.texts.includes('43560.00000000'), acreRow.texts.join(' '));
+  await typeInto(page, '#temperature-0', '0');
+  assert.deepEqual((await fieldsOf(3)).texts, ['0', '32.000000', '273.150000', '491.669990']);
+});
+
+test('the sensor panel converts both ways and says inline when a value is out of range', async () => {
+  const scales = ['#sensor-celsius', '#sensor-fahrenheit', '#sensor-kelvin', '#sensor-rankine', '#sensor-output'];
+  const caption = () => page.$eval('#sensor-output-caption', (e) => e.textContent);
+  const verdict = () => page.$eval('#sensor-range', (e) => e.textContent);
+  assert.equal(await caption(), '电压');
+
+  await page.click('label:has(#sensor-thermocouple)');
+  assert.equal(await caption(), '电势');
+  assert.deepEqual(await values(page, scales), ['0', '32.000000', '273.150000', '491.669990', '0.000000']);
+
+  await page.select('#sensor-type', await page.$eval('#sensor-type', (s) => s.options[3].value)); // type K
+  await typeInto(page, '#sensor-celsius', '100');
+  assert.deepEqual(await values(page, scales), ['100', '212.000000', '373.150000', '671.669990', '4.096230']);
+  assert.equal(await verdict(), '');
+
+  await typeInto(page, '#sensor-celsius', '2000');
+  assert.deepEqual(await values(page, scales), ['2000', '3632.000000', '2273.150000', '4091.669990', '0.000000']);
+  assert.equal(await verdict(), '超出范围');
+
+  await typeInto(page, '#sensor-output', '4.096230');
+  assert.deepEqual(await values(page, scales), ['99.97', '211.94393', '373.11885', '671.61392', '4.096230']);
+  assert.equal(await verdict(), '');
+
+  await page.click('label:has(#sensor-rtd)');
+  assert.equal(await caption(), '电阻');
+  assert.equal(await page.$eval('#sensor-output', (e) => e.getAttribute('aria-label')), ' Ω(欧姆)');
+  assert.equal(await page.$eval('#sensor-output', (e) => e.value), '100.000000'); // Pt100 at 0 °C
+  await typeInto(page, '#sensor-output', '138.5');
+  assert.equal(await page.$eval('#sensor-celsius', (e) => e.value), '99.99');
+  assert.equal(await verdict(), '');
+  await typeInto(page, '#sensor-output', '');
+  assert.equal(await verdict(), '超出范围');
+  assert.equal(await page.$eval('#sensor-fahrenheit', (e) => e.readOnly), true);
+});
+
+test('any text reads as the desktop reads it and breaks nothing', async () => {
+  // Pasted into the mba field; what the kPa field then shows.
+  const cases = [
+    ['１２３', '0.000000'], // full-width digits are no number
+    ['😀12', '0.000000'],
+    [' 12abc', '1.200000'],
+    ['-', '0.000000'],
+    ['1'.padEnd(10000, '0'), 'inf'], // 10,000 characters
+  ];
+  for (const [text, kPa] of cases) {
+    await pasteInto(page, '#pressure-4', text);
+    assert.equal(await page.$eval('#pressure-4', (e) => e.value), text);
+    assert.equal(await page.$eval('#pressure-6', (e) => e.value), kPa, JSON.stringify(text.slice(0, 8)));
+  }
+  assert.deepEqual(page.errors, []);
+});
+
+test('on a phone the panels stack without sideways scrolling and the fields are large enough to touch', async () => {
+  const phone = await openPage(browser, server.url, { width: 360, height: 740, isMobile: true, hasTouch: true });
+  await phone.$$eval('details.category', (all) => all.forEach((d) => { d.open = true; }));
+  await typeInto(phone, '#pressure-0', '1e300'); // a 300-digit result in every other field
+  const layout = await phone.evaluate(() => ({
+    scrollWidth: document.documentElement.scrollWidth,
+    panelLefts: [...document.querySelectorAll('.panel')].map((p) => Math.round(p.getBoundingClientRect().left)),
+    smallestField: Math.min(...[...document.querySelectorAll('.field input')].map((i) => i.getBoundingClientRect().height)),
+    keyboards: [...new Set([...document.querySelectorAll('.field input:not([readonly])')].map((i) => i.inputMode))],
+  }));
+  assert.ok(layout.scrollWidth <= 360, `page is ${layout.scrollWidth} px wide`);
+  assert.equal(new Set(layout.panelLefts).size, 1, 'one column');
+  assert.ok(layout.smallestField >= 44, `smallest field ${layout.smallestField} px high`);
+  assert.deepEqual(layout.keyboards, ['decimal']);
+  await phone.close();
+});
+
+test('after one visit the page is installable, works offline and makes no request after loading', async () => {
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  // Idle: the worker's own update check is part of loading.
+  await page.reload({ waitUntil: 'networkidle0' });
+  await page.waitForSelector('html[data-ready="true"]');
+  assert.ok(await page.evaluate(() => navigator.serviceWorker.controller !== null));
+  const cdp = await page.createCDPSession();
+  assert.deepEqual((await cdp.send('Page.getInstallabilityErrors')).installabilityErrors, [],
+    'a phone can add it to its home screen');
+
+  const before = server.requests;
+  await typeInto(page, '#mass-flow-0', '3600');
+  await page.click('label:has(#sensor-thermocouple)');
+  await typeInto(page, '#sensor-celsius', '25');
+  assert.equal(server.requests, before, `no request while converting: ${server.paths.slice(before)}`);
+
+  await server.close();
+  await page.setOfflineMode(true);
+  await page.reload({ waitUntil: 'load' });
+  await page.waitForSelector('html[data-ready="true"]');
+  await typeInto(page, '#mass-flow-0', '3600'); // kg/h
+  // kg/s, by the table's factor 0.000277778 as listed
+  assert.equal(await page.$eval('#mass-flow-1', (e) => e.value), '1.000008');
+  assert.deepEqual(page.errors, []);
+});

@@ -1,0 +1,71 @@
+// Size, first paint and keystroke time of the built page in headless
+// Chromium. Prints figures and asserts nothing.
+// Usage: node tools/measure.mjs [page loads] [keystrokes]
+import { readdirSync, readFileSync } from 'node:fs';
+import { join } from 'node:path';
+import { gzipSync } from 'node:zlib';
+import { launchBrowser, openPage, serveSite, SITE, typeInto } from '../tests/browser.mjs';
+
+const loads = Number(process.argv[2] ?? 10);
+const keystrokes = Number(process.argv[3] ?? 500);
+const median = (list) => [...list].sort((a, b) => a - b)[Math.floor(list.length / 2)];
+const worst = (list) => Math.max(...list);
+const ms = (value) => `${value.toFixed(2)} ms`;
+
+// Everything a first visit downloads, compressed as a server would send it.
+let raw = 0;
+let compressed = 0;
+for (const name of readdirSync(SITE)) {
+  const bytes = readFileSync(join(SITE, name));
+  raw += bytes.length;
+  compressed += gzipSync(bytes, { level: 9 }).length;
+  console.log(`${name.padEnd(24)} ${String(bytes.length).padStart(7)} B, gzip ${gzipSync(bytes, { level: 9 }).length} B`);
+}
+console.log(`all files: ${raw} B, gzip -9 ${compressed} B (${(compressed / 1024).toFixed(1)} KiB)`);
+
+const server = await serveSite();
+const browser = await launchBrowser();
+try {
+  // Each load in a new page of a browser without the worker's cache: the
+  // first visit.
+  const paints = [];
+  const ready = [];
+  for (let i = 0; i < loads; i += 1) {
+    const context = await browser.createBrowserContext();
+    const page = await context.newPage();
+    await page.goto(server.url, { waitUntil: 'load' });
+    await page.waitForSelector('html[data-ready="true"]');
+    const [paint, mark] = await page.evaluate(() => [
+      performance.getEntriesByName('first-contentful-paint')[0]?.startTime,
+      performance.getEntriesByName('velmaro-ready')[0]?.startTime,
+    ]);
+    paints.push(paint);
+    ready.push(mark);
+    await context.close();
+  }
+  console.log(`first contentful paint over ${loads} loads: median ${ms(median(paints))}, worst ${ms(worst(paints))}`);
+  console.log(`fields ready (core loaded, every field built): median ${ms(median(ready))}, worst ${ms(worst(ready))}`);
+
+  // One key at a time into the pressure field, the largest group of the
+  // main window (14 fields), then the sensor panel's slowest inverse.
+  const page = await openPage(browser, server.url);
+  const timed = async (selector, keys) => {
+    const times = [];
+    await typeInto(page, selector, '');
+    for (let i = 0; i < keys; i += 1) {
+      await page.type(selector, String((i % 9) + 1));
+      times.push(await page.evaluate(() => window.velmaro.timing.lastUpdateMs));
+      if (i % 12 === 11) await typeInto(page, selector, '');
+    }
+    return times;
+  };
+  const pressure = await timed('#pressure-0', keystrokes);
+  console.log(`keystroke, pressure (${keystrokes}): median ${ms(median(pressure))}, worst ${ms(worst(pressure))}`);
+  await page.click('label:has(#sensor-thermocouple)');
+  await page.select('#sensor-type', await page.$eval('#sensor-type', (s) => s.options[7].value)); // T
+  const sensor = await timed('#sensor-output', Math.min(keystrokes, 200));
+  console.log(`keystroke, type T output to °C (${sensor.length}): median ${ms(median(sensor))}, worst ${ms(worst(sensor))}`);
+} finally {
+  await browser.close();
+  await server.close();
+}

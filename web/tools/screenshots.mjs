@@ -1,0 +1,36 @@
+// Pictures of the page for the README: a desktop width and a phone width,
+// with a few values typed in. Usage: node tools/screenshots.mjs <folder>
+import { join } from 'node:path';
+import { launchBrowser, openPage, serveSite, typeInto } from '../tests/browser.mjs';
+
+const folder = process.argv[2] ?? 'docs';
+const server = await serveSite();
+const browser = await launchBrowser();
+try {
+  // The phone picture shows the temperature and sensor panels, what an
+  // engineer at a thermocouple looks for.
+  for (const [name, viewport, shown] of [
+    ['web-desktop.png', { width: 1280, height: 1000 }, 'header'],
+    ['web-phone.png', { width: 360, height: 740, isMobile: true, hasTouch: true }, '#temperature-panel'],
+  ]) {
+    const page = await openPage(browser, server.url, viewport);
+    await typeInto(page, '#pressure-11', '1'); // atm
+    await typeInto(page, '#temperature-0', '100');
+    await page.click('label:has(#sensor-thermocouple)');
+    await page.select('#sensor-type', await page.$eval('#sensor-type', (s) => s.options[3].value));
+    await typeInto(page, '#sensor-celsius', '100');
+    await typeInto(page, '#mass-flow-0', '3600');
+    await typeInto(page, '#volume-flow-4', '1');
+    await page.$eval('#category-length', (d) => { d.open = true; });
+    await typeInto(page, '#length-0', '1');
+    await page.evaluate((selector) => {
+      document.activeElement.blur();
+      document.querySelector(selector).scrollIntoView();
+    }, shown);
+    await page.screenshot({ path: join(folder, name) });
+    await page.close();
+  }
+} finally {
+  await browser.close();
+  await server.close();
+}
