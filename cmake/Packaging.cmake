@@ -56,7 +56,8 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "thermometers (Pt100, Pt10, Cu100, Cu50), and 17 further quantities from\n"
     "length to surface tension. Typing into the field of one unit updates every\n"
     "other unit of the same quantity at once. The interface is in Simplified\n"
-    "Chinese.")
+    "Chinese. The console program velmaro-convert gives the same conversions,\n"
+    "sensor values and ITS-90 reference tables to scripts.")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_STRIP_FILES ON)
 
@@ -98,5 +99,6 @@ if(VELMARO_BUILD_TESTS AND UNIX AND NOT APPLE)
                      -D "APP_ID=${VELMARO_APP_ID}"
                      -D "ICON_SIZES=${VELMARO_ICON_SIZES}"
                      -D "APPSTREAMCLI=${VELMARO_APPSTREAMCLI}"
+                     -D "MAN_PAGE=$<BOOL:${VELMARO_HELP2MAN}>"
                      -P "${PROJECT_SOURCE_DIR}/cmake/CheckInstallTree.cmake")
 endif()
