@@ -75,32 +75,9 @@ constexpr TextBinding kTextBindings[] = {
 };
 static_assert(std::size(kTextBindings) == 41);
 
-// The category buttons in declaration order, which is their exchange order.
-struct ButtonBinding {
-    int controlId;
-    CategoryButton CConverterDlg::*member;
-};
-
-constexpr ButtonBinding kButtonBindings[] = {
-    {IDC_BTN_THERMAL_CONDUCTIVITY, &CConverterDlg::m_btnThermalConductivity},
-    {IDC_BTN_VOLUME, &CConverterDlg::m_btnVolume},
-    {IDC_BTN_KINEMATIC_VISCOSITY, &CConverterDlg::m_btnKinematicViscosity},
-    {IDC_BTN_DYNAMIC_VISCOSITY, &CConverterDlg::m_btnDynamicViscosity},
-    {IDC_BTN_SURFACE_TENSION, &CConverterDlg::m_btnSurfaceTension},
-    {IDC_BTN_FORCE, &CConverterDlg::m_btnForce},
-    {IDC_BTN_SPEED, &CConverterDlg::m_btnSpeed},
-    {IDC_BTN_MASS, &CConverterDlg::m_btnMass},
-    {IDC_BTN_POWER, &CConverterDlg::m_btnPower},
-    {IDC_BTN_LENGTH, &CConverterDlg::m_btnLength},
-    {IDC_BTN_ENERGY, &CConverterDlg::m_btnEnergy},
-    {IDC_BTN_HEAT_TRANSFER_RATE, &CConverterDlg::m_btnHeatTransferRate},
-    {IDC_BTN_DIFFUSION, &CConverterDlg::m_btnDiffusion},
-    {IDC_BTN_HEAT_TRANSFER_COEFFICIENT, &CConverterDlg::m_btnHeatTransferCoefficient},
-    {IDC_BTN_DENSITY, &CConverterDlg::m_btnDensity},
-    {IDC_BTN_CAPACITY, &CConverterDlg::m_btnCapacity},
-    {IDC_BTN_AREA, &CConverterDlg::m_btnArea},
-};
-static_assert(std::size(kButtonBindings) == 17);
+bool IsCategoryButton(const void* /*unused*/, int controlId) {
+    return res::FindCategoryByButton(controlId) != nullptr;
+}
 
 using Entry = fw::MessageMapEntry<CConverterDlg>;
 
@@ -121,28 +98,8 @@ constexpr Entry kMessageMap[] = {
     {fw::Notify::EditChange, IDC_SENSOR_RANKINE, &CConverterDlg::OnSensorScaleChange},
     {fw::Notify::EditChange, IDC_SENSOR_OUTPUT, &CConverterDlg::OnSensorOutputChange},
     // Category buttons: each opens its category dialog.
-    {fw::Notify::ButtonClicked, IDC_BTN_AREA, nullptr, &CConverterDlg::OnCategoryButton},
-    {fw::Notify::ButtonClicked, IDC_BTN_CAPACITY, nullptr, &CConverterDlg::OnCategoryButton},
-    {fw::Notify::ButtonClicked, IDC_BTN_VOLUME, nullptr, &CConverterDlg::OnCategoryButton},
-    {fw::Notify::ButtonClicked, IDC_BTN_DENSITY, nullptr, &CConverterDlg::OnCategoryButton},
-    {fw::Notify::ButtonClicked, IDC_BTN_LENGTH, nullptr, &CConverterDlg::OnCategoryButton},
-    {fw::Notify::ButtonClicked, IDC_BTN_THERMAL_CONDUCTIVITY, nullptr,
-     &CConverterDlg::OnCategoryButton},
-    {fw::Notify::ButtonClicked, IDC_BTN_MASS, nullptr, &CConverterDlg::OnCategoryButton},
-    {fw::Notify::ButtonClicked, IDC_BTN_DYNAMIC_VISCOSITY, nullptr,
-     &CConverterDlg::OnCategoryButton},
-    {fw::Notify::ButtonClicked, IDC_BTN_KINEMATIC_VISCOSITY, nullptr,
-     &CConverterDlg::OnCategoryButton},
-    {fw::Notify::ButtonClicked, IDC_BTN_HEAT_TRANSFER_RATE, nullptr,
-     &CConverterDlg::OnCategoryButton},
-    {fw::Notify::ButtonClicked, IDC_BTN_HEAT_TRANSFER_COEFFICIENT, nullptr,
-     &CConverterDlg::OnCategoryButton},
-    {fw::Notify::ButtonClicked, IDC_BTN_DIFFUSION, nullptr, &CConverterDlg::OnCategoryButton},
-    {fw::Notify::ButtonClicked, IDC_BTN_SPEED, nullptr, &CConverterDlg::OnCategoryButton},
-    {fw::Notify::ButtonClicked, IDC_BTN_SURFACE_TENSION, nullptr, &CConverterDlg::OnCategoryButton},
-    {fw::Notify::ButtonClicked, IDC_BTN_FORCE, nullptr, &CConverterDlg::OnCategoryButton},
-    {fw::Notify::ButtonClicked, IDC_BTN_ENERGY, nullptr, &CConverterDlg::OnCategoryButton},
-    {fw::Notify::ButtonClicked, IDC_BTN_POWER, nullptr, &CConverterDlg::OnCategoryButton},
+    {fw::Notify::ButtonClicked, -1, nullptr, &CConverterDlg::OnCategoryButton,
+     fw::ControlSet{nullptr, &IsCategoryButton}},
 };
 
 // Caption font of the three panel group boxes and the footer font.
@@ -174,8 +131,8 @@ CConverterDlg::~CConverterDlg() = default;
 
 void CConverterDlg::DoDataExchange(fw::CDataExchange* dx) {
     fw::CDialog::DoDataExchange(dx);
-    for (const ButtonBinding& binding : kButtonBindings) {
-        fw::DDX_Control(dx, binding.controlId, this->*binding.member);
+    for (std::size_t i = 0; i < res::kCategoryCount; ++i) {
+        fw::DDX_Control(dx, res::kCategories[i].buttonId, m_btnCategories[i]);
     }
     fw::DDX_Control(dx, IDC_SENSOR_TYPE, m_cbSensorType);
     fw::DDX_Radio(dx, IDC_THERMOCOUPLE_KIND, m_nSensorKind);

@@ -10,12 +10,15 @@
 #include "convert/number_text.h"
 #include "framework/dialog.h"
 #include "framework/notification.h"
+#include "res/category_table.h"
 
 #include <QComboBox>
 #include <QFont>
 #include <QIcon>
 #include <QPushButton>
 #include <QString>
+
+#include <array>
 
 namespace velmaro {
 
@@ -96,7 +99,7 @@ private:
 
     void CreateFonts();
     void ApplyFonts();
-    // The category buttons' look (category_button_look.cpp).
+    // The category buttons' look (category_buttons.cpp).
     void ConfigureCategoryButtons();
 
 public:
@@ -105,23 +108,8 @@ public:
     QFont m_groupFont;
     QFont m_footerFont;
 
-    CategoryButton m_btnThermalConductivity;
-    CategoryButton m_btnVolume;
-    CategoryButton m_btnKinematicViscosity;
-    CategoryButton m_btnDynamicViscosity;
-    CategoryButton m_btnSurfaceTension;
-    CategoryButton m_btnForce;
-    CategoryButton m_btnSpeed;
-    CategoryButton m_btnMass;
-    CategoryButton m_btnPower;
-    CategoryButton m_btnLength;
-    CategoryButton m_btnEnergy;
-    CategoryButton m_btnHeatTransferRate;
-    CategoryButton m_btnDiffusion;
-    CategoryButton m_btnHeatTransferCoefficient;
-    CategoryButton m_btnDensity;
-    CategoryButton m_btnCapacity;
-    CategoryButton m_btnArea;
+    // One per row of the category table, in its order.
+    std::array<CategoryButton, res::kCategoryCount> m_btnCategories;
 
     QComboBox m_cbSensorType;
     int m_nSensorKind = SENSOR_THERMOCOUPLE;
