@@ -1,6 +1,6 @@
 # Installs the build into TREE and checks the desktop program's files there:
 #   cmake -D BUILD_DIR=... -D TREE=... -D APP_ID=... -D "ICON_SIZES=16;32;..."
-#         [-D APPSTREAMCLI=/usr/bin/appstreamcli] -P CheckInstallTree.cmake
+#         [-D APPSTREAMCLI=/usr/bin/appstreamcli] [-D MAN_PAGE=1] -P CheckInstallTree.cmake
 # Run by the test packaging.install_tree.
 
 file(REMOVE_RECURSE "${TREE}")
@@ -14,8 +14,12 @@ set(failures "")
 
 set(desktop "${TREE}/share/applications/${APP_ID}.desktop")
 set(metainfo "${TREE}/share/metainfo/${APP_ID}.metainfo.xml")
+set(console_files "${TREE}/bin/velmaro-convert")
+if(MAN_PAGE)
+    list(APPEND console_files "${TREE}/share/man/man1/velmaro-convert.1")
+endif()
 foreach(file IN ITEMS "${TREE}/bin/velmaro" "${desktop}" "${metainfo}"
-                      "${TREE}/share/icons/hicolor/scalable/apps/${APP_ID}.svg")
+                      "${TREE}/share/icons/hicolor/scalable/apps/${APP_ID}.svg" ${console_files})
     if(NOT EXISTS "${file}")
         list(APPEND failures "missing: ${file}")
     endif()

@@ -3,8 +3,9 @@
 # The program itself is installed by src/app. On Linux and the other freedesktop
 # systems this adds its menu entry, its icon in the hicolor theme and its
 # software-centre entry, all named by the application id below, and a Debian
-# package. Nothing here has been tried on Windows or macOS: there only the
-# program is installed and CPack keeps its defaults.
+# package. On Windows, WindowsPackaging.cmake adds the program's resources,
+# the DLLs it needs, an installer and a zip. Nothing here has been tried on
+# macOS: there only the program is installed and CPack keeps its defaults.
 
 set(VELMARO_APP_ID "example.oskelta.Velmaro")
 set(VELMARO_PACKAGING_DIR "${PROJECT_SOURCE_DIR}/packaging")
@@ -55,7 +56,8 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "thermometers (Pt100, Pt10, Cu100, Cu50), and 17 further quantities from\n"
     "length to surface tension. Typing into the field of one unit updates every\n"
     "other unit of the same quantity at once. The interface is in Simplified\n"
-    "Chinese.")
+    "Chinese. The console program velmaro-convert gives the same conversions,\n"
+    "sensor values and ITS-90 reference tables to scripts.")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_STRIP_FILES ON)
 
@@ -70,6 +72,8 @@ if(UNIX AND NOT APPLE)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
     set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-noto-cjk, fonts-liberation2")
     set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+elseif(WIN32)
+    include(cmake/WindowsPackaging.cmake)
 endif()
 
 include(CPack)
@@ -95,5 +99,6 @@ if(VELMARO_BUILD_TESTS AND UNIX AND NOT APPLE)
                      -D "APP_ID=${VELMARO_APP_ID}"
                      -D "ICON_SIZES=${VELMARO_ICON_SIZES}"
                      -D "APPSTREAMCLI=${VELMARO_APPSTREAMCLI}"
+                     -D "MAN_PAGE=$<BOOL:${VELMARO_HELP2MAN}>"
                      -P "${PROJECT_SOURCE_DIR}/cmake/CheckInstallTree.cmake")
 endif()

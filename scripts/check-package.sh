@@ -1,8 +1,8 @@
 #!/bin/sh
 # Builds and installs the Debian package (scripts/install.sh), then checks the
 # installed program as a desktop would start it: its files are where desktops
-# look, its entries pass their validators, and /usr/bin/velmaro, started on a
-# virtual X screen, puts up its main window. The package is removed again
+# look, its entries pass their validators, /usr/bin/velmaro-convert converts
+# and /usr/bin/velmaro, started on a virtual X screen, puts up its main window. The package is removed again
 # afterwards unless it was installed before or --keep is given.
 #
 # Installs system-wide (sudo when not root), so it is not one of the tests.
@@ -35,8 +35,14 @@ for size in 16 32 48 64 128 256; do
     icon="/usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png"
     [ -f "$icon" ] || fail "missing $icon"
 done
+for f in /usr/bin/velmaro-convert /usr/share/man/man1/velmaro-convert.1; do
+    [ -f "$f" ] || fail "missing $f"
+done
 desktop-file-validate "/usr/share/applications/$app_id.desktop" || fail "desktop entry"
 appstreamcli validate --no-net "/usr/share/metainfo/$app_id.metainfo.xml" || fail "metainfo"
+
+echo "== /usr/bin/velmaro-convert"
+[ "$(/usr/bin/velmaro-convert 1 atm kPa)" = "101.325000" ] || fail "velmaro-convert 1 atm kPa"
 
 echo "== main window of /usr/bin/velmaro"
 # The window appears after a one-second start-up pause (a splash may come

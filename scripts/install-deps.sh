@@ -18,7 +18,7 @@ PACKAGES="
     fonts-liberation2 fonts-noto-cjk
     xvfb xauth x11-apps x11-utils
     locales
-    desktop-file-utils appstream dpkg-dev
+    desktop-file-utils appstream dpkg-dev help2man time
     clang-format-14 clang-tidy-14
     libx11-dev
 "

@@ -8,11 +8,14 @@
 #  - RSS: resident memory (VmRSS) 2 s after the main window came up, idle.
 # "On the screen" is the moment the X server maps the window; no window
 # manager runs, so a mapped window is visible.
-# Usage: scripts/measure-startup.sh [runs]   (default 10)
+# Usage: scripts/measure-startup.sh [runs [program [arguments...]]]
+#   (default 10 runs of the release build; scripts/windows/measure-startup.sh
+#   passes Wine and the Windows program)
 set -eu
 cd "$(dirname "$0")/.."
 
 RUNS=${1:-10}
+[ $# -gt 0 ] && shift
 IDLE_MS=2000
 TITLE="TharnixV2.0 ---精工诚信 Oskelta 实用为本 细节成质"
 PROGRAM=build/release/src/app/velmaro
@@ -22,7 +25,10 @@ PROBE=build/startup-probe/startup_probe
 if ! command -v Xvfb >/dev/null || [ ! -f /usr/include/X11/Xlib.h ]; then
     ./scripts/install-deps.sh
 fi
-if [ ! -x "$PROGRAM" ]; then
+if [ $# -gt 0 ]; then
+    PROGRAM="$1"
+    shift
+elif [ ! -x "$PROGRAM" ]; then
     cmake --preset release
     cmake --build --preset release
 fi
@@ -60,7 +66,7 @@ echo "start-up of $PROGRAM on Xvfb $display, $RUNS runs (times in ms from the pr
 printf '%-6s %9s %12s %12s %9s\n' run splash "main window" "splash gone" "RSS MiB"
 failed=0
 for run in $(seq "$RUNS"); do
-    if line=$(env -u QT_QPA_PLATFORM DISPLAY="$display" "$PROBE" "$TITLE" "$IDLE_MS" "$PROGRAM"); then
+    if line=$(env -u QT_QPA_PLATFORM DISPLAY="$display" "$PROBE" "$TITLE" "$IDLE_MS" "$PROGRAM" "$@"); then
         :
     else
         failed=1

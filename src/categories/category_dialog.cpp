@@ -4,6 +4,7 @@
 #include "categories/field_group_cycle.h"
 #include "framework/image_resources.h"
 #include "res/resource_ids.h"
+#include "shell/help_window.h"
 
 #include <QColor>
 #include <QIcon>
@@ -17,7 +18,9 @@ const QColor kUnitFieldBackground(156, 205, 166);
 } // namespace
 
 CCategoryDialog::CCategoryDialog(const res::CategoryLayout& layout, QWidget* parent)
-    : fw::CDialog(dialogs::CategoryDialogTemplate(layout), parent), m_layout(layout) {}
+    : fw::CDialog(dialogs::CategoryDialogTemplate(layout), parent), m_layout(layout) {
+    AddHelpKey(*this);
+}
 
 CCategoryDialog::~CCategoryDialog() = default;
 

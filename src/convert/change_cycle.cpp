@@ -39,4 +39,20 @@ std::vector<FieldText> Convert(const FieldGroup& group, int sourceControlId,
     return result;
 }
 
+std::optional<std::string> ConvertOne(const FieldGroup& group, std::size_t source,
+                                      std::size_t target, double x) {
+    if (source == target || source >= group.size() || target >= group.size()) {
+        return std::nullopt;
+    }
+    if (group.formula == nullptr) {
+        return FormatFixed(x * group.factor(source, target), group.format);
+    }
+    for (const TargetValue& value : group.formula(source, x)) {
+        if (value.unitIndex == target) {
+            return FormatFixed(value.value, group.format);
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace velmaro

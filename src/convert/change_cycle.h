@@ -5,6 +5,8 @@
 
 #include "convert/field_group.h"
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,5 +23,12 @@ struct FieldText {
 // group writes them. A control id outside the group gives an empty list.
 std::vector<FieldText> Convert(const FieldGroup& group, int sourceControlId,
                                std::string_view sourceText);
+
+// The one text Convert writes into the unit at `target` (a position in the
+// unit list) for the value x typed into the unit at `source`: for converting
+// many values into one unit without formatting every other field. Nothing for
+// the source itself or a position outside the group.
+std::optional<std::string> ConvertOne(const FieldGroup& group, std::size_t source,
+                                      std::size_t target, double x);
 
 } // namespace velmaro

@@ -1,29 +1,12 @@
 #include "framework/font_faces.h"
 
-#include <array>
+#include "framework/font_stand_ins.h"
 
 namespace velmaro::fw {
-namespace {
-
-struct FaceStandIn {
-    std::string_view face;
-    std::array<const char*, 3> families; // tried in order after the face itself
-};
-
-// Song (宋体) text comes in a Song/Ming face; Arial in its metric twin; the
-// "System" face of the category dialogs in a plain sans face with CJK glyphs.
-constexpr FaceStandIn kStandIns[] = {
-    {"宋体", {"SimSun", "Noto Serif CJK SC", "AR PL UMing CN"}},
-    {"SimSun", {"SimSun", "Noto Serif CJK SC", "AR PL UMing CN"}},
-    {"Arial", {"Arial", "Liberation Sans", "Noto Sans CJK SC"}},
-    {"System", {"Noto Sans CJK SC", "Liberation Sans", "DejaVu Sans"}},
-};
-
-} // namespace
 
 QStringList FamiliesForFace(std::string_view face) {
     QStringList families;
-    for (const FaceStandIn& standIn : kStandIns) {
+    for (const FaceStandIn& standIn : FaceStandIns()) {
         if (standIn.face == face) {
             for (const char* family : standIn.families) {
                 if (family != nullptr && !families.contains(QString::fromUtf8(family))) {

@@ -1,8 +1,9 @@
 #pragma once
 
-// The faces the templates and windows name are Windows faces. Here each one
-// is asked for by its own name first and then by the Debian face that stands
-// in for it, so fontconfig picks the stand-in where the original is missing.
+// The faces the templates and windows name are Windows faces. Each one is
+// asked for by its own name first and then by the faces that stand in for it
+// on this system (font_stand_ins.h), so a stand-in is used only where the
+// original is missing.
 
 #include <QFont>
 #include <QStringList>

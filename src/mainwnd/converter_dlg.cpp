@@ -13,6 +13,7 @@
 #include "res/resource_ids.h"
 #include "res/string_table.h"
 #include "shell/about_box.h"
+#include "shell/help_window.h"
 #include "shell/splash_window.h"
 
 #include <QThread>
@@ -125,6 +126,7 @@ CConverterDlg::CConverterDlg(QWidget* parent) : fw::CDialog(res::kMainWindowTemp
     // The window has no screen window yet: the splash stands on its own in
     // the middle of the screen.
     CSplashWindow::ShowSplash(this);
+    AddHelpKey(*this);
 }
 
 CConverterDlg::~CConverterDlg() = default;

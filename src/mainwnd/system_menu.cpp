@@ -1,10 +1,8 @@
 #include "mainwnd/system_menu.h"
 
 #include <QAction>
-#include <QContextMenuEvent>
 #include <QDialog>
 #include <QMenu>
-#include <QShortcut>
 #include <QWidget>
 #include <QWindow>
 
@@ -46,22 +44,23 @@ CSystemMenu::CSystemMenu(QWidget& window, CommandHandler handler)
         }
     });
 
-    auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), &window);
-    shortcut->setContext(Qt::WindowShortcut);
-    connect(shortcut, &QShortcut::activated, this,
-            [this] { Popup(m_window.mapToGlobal(QPoint(0, 0))); });
-    window.installEventFilter(this);
+    m_standardEntries = static_cast<int>(m_menu->actions().size());
+    ConnectToWindow();
 }
 
 CSystemMenu::~CSystemMenu() = default;
 
 void CSystemMenu::AppendSeparator() {
     m_menu->addSeparator();
+    EntryAppended();
 }
 
 void CSystemMenu::AppendCommand(unsigned commandId, const QString& text) {
     QAction* action = m_menu->addAction(text);
     action->setData(commandId);
+    if (m_standardEntries > 0) {
+        EntryAppended();
+    }
 }
 
 QAction* CSystemMenu::FindCommand(unsigned commandId) const {
@@ -92,27 +91,6 @@ void CSystemMenu::UpdateEntries() {
         minimise->setEnabled(!m_window.isMinimized() &&
                              m_window.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     }
-}
-
-bool CSystemMenu::IsBackgroundAt(const QPoint& position) const {
-    // Static texts, group boxes and pictures are part of the background;
-    // controls that take the focus or show a pointer of their own (a link)
-    // keep right clicks to themselves.
-    const QWidget* child = m_window.childAt(position);
-    return child == nullptr ||
-           (child->focusPolicy() == Qt::NoFocus && !child->testAttribute(Qt::WA_SetCursor));
-}
-
-bool CSystemMenu::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &m_window && event->type() == QEvent::ContextMenu) {
-        const auto* menuEvent = dynamic_cast<const QContextMenuEvent*>(event);
-        if (menuEvent != nullptr && menuEvent->reason() == QContextMenuEvent::Mouse &&
-            IsBackgroundAt(menuEvent->pos())) {
-            Popup(menuEvent->globalPos());
-            return true;
-        }
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 void CSystemMenu::DefaultCommand(QWidget& window, unsigned commandId) {

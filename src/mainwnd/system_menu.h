@@ -1,11 +1,15 @@
 #pragma once
 
 // The window menu of a dialog: restore, move, minimise and close, plus the
-// commands the window appends. The window manager keeps its own menu to
-// itself, so the window offers this one: Alt+Space opens it under the
-// window's top-left corner, and a right click on the window's background
-// (not on a control that takes input) opens it under the pointer. A chosen
-// command goes to the window's system-command handler.
+// commands the window appends. A chosen command goes to the window's
+// system-command handler.
+//
+// On Windows the window's own system menu is the one the user sees: the
+// appended commands are added to it, and they arrive from it (the rest keep
+// the window system's handling). Elsewhere the window manager keeps its menu
+// to itself, so the window offers this one: Alt+Space opens it under the
+// window's top-left corner, and a right click on the window's background (not
+// on a control that takes input) opens it under the pointer.
 
 #include <QObject>
 #include <QString>
@@ -56,12 +60,22 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    class NativeMenu;
+
     void UpdateEntries();
     bool IsBackgroundAt(const QPoint& position) const;
+
+    // The platform's side (system_menu_popup.cpp, system_menu_win.cpp): how
+    // the menu opens and its commands arrive, and what an appended entry
+    // adds to the window system's menu.
+    void ConnectToWindow();
+    void EntryAppended();
 
     QWidget& m_window;
     CommandHandler m_handler;
     QMenu* m_menu;
+    int m_standardEntries = 0;
+    NativeMenu* m_native = nullptr; // Windows: owned as a child of this object
 };
 
 } // namespace velmaro

@@ -6,6 +6,7 @@ namespace velmaro::res {
 
 inline constexpr int IDD_ABOUTBOX = 100;
 inline constexpr int IDD_CONVERTER_DIALOG = 102;
+inline constexpr int IDD_HELP = 103;
 
 inline constexpr int IDR_MAINFRAME = 128; // application icon
 inline constexpr int IDI_VOLUME_FLOW = 157;

@@ -125,8 +125,13 @@ TEST(FormatFixed, WritesTheNonFiniteValuesAsPrintfDoes) {
 
 TEST(NumberText, IgnoresADecimalCommaLocale) {
     // The process locale is whatever the desktop asks for; the fields never follow it.
-    // The test command generates de_DE.UTF-8; it writes 1,5 for one and a half.
+    // German writes 1,5 for one and a half. The test command generates
+    // de_DE.UTF-8; the Windows runtime names the same locale its own way.
+#ifdef _WIN32
+    ASSERT_NE(std::setlocale(LC_ALL, "German_Germany.1252"), nullptr);
+#else
     ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr);
+#endif
     char native[32];
     std::snprintf(native, sizeof native, "%.1f", 1.5);
     ASSERT_STREQ(native, "1,5");

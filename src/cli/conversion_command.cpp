@@ -1,0 +1,115 @@
+#include "cli/conversion_command.h"
+
+#include "cli/json_text.h"
+#include "cli/unit_lookup.h"
+#include "cli/value_source.h"
+#include "convert/change_cycle.h"
+
+#include <string>
+#include <vector>
+
+namespace velmaro::cli {
+namespace {
+
+struct Positionals {
+    std::optional<std::string_view> value; // none: standard input
+    std::string_view unit;
+    std::optional<std::string_view> target;
+};
+
+// Two arguments are VALUE UNIT, unless the first names a unit: then they are
+// UNIT TARGET and the values come from standard input.
+Positionals ReadPositionals(const std::vector<std::string_view>& args) {
+    if (args.size() == 1) {
+        return {std::nullopt, args[0], std::nullopt};
+    }
+    if (args.size() == 2) {
+        if (NamesAUnit(args[0])) {
+            return {std::nullopt, args[0], args[1]};
+        }
+        return {CommandLineValue(args[0]), args[1], std::nullopt};
+    }
+    return {CommandLineValue(args[0]), args[1], args[2]};
+}
+
+class ConversionPrinter {
+public:
+    ConversionPrinter(const Conversion& conversion, bool json)
+        : group_(*conversion.source.quantity->group), quantity_(conversion.source.quantity->id),
+          source_(conversion.source.index), json_(json) {
+        if (conversion.target) {
+            target_ = conversion.target->index;
+        }
+        for (std::size_t i = 0; i < group_.size(); ++i) {
+            symbols_.push_back(UnitRef{conversion.source.quantity, i}.symbol());
+        }
+    }
+
+    void Print(std::string_view text, OutputBuffer& out) {
+        if (target_ && !json_) {
+            // The batch path: one field formatted, nothing else.
+            out << *ConvertOne(group_, source_, *target_, ParseNumber(text)) << '\n';
+            return;
+        }
+        const std::vector<std::string> texts = TextsByUnit(text);
+        if (json_) {
+            PrintJson(text, texts, out);
+            return;
+        }
+        if (printedBlock_) {
+            out << '\n';
+        }
+        printedBlock_ = true;
+        for (std::size_t i = 0; i < group_.size(); ++i) {
+            if (i != source_) {
+                out << texts[i] << ' ' << symbols_[i] << '\n';
+            }
+        }
+    }
+
+private:
+    // The texts the change cycle writes, by position in the unit table (the
+    // temperature scales write theirs in another order).
+    std::vector<std::string> TextsByUnit(std::string_view text) const {
+        std::vector<std::string> texts(group_.size());
+        for (FieldText& field : Convert(group_, group_.units[source_].controlId, text)) {
+            texts[group_.indexOf(field.controlId)] = std::move(field.text);
+        }
+        return texts;
+    }
+
+    void PrintJson(std::string_view text, const std::vector<std::string>& texts,
+                   OutputBuffer& out) const {
+        out << R"({"quantity":)" << JsonString(quantity_) << R"(,"input":)" << JsonString(text)
+            << R"(,"input_unit":)" << JsonString(symbols_[source_]) << R"(,"results":[)";
+        bool first = true;
+        for (std::size_t i = 0; i < group_.size(); ++i) {
+            if (i == source_ || (target_ && i != *target_)) {
+                continue;
+            }
+            out << (first ? "" : ",") << R"({"unit":)" << JsonString(symbols_[i]) << R"(,"value":)"
+                << JsonString(texts[i]) << '}';
+            first = false;
+        }
+        out << "]}\n";
+    }
+
+    const FieldGroup& group_;
+    std::string_view quantity_;
+    std::size_t source_;
+    std::optional<std::size_t> target_;
+    std::vector<std::string_view> symbols_;
+    bool json_;
+    bool printedBlock_ = false;
+};
+
+} // namespace
+
+void RunConversion(const Request& request, std::istream& in, OutputBuffer& out) {
+    const Positionals args = ReadPositionals(request.positionals);
+    ConversionPrinter printer(ResolveConversion(args.unit, args.target), request.json);
+    ForEachValue(args.value, in,
+                 [&](std::string_view text, std::size_t) { printer.Print(text, out); });
+}
+
+} // namespace velmaro::cli

@@ -1,0 +1,43 @@
+#pragma once
+
+// Output collected in memory and handed to the stream in large pieces: a
+// million results must not mean a million small writes.
+
+#include <cstddef>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+namespace velmaro::cli {
+
+class OutputBuffer {
+public:
+    explicit OutputBuffer(std::ostream& out) : out_(out) { text_.reserve(2 * kChunk); }
+    OutputBuffer(const OutputBuffer&) = delete;
+    OutputBuffer& operator=(const OutputBuffer&) = delete;
+    ~OutputBuffer() { Flush(); }
+
+    OutputBuffer& operator<<(std::string_view text) {
+        text_.append(text);
+        if (text_.size() >= kChunk) {
+            Flush();
+        }
+        return *this;
+    }
+    OutputBuffer& operator<<(char c) {
+        text_.push_back(c);
+        return *this;
+    }
+
+    void Flush() {
+        out_.write(text_.data(), static_cast<std::streamsize>(text_.size()));
+        text_.clear();
+    }
+
+private:
+    static constexpr std::size_t kChunk = std::size_t{64} * 1024;
+    std::ostream& out_;
+    std::string text_;
+};
+
+} // namespace velmaro::cli

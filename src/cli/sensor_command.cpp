@@ -1,0 +1,64 @@
+#include "cli/sensor_command.h"
+
+#include "cli/cli_error.h"
+#include "cli/json_text.h"
+#include "cli/sensor_catalog.h"
+#include "cli/value_source.h"
+#include "convert/number_text.h"
+
+#include <string>
+
+namespace velmaro::cli {
+namespace {
+
+constexpr std::string_view kCelsius = "°C";
+
+void CheckInputFits(const SensorType& type, SensorInput input) {
+    if (input == SensorInput::Emf && type.family != SensorFamily::Thermocouple) {
+        throw UsageError(type.title() + " is a resistance thermometer: give --resistance OHM");
+    }
+    if (input == SensorInput::Resistance && type.family != SensorFamily::Rtd) {
+        throw UsageError(type.title() + " is a thermocouple: give --emf MV");
+    }
+}
+
+} // namespace
+
+void RunSensor(const Request& request, std::istream& in, OutputBuffer& out) {
+    const SensorType& type = SensorTypeNamed(request.sensorType);
+    CheckInputFits(type, request.input);
+    const bool fromTemperature = request.input == SensorInput::Temperature;
+    const std::string_view inputUnit = fromTemperature ? kCelsius : type.outputUnit;
+    const std::string_view resultUnit = fromTemperature ? type.outputUnit : kCelsius;
+    // The panel writes its output field with "%f" and, converting back, its
+    // °C field with "%.2f".
+    const FixedFormat format = fromTemperature ? kFormatF : kFormat2f;
+    const sensors::ClosedRange accepted = fromTemperature ? type.celsius : type.output;
+
+    ForEachValue(
+        CommandLineValue(request.inputValue), in, [&](std::string_view text, std::size_t line) {
+            const double x = ParseNumber(text);
+            const sensors::SensorResult result =
+                fromTemperature ? OutputAt(type, x) : TemperatureAt(type, x);
+            if (result.check != sensors::RangeCheck::InRange) {
+                const std::string where =
+                    line > 0 ? "line " + std::to_string(line) + ": " : std::string();
+                throw CliError(kExitOutOfRange, where + ShortestText(x) + " " +
+                                                    std::string(inputUnit) +
+                                                    " is outside the range of " + type.title() +
+                                                    ": " + RangeText(accepted, inputUnit));
+            }
+            const std::string value = FormatFixed(result.value, format);
+            if (!request.json) {
+                out << value << '\n';
+                return;
+            }
+            out << R"({"sensor":)" << JsonString(type.name) << R"(,"input":)" << JsonString(text)
+                << R"(,"input_unit":)" << JsonString(inputUnit) << R"(,"quantity":)"
+                << JsonString(fromTemperature ? type.outputQuantity : "temperature")
+                << R"(,"value":)" << JsonString(value) << R"(,"unit":)" << JsonString(resultUnit)
+                << "}\n";
+        });
+}
+
+} // namespace velmaro::cli

@@ -1,0 +1,68 @@
+#include "cli/table_command.h"
+
+#include "cli/cli_error.h"
+#include "cli/reference_table.h"
+#include "cli/sensor_catalog.h"
+
+#include <charconv>
+#include <cmath>
+#include <string>
+
+namespace velmaro::cli {
+namespace {
+
+constexpr double kMostRows = 1'000'000;
+
+// The range options must be numbers through and through: unlike a unit
+// field, "--step abc" is a mistake, not 0.
+double OptionNumber(std::string_view option, std::string_view text) {
+    std::string_view digits = text;
+    if (digits.starts_with('+')) {
+        digits.remove_prefix(1);
+    }
+    double value = 0.0;
+    const char* end = digits.data() + digits.size();
+    const auto result = std::from_chars(digits.data(), end, value);
+    if (digits.empty() || result.ec != std::errc{} || result.ptr != end || !std::isfinite(value)) {
+        throw UsageError(std::string(option) + " needs a number, not '" + std::string(text) + "'");
+    }
+    return value;
+}
+
+} // namespace
+
+void RunTable(const Request& request, OutputBuffer& out) {
+    const SensorType& type = SensorTypeNamed(request.sensorType);
+    const double from = request.from ? OptionNumber("--from", *request.from) : type.celsius.low;
+    const double to = request.to ? OptionNumber("--to", *request.to) : type.celsius.high;
+    if (from > to) {
+        throw UsageError("--from " + ShortestText(from) + " is above --to " + ShortestText(to));
+    }
+    if (!type.celsius.Contains(from) || !type.celsius.Contains(to)) {
+        throw CliError(kExitOutOfRange, "the table range " + RangeText({from, to}, "°C") +
+                                            " is outside the range of " + type.title() + ": " +
+                                            RangeText(type.celsius, "°C"));
+    }
+    if (!request.csv) {
+        const auto first = static_cast<int>(std::ceil(from));
+        const auto last = static_cast<int>(std::floor(to));
+        if (first > last) {
+            throw UsageError("no whole degree from " + ShortestText(from) + " to " +
+                             ShortestText(to) + " °C to print");
+        }
+        out << PrintedTable(type, first, last);
+        return;
+    }
+    const double step = request.step ? OptionNumber("--step", *request.step) : 1.0;
+    if (!(step > 0.0)) {
+        throw UsageError("--step must be above 0, not " + ShortestText(step));
+    }
+    const double rows = CsvRowCount(from, to, step);
+    if (!(rows <= kMostRows)) {
+        throw UsageError("--step " + ShortestText(step) + " makes " + ShortestText(rows) +
+                         " rows; a table has at most 1000000");
+    }
+    out << CsvTable(type, from, to, step);
+}
+
+} // namespace velmaro::cli

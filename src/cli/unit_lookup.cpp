@@ -1,0 +1,158 @@
+#include "cli/unit_lookup.h"
+
+#include "cli/cli_error.h"
+#include "cli/nearest_names.h"
+
+#include <algorithm>
+
+namespace velmaro::cli {
+namespace {
+
+struct UnitName {
+    const Quantity* quantity; // the prefix, or nullptr
+    std::string_view symbol;
+};
+
+// Splits "mass:lb"; a name without a known quantity before its first ':' is
+// a symbol as it stands (no symbol holds a ':').
+std::optional<UnitName> SplitName(std::string_view text) {
+    const auto colon = text.find(':');
+    if (colon == std::string_view::npos) {
+        return UnitName{nullptr, text};
+    }
+    const Quantity* quantity = FindQuantity(text.substr(0, colon));
+    if (quantity == nullptr) {
+        return std::nullopt;
+    }
+    return UnitName{quantity, text.substr(colon + 1)};
+}
+
+std::vector<UnitRef> Candidates(const UnitName& name) {
+    return name.quantity != nullptr ? UnitsNamed(*name.quantity, name.symbol)
+                                    : UnitsNamed(name.symbol);
+}
+
+std::vector<std::string> QuantityNames() {
+    std::vector<std::string> names;
+    for (const Quantity& quantity : Quantities()) {
+        names.emplace_back(quantity.id);
+    }
+    return names;
+}
+
+std::vector<std::string> TypedNames(const Quantity* only) {
+    std::vector<std::string> names;
+    for (const Quantity& quantity : Quantities()) {
+        if (only != nullptr && only != &quantity) {
+            continue;
+        }
+        for (std::size_t i = 0; i < quantity.group->size(); ++i) {
+            names.push_back(only != nullptr ? std::string(UnitRef{&quantity, i}.symbol())
+                                            : TypedName({&quantity, i}));
+        }
+    }
+    return names;
+}
+
+// The units `text` names; refuses an unknown quantity prefix or a name that
+// names nothing.
+std::vector<UnitRef> CandidatesOrRefuse(std::string_view text) {
+    const auto colon = text.find(':');
+    const std::optional<UnitName> name = SplitName(text);
+    if (!name) {
+        const std::string_view prefix = text.substr(0, colon);
+        throw UsageError("unknown quantity '" + std::string(prefix) + "' in '" + std::string(text) +
+                         "'" + NearestTail(prefix, QuantityNames()));
+    }
+    std::vector<UnitRef> units = Candidates(*name);
+    if (units.empty()) {
+        const std::string kind =
+            name->quantity != nullptr ? std::string(name->quantity->id) + " unit" : "unit";
+        throw UsageError("unknown " + kind + " '" + std::string(name->symbol) + "'" +
+                         NearestTail(name->symbol, TypedNames(name->quantity)) +
+                         " (--list shows every unit)");
+    }
+    return units;
+}
+
+std::string QuantitiesOf(const std::vector<UnitRef>& units) {
+    std::vector<std::string> ids;
+    ids.reserve(units.size());
+    for (const UnitRef& unit : units) {
+        ids.emplace_back(unit.quantity->id);
+    }
+    return JoinNames(ids, " and ");
+}
+
+CliError Ambiguous(std::string_view text, const std::vector<UnitRef>& units) {
+    std::vector<std::string> typed;
+    typed.reserve(units.size());
+    for (const UnitRef& unit : units) {
+        typed.push_back(std::string(unit.quantity->id) + ":" + std::string(text));
+    }
+    return UsageError("'" + std::string(text) + "' is a unit of " + QuantitiesOf(units) +
+                      ": write " + JoinNames(typed));
+}
+
+} // namespace
+
+std::string TypedName(const UnitRef& unit) {
+    const std::string_view symbol = unit.symbol();
+    if (UnitsNamed(symbol).size() > 1) {
+        return std::string(unit.quantity->id) + ":" + std::string(symbol);
+    }
+    return std::string(symbol);
+}
+
+const Quantity& QuantityNamed(std::string_view name) {
+    const Quantity* quantity = FindQuantity(name);
+    if (quantity == nullptr) {
+        throw UsageError("unknown quantity '" + std::string(name) + "'" +
+                         NearestTail(name, QuantityNames()));
+    }
+    return *quantity;
+}
+
+bool NamesAUnit(std::string_view text) {
+    const std::optional<UnitName> name = SplitName(text);
+    return name && !Candidates(*name).empty();
+}
+
+Conversion ResolveConversion(std::string_view unit, std::optional<std::string_view> target) {
+    const std::vector<UnitRef> sources = CandidatesOrRefuse(unit);
+    if (!target) {
+        if (sources.size() > 1) {
+            throw Ambiguous(unit, sources);
+        }
+        return {sources.front(), std::nullopt};
+    }
+    const std::vector<UnitRef> targets = CandidatesOrRefuse(*target);
+    std::vector<Conversion> pairs;
+    for (const UnitRef& source : sources) {
+        for (const UnitRef& to : targets) {
+            if (source.quantity == to.quantity) {
+                pairs.push_back({source, to});
+            }
+        }
+    }
+    if (pairs.empty()) {
+        throw UsageError("'" + std::string(unit) + "' is a unit of " + QuantitiesOf(sources) +
+                         ", '" + std::string(*target) + "' of " + QuantitiesOf(targets) +
+                         ": no conversion between them");
+    }
+    if (pairs.size() > 1) {
+        // Both names are shared by the same quantities: name those.
+        std::vector<UnitRef> shared;
+        shared.reserve(pairs.size());
+        for (const Conversion& pair : pairs) {
+            shared.push_back(pair.source);
+        }
+        throw Ambiguous(unit, shared);
+    }
+    if (pairs.front().source == *pairs.front().target) {
+        throw UsageError("TARGET '" + std::string(*target) + "' is the unit itself");
+    }
+    return pairs.front();
+}
+
+} // namespace velmaro::cli

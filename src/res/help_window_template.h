@@ -1,0 +1,17 @@
+#pragma once
+
+// Template 103: the help window that F1 opens over the main window or a
+// category dialog.
+
+#include "framework/dialog_template.h"
+
+namespace velmaro::res {
+
+// Closes the window; the default button, so Enter closes it too.
+inline constexpr int IDC_HELP_CLOSE = 1;
+// Opens the About box; captioned with string 101 when the window opens.
+inline constexpr int IDC_HELP_ABOUT = 1301;
+
+extern const fw::DialogTemplate kHelpWindowTemplate;
+
+} // namespace velmaro::res

@@ -1,0 +1,57 @@
+#include "shell/help_window.h"
+
+#include "res/help_window_template.h"
+#include "res/resource_ids.h"
+#include "res/string_table.h"
+#include "shell/about_box.h"
+
+#include <QShortcut>
+
+namespace velmaro {
+namespace {
+
+using Entry = fw::MessageMapEntry<CHelpWindow>;
+
+constexpr Entry kMessageMap[] = {
+    {fw::Notify::ButtonClicked, res::IDC_HELP_CLOSE, &CHelpWindow::OnClose},
+    {fw::Notify::ButtonClicked, res::IDC_HELP_ABOUT, &CHelpWindow::OnAbout},
+};
+
+} // namespace
+
+CHelpWindow::CHelpWindow(QWidget* parent) : fw::CDialog(res::kHelpWindowTemplate, parent) {}
+
+CHelpWindow::~CHelpWindow() = default;
+
+bool CHelpWindow::OnInitDialog() {
+    fw::CDialog::OnInitDialog();
+    const std::string_view about = res::LoadStringResource(res::IDS_ABOUTBOX);
+    SetDlgItemText(res::IDC_HELP_ABOUT,
+                   QString::fromUtf8(about.data(), static_cast<qsizetype>(about.size())));
+    return true;
+}
+
+void CHelpWindow::OnNotify(int controlId, fw::Notify code) {
+    fw::DispatchMessageMap<CHelpWindow>(kMessageMap, this, code, controlId);
+}
+
+void CHelpWindow::OnClose() {
+    accept();
+}
+
+void CHelpWindow::OnAbout() {
+    CAboutBox about;
+    // Owned by this window, not the main window, so that it comes up on top.
+    about.setParent(this, about.windowFlags());
+    about.DoModal();
+}
+
+void AddHelpKey(QWidget& window) {
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), &window);
+    QObject::connect(help, &QShortcut::activated, &window, [&window] {
+        CHelpWindow helpWindow(&window);
+        helpWindow.DoModal();
+    });
+}
+
+} // namespace velmaro

@@ -1,0 +1,94 @@
+// Every refusal once: its exit status, one line on standard error that says
+// what is wrong, and nothing on standard output.
+
+#include "cli_runner.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace velmaro::cli {
+namespace {
+
+using testing::RunCli;
+
+struct Refusal {
+    std::initializer_list<std::string_view> args;
+    int status;
+    const char* says;
+};
+
+TEST(Errors, EachRefusalIsOneLineAndAStatus) {
+    const Refusal refusals[] = {
+        {{}, 2, "missing UNIT"},
+        {{"1", "kgg"}, 2, "unknown unit 'kgg'; nearest: Kg"},
+        {{"1", "mass:kgf"}, 2, "unknown mass unit 'kgf'"},
+        {{"1", "weight:lb"}, 2, "unknown quantity 'weight'"},
+        {{"1", "lb"}, 2, "'lb' is a unit of length, mass and force: write length:lb, mass:lb or"},
+        {{"1", "short t(US)", "long t(UK)"}, 2, "write mass:short t(US) or force:short t(US)"},
+        {{"1", "bar", "Kg"}, 2, "'bar' is a unit of pressure, 'Kg' of mass"},
+        {{"1", "bar", "bar"}, 2, "is the unit itself"},
+        {{"1", "bar", "Pa", "psi"}, 2, "too many arguments"},
+        {{"--jsn", "1", "bar"}, 2, "unknown option '--jsn'; nearest: --json"},
+        {{"--json=yes", "1", "bar"}, 2, "--json takes no value"},
+        {{"--table"}, 2, "--table needs a value"},
+        {{"--list", "pressur"}, 2, "unknown quantity 'pressur'; nearest: pressure"},
+        {{"--list", "--table", "K"}, 2, "do not go together"},
+        {{"--csv", "1", "bar"}, 2, "belong to --table"},
+        {{"--emf", "1", "1", "bar"}, 2, "need --sensor TYPE"},
+        {{"--json", "--table", "K"}, 2, "--json is for conversions"},
+        {{"--sensor", "K", "1"}, 2, "unexpected argument '1'"},
+        {{"--sensor", "K"}, 2, "--sensor needs --temperature"},
+        {{"--sensor", "K", "--emf", "1", "--temperature", "1"}, 2, "give one of"},
+        {{"--sensor", "Q", "--emf", "1"}, 2, "unknown sensor type 'Q'"},
+        {{"--sensor", "Pt10", "--emf", "1"}, 2, "Pt10 is a resistance thermometer"},
+        {{"--sensor", "J", "--resistance", "1"}, 2, "type J is a thermocouple"},
+        {{"--sensor", "Cu100", "--resistance", "163.85"},
+         3,
+         "163.85 Ω is outside the range of Cu100: 78.48 ... 163.84 Ω"},
+        {{"--sensor", "S", "--temperature", "-51"},
+         3,
+         "-51 °C is outside the range of type S: -50 ... 1768.1 °C"},
+        {{"--table", "K", "--step", "2"}, 2, "--step is for --csv tables"},
+        {{"--table", "K", "--from", "1", "--from", "2"}, 2, "--from is given twice"},
+        {{"--table", "K", "--from", "10", "--to", "5"}, 2, "--from 10 is above --to 5"},
+        {{"--table", "K", "--from", "ten"}, 2, "--from needs a number, not 'ten'"},
+        {{"--table", "K", "--from", "10.2", "--to", "10.8"}, 2, "no whole degree"},
+        {{"--table", "T", "--to", "401"},
+         3,
+         "the table range -270 ... 401 °C is outside the range of type T: -270 ... 400 °C"},
+        {{"--table", "K", "--csv", "--step", "0"}, 2, "--step must be above 0, not 0"},
+        {{"--table", "K", "--csv", "--step", "-1"}, 2, "--step must be above 0, not -1"},
+        {{"--table", "K", "--csv", "--step", "0.001"}, 2, "makes 1642001 rows"},
+    };
+    for (const Refusal& refusal : refusals) {
+        const auto run = RunCli(refusal.args);
+        std::string args;
+        for (const std::string_view arg : refusal.args) {
+            args += " " + std::string(arg);
+        }
+        EXPECT_EQ(run.status, refusal.status) << args;
+        EXPECT_EQ(run.out, "") << args;
+        EXPECT_TRUE(run.err.starts_with("velmaro-convert: ")) << args << ": " << run.err;
+        EXPECT_NE(run.err.find(refusal.says), std::string::npos) << args << ": " << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << args << ": " << run.err;
+    }
+}
+
+TEST(Errors, AFailedWriteIsNoSuccess) {
+    const std::vector<std::string_view> args{"1", "bar"};
+    std::istringstream in;
+    std::ostringstream out;
+    out.setstate(std::ios::badbit);
+    std::ostringstream err;
+    EXPECT_EQ(cli::Run(args, in, out, err), 1);
+    EXPECT_EQ(err.str(), "velmaro-convert: could not write the results\n");
+}
+
+TEST(Errors, HelpAndVersionSucceed) {
+    EXPECT_TRUE(RunCli({"1", "--help", "kgg"}).out.starts_with("Usage: velmaro-convert"));
+    EXPECT_EQ(RunCli({"--version"}).out, "velmaro-convert (Velmaro) " VELMARO_VERSION "\n");
+}
+
+} // namespace
+} // namespace velmaro::cli
