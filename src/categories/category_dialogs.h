@@ -7,13 +7,7 @@
 
 #include "categories/category_dialog.h"
 #include "categories/field_group_cycle.h"
-#include "framework/data_exchange.h"
 #include "res/category_table.h"
-
-#include <QString>
-
-#include <cstddef>
-#include <vector>
 
 namespace velmaro {
 
@@ -25,20 +19,15 @@ template <int TemplateId> class CCategoryDialogOf : public CCategoryDialog {
 
 public:
     explicit CCategoryDialogOf(QWidget* parent = nullptr)
-        : CCategoryDialog(kLayout, parent), m_strUnits(kLayout.group->size()) {}
+        : CCategoryDialog(kLayout, parent), m_strUnits(*kLayout.group) {}
     ~CCategoryDialogOf() override = default;
 
-    QString* TextMember(int controlId) override {
-        const std::size_t index = kLayout.group->indexOf(controlId);
-        return index < m_strUnits.size() ? &m_strUnits[index] : nullptr;
-    }
+    QString* TextMember(int controlId) override { return m_strUnits.Find(controlId); }
 
 protected:
     void DoDataExchange(fw::CDataExchange* dx) override {
         CCategoryDialog::DoDataExchange(dx);
-        for (std::size_t i = 0; i < m_strUnits.size(); ++i) {
-            fw::DDX_Text(dx, kLayout.group->units[i].controlId, m_strUnits[i]);
-        }
+        m_strUnits.Exchange(dx);
     }
 
     void OnNotify(int controlId, fw::Notify code) override {
@@ -51,9 +40,7 @@ protected:
     }
 
 private:
-    // One text per unit field, in the order of the group's units; all empty
-    // when the dialog opens.
-    std::vector<QString> m_strUnits;
+    GroupTexts m_strUnits; // one text per unit field
 };
 
 // The class of each row of the category table, by its template id.

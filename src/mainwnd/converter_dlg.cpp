@@ -4,8 +4,8 @@
 #include "convert/tables/unit_tables.h"
 #include "convert/temperature_scales.h"
 #include "framework/data_exchange.h"
-#include "framework/font_faces.h"
 #include "framework/image_resources.h"
+#include "framework/logical_font.h"
 #include "mainwnd/converter_ids.h"
 #include "mainwnd/system_menu.h"
 #include "res/main_window_template.h"
@@ -24,57 +24,6 @@ namespace velmaro {
 namespace {
 
 int g_startupPauseMs = 1000;
-
-// One text member per unit field, in the order the window exchanges them.
-struct TextBinding {
-    int controlId;
-    QString CConverterDlg::*member;
-};
-
-constexpr TextBinding kTextBindings[] = {
-    {IDC_SENSOR_OUTPUT, &CConverterDlg::m_strSensorOutput},
-    {IDC_SENSOR_CELSIUS, &CConverterDlg::m_strSensorCelsius},
-    {IDC_SENSOR_FAHRENHEIT, &CConverterDlg::m_strSensorFahrenheit},
-    {IDC_SENSOR_KELVIN, &CConverterDlg::m_strSensorKelvin},
-    {IDC_SENSOR_RANKINE, &CConverterDlg::m_strSensorRankine},
-    {1064, &CConverterDlg::m_strMPa},
-    {1065, &CConverterDlg::m_strKPa},
-    {1066, &CConverterDlg::m_strPa},
-    {1067, &CConverterDlg::m_strKgfPerCm2},
-    {1016, &CConverterDlg::m_strAtm},
-    {1018, &CConverterDlg::m_strBar},
-    {1022, &CConverterDlg::m_strMmH2O},
-    {1019, &CConverterDlg::m_strMmHg},
-    {1023, &CConverterDlg::m_strInH2O},
-    {1021, &CConverterDlg::m_strInHg},
-    {1020, &CConverterDlg::m_strPsi},
-    {1069, &CConverterDlg::m_strLbfPerFt2},
-    {kCelsiusFieldId, &CConverterDlg::m_strCelsius},
-    {kFahrenheitFieldId, &CConverterDlg::m_strFahrenheit},
-    {kKelvinFieldId, &CConverterDlg::m_strKelvin},
-    {kRankineFieldId, &CConverterDlg::m_strRankine},
-    {1032, &CConverterDlg::m_strKgPerHour},
-    {1033, &CConverterDlg::m_strKgPerSecond},
-    {1036, &CConverterDlg::m_strTonnesPerYear},
-    {1035, &CConverterDlg::m_strTonnesPerDay},
-    {1034, &CConverterDlg::m_strTonnesPerHour},
-    {1039, &CConverterDlg::m_strLbPerDay},
-    {1038, &CConverterDlg::m_strLbPerHour},
-    {1037, &CConverterDlg::m_strLbPerSecond},
-    {1042, &CConverterDlg::m_strBarrelsPerDay},
-    {1040, &CConverterDlg::m_strFt3PerMinute},
-    {1041, &CConverterDlg::m_strFt3PerSecond},
-    {1044, &CConverterDlg::m_strGalUkPerMinute},
-    {1043, &CConverterDlg::m_strGalUsPerMinute},
-    {1048, &CConverterDlg::m_strLitresPerMinute},
-    {1049, &CConverterDlg::m_strLitresPerSecond},
-    {1045, &CConverterDlg::m_strM3PerHour},
-    {1046, &CConverterDlg::m_strM3PerMinute},
-    {1047, &CConverterDlg::m_strM3PerSecond},
-    {1068, &CConverterDlg::m_strTorr},
-    {1017, &CConverterDlg::m_strMillibar},
-};
-static_assert(std::size(kTextBindings) == 41);
 
 bool IsCategoryButton(const void* /*unused*/, int controlId) {
     return res::FindCategoryByButton(controlId) != nullptr;
@@ -121,7 +70,10 @@ void CConverterDlg::SetStartupPause(int milliseconds) {
     g_startupPauseMs = milliseconds;
 }
 
-CConverterDlg::CConverterDlg(QWidget* parent) : fw::CDialog(res::kMainWindowTemplate, parent) {
+CConverterDlg::CConverterDlg(QWidget* parent)
+    : fw::CDialog(res::kMainWindowTemplate, parent), m_strPressure(tables::kPressure),
+      m_strTemperature(kTemperatureGroup), m_strMassFlow(tables::kMassFlow),
+      m_strVolumeFlow(tables::kVolumeFlow) {
     m_appIcon = fw::LoadIconGroup(res::IDR_MAINFRAME);
     // The window has no screen window yet: the splash stands on its own in
     // the middle of the screen.
@@ -138,15 +90,37 @@ void CConverterDlg::DoDataExchange(fw::CDataExchange* dx) {
     }
     fw::DDX_Control(dx, IDC_SENSOR_TYPE, m_cbSensorType);
     fw::DDX_Radio(dx, IDC_THERMOCOUPLE_KIND, m_nSensorKind);
-    for (const TextBinding& binding : kTextBindings) {
-        fw::DDX_Text(dx, binding.controlId, this->*binding.member);
+    for (const SensorText& member : SensorTexts()) {
+        fw::DDX_Text(dx, member.controlId, *member.text);
+    }
+    for (GroupTexts* texts : GroupTextMembers()) {
+        texts->Exchange(dx);
     }
 }
 
+std::array<CConverterDlg::SensorText, 5> CConverterDlg::SensorTexts() {
+    return {{
+        {IDC_SENSOR_OUTPUT, &m_strSensorOutput},
+        {IDC_SENSOR_CELSIUS, &m_strSensorCelsius},
+        {IDC_SENSOR_FAHRENHEIT, &m_strSensorFahrenheit},
+        {IDC_SENSOR_KELVIN, &m_strSensorKelvin},
+        {IDC_SENSOR_RANKINE, &m_strSensorRankine},
+    }};
+}
+
+std::array<GroupTexts*, 4> CConverterDlg::GroupTextMembers() {
+    return {&m_strPressure, &m_strTemperature, &m_strMassFlow, &m_strVolumeFlow};
+}
+
 QString* CConverterDlg::TextMember(int controlId) {
-    for (const TextBinding& binding : kTextBindings) {
-        if (binding.controlId == controlId) {
-            return &(this->*binding.member);
+    for (const SensorText& member : SensorTexts()) {
+        if (member.controlId == controlId) {
+            return member.text;
+        }
+    }
+    for (GroupTexts* texts : GroupTextMembers()) {
+        if (QString* text = texts->Find(controlId)) {
+            return text;
         }
     }
     return nullptr;

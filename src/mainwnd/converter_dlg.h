@@ -1,10 +1,12 @@
 #pragma once
 
 // The main window: pressure, temperature, sensor and flow panels, the row of
-// category buttons and the maker's footer. Each panel's handlers live in a
-// source file of their own (pressure_panel.cpp, flow_panel.cpp,
-// temperature_panel.cpp, sensor_panel.cpp, category_buttons.cpp).
+// category buttons and the maker's footer. The frame is converter_dlg.cpp;
+// the handlers live beside it by panel: unit_panels.cpp (pressure, flow and
+// temperature), sensor_panel.cpp with sensor_entry_points.cpp, and
+// category_buttons.cpp.
 
+#include "categories/field_group_cycle.h"
 #include "controls/round_image_button.h"
 #include "controls/static_link.h"
 #include "convert/number_text.h"
@@ -62,17 +64,15 @@ protected:
 public:
     QString* TextMember(int controlId) override;
 
-    // Pressure panel.
+    // Pressure, flow and temperature panels (unit_panels.cpp).
     void OnChangePressure(int controlId);
-    // Flow panels.
     void OnChangeMassFlow(int controlId);
     void OnChangeVolumeFlow(int controlId);
-    // Temperature panel.
     void OnChangeCelsius();
     void OnChangeFahrenheit();
     void OnChangeKelvin();
     void OnChangeRankine();
-    // Sensor panel.
+    // Sensor panel (sensor_panel.cpp).
     void OnThermocoupleKind();
     void OnRtdKind();
     void OnSensorTypeChange();
@@ -83,7 +83,8 @@ public:
     void OnCategoryButton(int controlId);
 
     // The guarded sensor conversions: a value outside the selected type's
-    // range shows the out-of-range message, owned by this window, and gives 0.
+    // range shows the out-of-range message, owned by this window, and gives 0
+    // (sensor_entry_points.cpp).
     double ThermocoupleEmf(unsigned type, double celsius);
     double ThermocoupleTemperature(unsigned type, double emf);
     double RtdResistance(unsigned type, double celsius);
@@ -102,7 +103,15 @@ private:
     // The category buttons' look (category_buttons.cpp).
     void ConfigureCategoryButtons();
 
-public:
+    // A text member of the sensor panel and the field it is bound to.
+    struct SensorText {
+        int controlId;
+        QString* text;
+    };
+    std::array<SensorText, 5> SensorTexts();
+    // The text members of the four field groups.
+    std::array<GroupTexts*, 4> GroupTextMembers();
+
     // Members in declaration order.
     CStaticLink m_link; // the footer web address, no target until the window opens
     QFont m_groupFont;
@@ -120,51 +129,13 @@ public:
     QString m_strSensorFahrenheit;
     QString m_strSensorKelvin;
     QString m_strSensorRankine;
-    // Pressure panel.
-    QString m_strMPa;
-    QString m_strKPa;
-    QString m_strPa;
-    QString m_strKgfPerCm2;
-    QString m_strAtm;
-    QString m_strBar;
-    QString m_strMmH2O;
-    QString m_strMmHg;
-    QString m_strInH2O;
-    QString m_strInHg;
-    QString m_strPsi;
-    QString m_strLbfPerFt2;
-    // Temperature panel.
-    QString m_strCelsius;
-    QString m_strFahrenheit;
-    QString m_strKelvin;
-    QString m_strRankine;
-    // Mass-flow panel.
-    QString m_strKgPerHour;
-    QString m_strKgPerSecond;
-    QString m_strTonnesPerYear;
-    QString m_strTonnesPerDay;
-    QString m_strTonnesPerHour;
-    QString m_strLbPerDay;
-    QString m_strLbPerHour;
-    QString m_strLbPerSecond;
-    // Volume-flow panel.
-    QString m_strBarrelsPerDay;
-    QString m_strFt3PerMinute;
-    QString m_strFt3PerSecond;
-    QString m_strGalUkPerMinute;
-    QString m_strGalUsPerMinute;
-    QString m_strLitresPerMinute;
-    QString m_strLitresPerSecond;
-    QString m_strM3PerHour;
-    QString m_strM3PerMinute;
-    QString m_strM3PerSecond;
-    // Pressure panel, bound last.
-    QString m_strTorr;
-    QString m_strMillibar;
+    // The unit fields of the other panels, by field group.
+    GroupTexts m_strPressure;
+    GroupTexts m_strTemperature;
+    GroupTexts m_strMassFlow;
+    GroupTexts m_strVolumeFlow;
 
     QIcon m_appIcon;
-
-private:
     CSystemMenu* m_pSysMenu = nullptr; // owned by the window
 };
 
