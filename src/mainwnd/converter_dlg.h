@@ -90,6 +90,10 @@ public:
     double RtdResistance(unsigned type, double celsius);
     double RtdTemperature(unsigned type, double ohms);
 
+    // The footer web address, no target until the window opens (first of the
+    // members, which follow in declaration order below).
+    CStaticLink m_link;
+
 private:
     void FillSensorTypeList(SensorKind kind);
     void SelectSensorKind(SensorKind kind);
@@ -112,8 +116,6 @@ private:
     // The text members of the four field groups.
     std::array<GroupTexts*, 4> GroupTextMembers();
 
-    // Members in declaration order.
-    CStaticLink m_link; // the footer web address, no target until the window opens
     QFont m_groupFont;
     QFont m_footerFont;
 
