@@ -7,6 +7,8 @@
 # (packaging/windows/system-dlls.txt); the plugins the program loads by name
 # must be there. Fails naming each missing file.
 
+cmake_minimum_required(VERSION 3.25)
+
 set(required velmaro.exe platforms/qwindows.dll styles/qwindowsvistastyle.dll)
 
 if(BUILD_DIR)

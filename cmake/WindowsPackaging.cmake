@@ -22,9 +22,11 @@ foreach(group 128 157 158 172 184)
 endforeach()
 configure_file("${PROJECT_SOURCE_DIR}/packaging/windows/velmaro.rc.in"
                "${PROJECT_BINARY_DIR}/velmaro.rc" @ONLY)
-set_source_files_properties("${PROJECT_BINARY_DIR}/velmaro.rc" PROPERTIES
-                            OBJECT_DEPENDS "${velmaro_icon_files}")
 target_sources(velmaro PRIVATE "${PROJECT_BINARY_DIR}/velmaro.rc")
+add_custom_target(velmaro_icons DEPENDS ${velmaro_icon_files})
+add_dependencies(velmaro velmaro_icons)
+set_source_files_properties("${PROJECT_BINARY_DIR}/velmaro.rc" TARGET_DIRECTORY velmaro
+                            PROPERTIES OBJECT_DEPENDS "${velmaro_icon_files}")
 
 # ---- What the program loads beside it -------------------------------------
 # Qt's libraries, the windows platform plugin and the native style, and the
@@ -89,16 +91,18 @@ set(CPACK_PACKAGE_INSTALL_DIRECTORY "Velmaro")
 set(CPACK_PACKAGE_EXECUTABLES "velmaro;Velmaro")
 # Debian's NSIS makes a 32-bit installer by default, which a 64-bit-only
 # Windows (or Wine prefix) cannot start; the program goes into the 64-bit
-# Program Files.
-set(CPACK_NSIS_DEFINES
-    "Target amd64-unicode
-VIProductVersion ${PROJECT_VERSION}.0
-VIAddVersionKey ProductName Velmaro
-VIAddVersionKey ProductVersion ${PROJECT_VERSION}
-VIAddVersionKey FileVersion ${PROJECT_VERSION}
-VIAddVersionKey FileDescription \"Velmaro ${PROJECT_VERSION} Setup\"
-VIAddVersionKey CompanyName \"${CPACK_PACKAGE_VENDOR}\"
-VIAddVersionKey LegalCopyright \"${CPACK_PACKAGE_VENDOR}\"")
+# Program Files. The installer's own version information comes along (in a
+# file of its own: CPack would split quoted values here).
+file(WRITE "${PROJECT_BINARY_DIR}/installer.nsh"
+     "Target amd64-unicode\n"
+     "VIProductVersion ${PROJECT_VERSION}.0\n"
+     "VIAddVersionKey ProductName Velmaro\n"
+     "VIAddVersionKey ProductVersion ${PROJECT_VERSION}\n"
+     "VIAddVersionKey FileVersion ${PROJECT_VERSION}\n"
+     "VIAddVersionKey FileDescription \"Velmaro ${PROJECT_VERSION} Setup\"\n"
+     "VIAddVersionKey CompanyName \"${CPACK_PACKAGE_VENDOR}\"\n"
+     "VIAddVersionKey LegalCopyright \"${CPACK_PACKAGE_VENDOR}\"\n")
+set(CPACK_NSIS_DEFINES "!include ${PROJECT_BINARY_DIR}/installer.nsh")
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_NSIS_PACKAGE_NAME "Velmaro ${PROJECT_VERSION}")
 set(CPACK_NSIS_DISPLAY_NAME "Velmaro ${PROJECT_VERSION}")

@@ -4,6 +4,7 @@
 #include "cli/nearest_names.h"
 
 #include <algorithm>
+#include <set>
 
 namespace velmaro::cli {
 namespace {
@@ -30,6 +31,24 @@ std::optional<UnitName> SplitName(std::string_view text) {
 std::vector<UnitRef> Candidates(const UnitName& name) {
     return name.quantity != nullptr ? UnitsNamed(*name.quantity, name.symbol)
                                     : UnitsNamed(name.symbol);
+}
+
+// The symbols that name units of more than one quantity, found once.
+const std::set<std::string_view>& SharedSymbols() {
+    static const std::set<std::string_view> kShared = [] {
+        std::set<std::string_view> seen;
+        std::set<std::string_view> shared;
+        for (const Quantity& quantity : Quantities()) {
+            for (std::size_t i = 0; i < quantity.group->size(); ++i) {
+                const std::string_view symbol = UnitRef{&quantity, i}.symbol();
+                if (!seen.insert(symbol).second) {
+                    shared.insert(symbol);
+                }
+            }
+        }
+        return shared;
+    }();
+    return kShared;
 }
 
 std::vector<std::string> QuantityNames() {
@@ -98,7 +117,7 @@ CliError Ambiguous(std::string_view text, const std::vector<UnitRef>& units) {
 
 std::string TypedName(const UnitRef& unit) {
     const std::string_view symbol = unit.symbol();
-    if (UnitsNamed(symbol).size() > 1) {
+    if (SharedSymbols().contains(symbol)) {
         return std::string(unit.quantity->id) + ":" + std::string(symbol);
     }
     return std::string(symbol);

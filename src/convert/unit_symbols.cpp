@@ -106,10 +106,11 @@ std::vector<UnitRef> UnitsNamed(const Quantity& quantity, std::string_view name)
     std::vector<UnitRef> found;
     for (std::size_t i = 0; i < quantity.group->size(); ++i) {
         const UnitRef unit{&quantity, i};
-        bool named = AnswersTo(unit.symbol(), name);
+        const std::string_view symbol = unit.symbol();
+        bool named = AnswersTo(symbol, name);
         for (const OtherSpelling& other : kOtherSpellings) {
-            named = named || (other.name == name && other.quantity == quantity.id &&
-                              other.symbol == unit.symbol());
+            named = named ||
+                    (other.name == name && other.quantity == quantity.id && other.symbol == symbol);
         }
         if (named) {
             found.push_back(unit);

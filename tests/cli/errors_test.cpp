@@ -65,7 +65,8 @@ TEST(Errors, EachRefusalIsOneLineAndAStatus) {
         const auto run = RunCli(refusal.args);
         std::string args;
         for (const std::string_view arg : refusal.args) {
-            args += " " + std::string(arg);
+            args += ' ';
+            args += arg;
         }
         EXPECT_EQ(run.status, refusal.status) << args;
         EXPECT_EQ(run.out, "") << args;

