@@ -1,18 +1,40 @@
 #pragma once
 
-// The change cycle of a field group inside its window: one edit of one unit
-// field recomputes every other field of the group, once. This is where the
-// windows meet the conversion core; the main window's panels and the category
-// dialogs both run it.
+// A field group inside its window: the text members of its unit fields, its
+// message-map entry and its change cycle, where one edit of one unit field
+// recomputes every other field of the group, once. This is where the windows
+// meet the conversion core; the main window's panels and the category dialogs
+// both use it.
 
 #include "convert/field_group.h"
 #include "framework/notification.h"
+
+#include <QString>
+
+#include <vector>
 
 namespace velmaro {
 
 namespace fw {
 class CDialog;
-}
+class CDataExchange;
+} // namespace fw
+
+// The text members of a group's unit fields, one per unit in the group's
+// order; all empty when the window opens.
+class GroupTexts {
+public:
+    explicit GroupTexts(const FieldGroup& group) : m_group(&group), m_texts(group.size()) {}
+
+    // The member of unit field `controlId`, or nullptr when it is not the group's.
+    QString* Find(int controlId);
+    // Exchanges every member with its field (one DDX_Text per unit field).
+    void Exchange(fw::CDataExchange* dx);
+
+private:
+    const FieldGroup* m_group;
+    std::vector<QString> m_texts;
+};
 
 // Runs the cycle for a change of `sourceControlId`: reads every bound control
 // of the window into its member, converts the text of the source field as the

@@ -19,21 +19,3 @@ QStringList FamiliesForFace(std::string_view face);
 QFont MakeFont(std::string_view face, int pixelSize);
 
 } // namespace velmaro::fw
-
-namespace velmaro::fw {
-
-// A font described the way the windows ask for one: the height of its
-// character cell and its average character width in pixels (0: the face's
-// own), and a weight from 1 to 1000.
-struct LogicalFont {
-    std::string_view face;
-    int cellHeight;
-    int averageWidth;
-    int weight;
-};
-
-// The stand-in face scaled so that its cell and average width come out at the
-// requested sizes.
-QFont CreateLogicalFont(const LogicalFont& description);
-
-} // namespace velmaro::fw

@@ -4,8 +4,8 @@
 #include "convert/tables/unit_tables.h"
 #include "convert/temperature_scales.h"
 #include "framework/data_exchange.h"
-#include "framework/font_faces.h"
 #include "framework/image_resources.h"
+#include "framework/logical_font.h"
 #include "mainwnd/converter_ids.h"
 #include "mainwnd/system_menu.h"
 #include "res/main_window_template.h"
@@ -25,83 +25,9 @@ namespace {
 
 int g_startupPauseMs = 1000;
 
-// One text member per unit field, in the order the window exchanges them.
-struct TextBinding {
-    int controlId;
-    QString CConverterDlg::*member;
-};
-
-constexpr TextBinding kTextBindings[] = {
-    {IDC_SENSOR_OUTPUT, &CConverterDlg::m_strSensorOutput},
-    {IDC_SENSOR_CELSIUS, &CConverterDlg::m_strSensorCelsius},
-    {IDC_SENSOR_FAHRENHEIT, &CConverterDlg::m_strSensorFahrenheit},
-    {IDC_SENSOR_KELVIN, &CConverterDlg::m_strSensorKelvin},
-    {IDC_SENSOR_RANKINE, &CConverterDlg::m_strSensorRankine},
-    {1064, &CConverterDlg::m_strMPa},
-    {1065, &CConverterDlg::m_strKPa},
-    {1066, &CConverterDlg::m_strPa},
-    {1067, &CConverterDlg::m_strKgfPerCm2},
-    {1016, &CConverterDlg::m_strAtm},
-    {1018, &CConverterDlg::m_strBar},
-    {1022, &CConverterDlg::m_strMmH2O},
-    {1019, &CConverterDlg::m_strMmHg},
-    {1023, &CConverterDlg::m_strInH2O},
-    {1021, &CConverterDlg::m_strInHg},
-    {1020, &CConverterDlg::m_strPsi},
-    {1069, &CConverterDlg::m_strLbfPerFt2},
-    {kCelsiusFieldId, &CConverterDlg::m_strCelsius},
-    {kFahrenheitFieldId, &CConverterDlg::m_strFahrenheit},
-    {kKelvinFieldId, &CConverterDlg::m_strKelvin},
-    {kRankineFieldId, &CConverterDlg::m_strRankine},
-    {1032, &CConverterDlg::m_strKgPerHour},
-    {1033, &CConverterDlg::m_strKgPerSecond},
-    {1036, &CConverterDlg::m_strTonnesPerYear},
-    {1035, &CConverterDlg::m_strTonnesPerDay},
-    {1034, &CConverterDlg::m_strTonnesPerHour},
-    {1039, &CConverterDlg::m_strLbPerDay},
-    {1038, &CConverterDlg::m_strLbPerHour},
-    {1037, &CConverterDlg::m_strLbPerSecond},
-    {1042, &CConverterDlg::m_strBarrelsPerDay},
-    {1040, &CConverterDlg::m_strFt3PerMinute},
-    {1041, &CConverterDlg::m_strFt3PerSecond},
-    {1044, &CConverterDlg::m_strGalUkPerMinute},
-    {1043, &CConverterDlg::m_strGalUsPerMinute},
-    {1048, &CConverterDlg::m_strLitresPerMinute},
-    {1049, &CConverterDlg::m_strLitresPerSecond},
-    {1045, &CConverterDlg::m_strM3PerHour},
-    {1046, &CConverterDlg::m_strM3PerMinute},
-    {1047, &CConverterDlg::m_strM3PerSecond},
-    {1068, &CConverterDlg::m_strTorr},
-    {1017, &CConverterDlg::m_strMillibar},
-};
-static_assert(std::size(kTextBindings) == 41);
-
-// The category buttons in declaration order, which is their exchange order.
-struct ButtonBinding {
-    int controlId;
-    CategoryButton CConverterDlg::*member;
-};
-
-constexpr ButtonBinding kButtonBindings[] = {
-    {IDC_BTN_THERMAL_CONDUCTIVITY, &CConverterDlg::m_btnThermalConductivity},
-    {IDC_BTN_VOLUME, &CConverterDlg::m_btnVolume},
-    {IDC_BTN_KINEMATIC_VISCOSITY, &CConverterDlg::m_btnKinematicViscosity},
-    {IDC_BTN_DYNAMIC_VISCOSITY, &CConverterDlg::m_btnDynamicViscosity},
-    {IDC_BTN_SURFACE_TENSION, &CConverterDlg::m_btnSurfaceTension},
-    {IDC_BTN_FORCE, &CConverterDlg::m_btnForce},
-    {IDC_BTN_SPEED, &CConverterDlg::m_btnSpeed},
-    {IDC_BTN_MASS, &CConverterDlg::m_btnMass},
-    {IDC_BTN_POWER, &CConverterDlg::m_btnPower},
-    {IDC_BTN_LENGTH, &CConverterDlg::m_btnLength},
-    {IDC_BTN_ENERGY, &CConverterDlg::m_btnEnergy},
-    {IDC_BTN_HEAT_TRANSFER_RATE, &CConverterDlg::m_btnHeatTransferRate},
-    {IDC_BTN_DIFFUSION, &CConverterDlg::m_btnDiffusion},
-    {IDC_BTN_HEAT_TRANSFER_COEFFICIENT, &CConverterDlg::m_btnHeatTransferCoefficient},
-    {IDC_BTN_DENSITY, &CConverterDlg::m_btnDensity},
-    {IDC_BTN_CAPACITY, &CConverterDlg::m_btnCapacity},
-    {IDC_BTN_AREA, &CConverterDlg::m_btnArea},
-};
-static_assert(std::size(kButtonBindings) == 17);
+bool IsCategoryButton(const void* /*unused*/, int controlId) {
+    return res::FindCategoryByButton(controlId) != nullptr;
+}
 
 using Entry = fw::MessageMapEntry<CConverterDlg>;
 
@@ -122,28 +48,8 @@ constexpr Entry kMessageMap[] = {
     {fw::Notify::EditChange, IDC_SENSOR_RANKINE, &CConverterDlg::OnSensorScaleChange},
     {fw::Notify::EditChange, IDC_SENSOR_OUTPUT, &CConverterDlg::OnSensorOutputChange},
     // Category buttons: each opens its category dialog.
-    {fw::Notify::ButtonClicked, IDC_BTN_AREA, nullptr, &CConverterDlg::OnCategoryButton},
-    {fw::Notify::ButtonClicked, IDC_BTN_CAPACITY, nullptr, &CConverterDlg::OnCategoryButton},
-    {fw::Notify::ButtonClicked, IDC_BTN_VOLUME, nullptr, &CConverterDlg::OnCategoryButton},
-    {fw::Notify::ButtonClicked, IDC_BTN_DENSITY, nullptr, &CConverterDlg::OnCategoryButton},
-    {fw::Notify::ButtonClicked, IDC_BTN_LENGTH, nullptr, &CConverterDlg::OnCategoryButton},
-    {fw::Notify::ButtonClicked, IDC_BTN_THERMAL_CONDUCTIVITY, nullptr,
-     &CConverterDlg::OnCategoryButton},
-    {fw::Notify::ButtonClicked, IDC_BTN_MASS, nullptr, &CConverterDlg::OnCategoryButton},
-    {fw::Notify::ButtonClicked, IDC_BTN_DYNAMIC_VISCOSITY, nullptr,
-     &CConverterDlg::OnCategoryButton},
-    {fw::Notify::ButtonClicked, IDC_BTN_KINEMATIC_VISCOSITY, nullptr,
-     &CConverterDlg::OnCategoryButton},
-    {fw::Notify::ButtonClicked, IDC_BTN_HEAT_TRANSFER_RATE, nullptr,
-     &CConverterDlg::OnCategoryButton},
-    {fw::Notify::ButtonClicked, IDC_BTN_HEAT_TRANSFER_COEFFICIENT, nullptr,
-     &CConverterDlg::OnCategoryButton},
-    {fw::Notify::ButtonClicked, IDC_BTN_DIFFUSION, nullptr, &CConverterDlg::OnCategoryButton},
-    {fw::Notify::ButtonClicked, IDC_BTN_SPEED, nullptr, &CConverterDlg::OnCategoryButton},
-    {fw::Notify::ButtonClicked, IDC_BTN_SURFACE_TENSION, nullptr, &CConverterDlg::OnCategoryButton},
-    {fw::Notify::ButtonClicked, IDC_BTN_FORCE, nullptr, &CConverterDlg::OnCategoryButton},
-    {fw::Notify::ButtonClicked, IDC_BTN_ENERGY, nullptr, &CConverterDlg::OnCategoryButton},
-    {fw::Notify::ButtonClicked, IDC_BTN_POWER, nullptr, &CConverterDlg::OnCategoryButton},
+    {fw::Notify::ButtonClicked, -1, nullptr, &CConverterDlg::OnCategoryButton,
+     fw::ControlSet{nullptr, &IsCategoryButton}},
 };
 
 // Caption font of the three panel group boxes and the footer font.
@@ -164,7 +70,10 @@ void CConverterDlg::SetStartupPause(int milliseconds) {
     g_startupPauseMs = milliseconds;
 }
 
-CConverterDlg::CConverterDlg(QWidget* parent) : fw::CDialog(res::kMainWindowTemplate, parent) {
+CConverterDlg::CConverterDlg(QWidget* parent)
+    : fw::CDialog(res::kMainWindowTemplate, parent), m_strPressure(tables::kPressure),
+      m_strTemperature(kTemperatureGroup), m_strMassFlow(tables::kMassFlow),
+      m_strVolumeFlow(tables::kVolumeFlow) {
     m_appIcon = fw::LoadIconGroup(res::IDR_MAINFRAME);
     // The window has no screen window yet: the splash stands on its own in
     // the middle of the screen.
@@ -176,20 +85,42 @@ CConverterDlg::~CConverterDlg() = default;
 
 void CConverterDlg::DoDataExchange(fw::CDataExchange* dx) {
     fw::CDialog::DoDataExchange(dx);
-    for (const ButtonBinding& binding : kButtonBindings) {
-        fw::DDX_Control(dx, binding.controlId, this->*binding.member);
+    for (std::size_t i = 0; i < res::kCategoryCount; ++i) {
+        fw::DDX_Control(dx, res::kCategories[i].buttonId, m_btnCategories[i]);
     }
     fw::DDX_Control(dx, IDC_SENSOR_TYPE, m_cbSensorType);
     fw::DDX_Radio(dx, IDC_THERMOCOUPLE_KIND, m_nSensorKind);
-    for (const TextBinding& binding : kTextBindings) {
-        fw::DDX_Text(dx, binding.controlId, this->*binding.member);
+    for (const SensorText& member : SensorTexts()) {
+        fw::DDX_Text(dx, member.controlId, *member.text);
+    }
+    for (GroupTexts* texts : GroupTextMembers()) {
+        texts->Exchange(dx);
     }
 }
 
+std::array<CConverterDlg::SensorText, 5> CConverterDlg::SensorTexts() {
+    return {{
+        {IDC_SENSOR_OUTPUT, &m_strSensorOutput},
+        {IDC_SENSOR_CELSIUS, &m_strSensorCelsius},
+        {IDC_SENSOR_FAHRENHEIT, &m_strSensorFahrenheit},
+        {IDC_SENSOR_KELVIN, &m_strSensorKelvin},
+        {IDC_SENSOR_RANKINE, &m_strSensorRankine},
+    }};
+}
+
+std::array<GroupTexts*, 4> CConverterDlg::GroupTextMembers() {
+    return {&m_strPressure, &m_strTemperature, &m_strMassFlow, &m_strVolumeFlow};
+}
+
 QString* CConverterDlg::TextMember(int controlId) {
-    for (const TextBinding& binding : kTextBindings) {
-        if (binding.controlId == controlId) {
-            return &(this->*binding.member);
+    for (const SensorText& member : SensorTexts()) {
+        if (member.controlId == controlId) {
+            return member.text;
+        }
+    }
+    for (GroupTexts* texts : GroupTextMembers()) {
+        if (QString* text = texts->Find(controlId)) {
+            return text;
         }
     }
     return nullptr;

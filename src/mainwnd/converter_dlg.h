@@ -1,21 +1,26 @@
 #pragma once
 
 // The main window: pressure, temperature, sensor and flow panels, the row of
-// category buttons and the maker's footer. Each panel's handlers live in a
-// source file of their own (pressure_panel.cpp, flow_panel.cpp,
-// temperature_panel.cpp, sensor_panel.cpp, category_buttons.cpp).
+// category buttons and the maker's footer. The frame is converter_dlg.cpp;
+// the handlers live beside it by panel: unit_panels.cpp (pressure, flow and
+// temperature), sensor_panel.cpp with sensor_entry_points.cpp, and
+// category_buttons.cpp.
 
+#include "categories/field_group_cycle.h"
 #include "controls/round_image_button.h"
 #include "controls/static_link.h"
 #include "convert/number_text.h"
 #include "framework/dialog.h"
 #include "framework/notification.h"
+#include "res/category_table.h"
 
 #include <QComboBox>
 #include <QFont>
 #include <QIcon>
 #include <QPushButton>
 #include <QString>
+
+#include <array>
 
 namespace velmaro {
 
@@ -59,17 +64,15 @@ protected:
 public:
     QString* TextMember(int controlId) override;
 
-    // Pressure panel.
+    // Pressure, flow and temperature panels (unit_panels.cpp).
     void OnChangePressure(int controlId);
-    // Flow panels.
     void OnChangeMassFlow(int controlId);
     void OnChangeVolumeFlow(int controlId);
-    // Temperature panel.
     void OnChangeCelsius();
     void OnChangeFahrenheit();
     void OnChangeKelvin();
     void OnChangeRankine();
-    // Sensor panel.
+    // Sensor panel (sensor_panel.cpp).
     void OnThermocoupleKind();
     void OnRtdKind();
     void OnSensorTypeChange();
@@ -80,11 +83,16 @@ public:
     void OnCategoryButton(int controlId);
 
     // The guarded sensor conversions: a value outside the selected type's
-    // range shows the out-of-range message, owned by this window, and gives 0.
+    // range shows the out-of-range message, owned by this window, and gives 0
+    // (sensor_entry_points.cpp).
     double ThermocoupleEmf(unsigned type, double celsius);
     double ThermocoupleTemperature(unsigned type, double emf);
     double RtdResistance(unsigned type, double celsius);
     double RtdTemperature(unsigned type, double ohms);
+
+    // The footer web address, no target until the window opens (first of the
+    // members, which follow in declaration order below).
+    CStaticLink m_link;
 
 private:
     void FillSensorTypeList(SensorKind kind);
@@ -96,32 +104,23 @@ private:
 
     void CreateFonts();
     void ApplyFonts();
-    // The category buttons' look (category_button_look.cpp).
+    // The category buttons' look (category_buttons.cpp).
     void ConfigureCategoryButtons();
 
-public:
-    // Members in declaration order.
-    CStaticLink m_link; // the footer web address, no target until the window opens
+    // A text member of the sensor panel and the field it is bound to.
+    struct SensorText {
+        int controlId;
+        QString* text;
+    };
+    std::array<SensorText, 5> SensorTexts();
+    // The text members of the four field groups.
+    std::array<GroupTexts*, 4> GroupTextMembers();
+
     QFont m_groupFont;
     QFont m_footerFont;
 
-    CategoryButton m_btnThermalConductivity;
-    CategoryButton m_btnVolume;
-    CategoryButton m_btnKinematicViscosity;
-    CategoryButton m_btnDynamicViscosity;
-    CategoryButton m_btnSurfaceTension;
-    CategoryButton m_btnForce;
-    CategoryButton m_btnSpeed;
-    CategoryButton m_btnMass;
-    CategoryButton m_btnPower;
-    CategoryButton m_btnLength;
-    CategoryButton m_btnEnergy;
-    CategoryButton m_btnHeatTransferRate;
-    CategoryButton m_btnDiffusion;
-    CategoryButton m_btnHeatTransferCoefficient;
-    CategoryButton m_btnDensity;
-    CategoryButton m_btnCapacity;
-    CategoryButton m_btnArea;
+    // One per row of the category table, in its order.
+    std::array<CategoryButton, res::kCategoryCount> m_btnCategories;
 
     QComboBox m_cbSensorType;
     int m_nSensorKind = SENSOR_THERMOCOUPLE;
@@ -132,51 +131,13 @@ public:
     QString m_strSensorFahrenheit;
     QString m_strSensorKelvin;
     QString m_strSensorRankine;
-    // Pressure panel.
-    QString m_strMPa;
-    QString m_strKPa;
-    QString m_strPa;
-    QString m_strKgfPerCm2;
-    QString m_strAtm;
-    QString m_strBar;
-    QString m_strMmH2O;
-    QString m_strMmHg;
-    QString m_strInH2O;
-    QString m_strInHg;
-    QString m_strPsi;
-    QString m_strLbfPerFt2;
-    // Temperature panel.
-    QString m_strCelsius;
-    QString m_strFahrenheit;
-    QString m_strKelvin;
-    QString m_strRankine;
-    // Mass-flow panel.
-    QString m_strKgPerHour;
-    QString m_strKgPerSecond;
-    QString m_strTonnesPerYear;
-    QString m_strTonnesPerDay;
-    QString m_strTonnesPerHour;
-    QString m_strLbPerDay;
-    QString m_strLbPerHour;
-    QString m_strLbPerSecond;
-    // Volume-flow panel.
-    QString m_strBarrelsPerDay;
-    QString m_strFt3PerMinute;
-    QString m_strFt3PerSecond;
-    QString m_strGalUkPerMinute;
-    QString m_strGalUsPerMinute;
-    QString m_strLitresPerMinute;
-    QString m_strLitresPerSecond;
-    QString m_strM3PerHour;
-    QString m_strM3PerMinute;
-    QString m_strM3PerSecond;
-    // Pressure panel, bound last.
-    QString m_strTorr;
-    QString m_strMillibar;
+    // The unit fields of the other panels, by field group.
+    GroupTexts m_strPressure;
+    GroupTexts m_strTemperature;
+    GroupTexts m_strMassFlow;
+    GroupTexts m_strVolumeFlow;
 
     QIcon m_appIcon;
-
-private:
     CSystemMenu* m_pSysMenu = nullptr; // owned by the window
 };
 

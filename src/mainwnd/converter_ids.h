@@ -1,7 +1,8 @@
 #pragma once
 
 // Control ids of the main window that its handlers name. Unit fields of the
-// linear groups are named by their group's table instead.
+// linear groups are named by their group's table instead, and the category
+// buttons by the category table (res/category_table.h).
 
 namespace velmaro {
 
@@ -25,25 +26,6 @@ inline constexpr int IDC_GROUP_PRESSURE = 1058;
 inline constexpr int IDC_GROUP_TEMPERATURE = 1059;
 inline constexpr int IDC_GROUP_FLOW = 1060;
 inline constexpr int IDC_GROUP_SENSOR = 1229;
-
-// Category buttons.
-inline constexpr int IDC_BTN_AREA = 1053;
-inline constexpr int IDC_BTN_CAPACITY = 1054;
-inline constexpr int IDC_BTN_VOLUME = 1055;
-inline constexpr int IDC_BTN_DENSITY = 1056;
-inline constexpr int IDC_BTN_LENGTH = 1057;
-inline constexpr int IDC_BTN_THERMAL_CONDUCTIVITY = 1091;
-inline constexpr int IDC_BTN_MASS = 1092;
-inline constexpr int IDC_BTN_DYNAMIC_VISCOSITY = 1093;
-inline constexpr int IDC_BTN_KINEMATIC_VISCOSITY = 1094;
-inline constexpr int IDC_BTN_HEAT_TRANSFER_RATE = 1095;
-inline constexpr int IDC_BTN_HEAT_TRANSFER_COEFFICIENT = 1096;
-inline constexpr int IDC_BTN_DIFFUSION = 1097;
-inline constexpr int IDC_BTN_SPEED = 1098;
-inline constexpr int IDC_BTN_SURFACE_TENSION = 1099;
-inline constexpr int IDC_BTN_FORCE = 1100;
-inline constexpr int IDC_BTN_ENERGY = 1101;
-inline constexpr int IDC_BTN_POWER = 1102;
 
 // The invisible default button that makes Enter inert.
 inline constexpr int IDC_DEFAULT_BUTTON = 1210;

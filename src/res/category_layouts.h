@@ -1,14 +1,14 @@
 #pragma once
 
-// The layout data of the 17 category dialog templates: for each dialog its
-// template id, title, size and field group, and for each unit field its column,
-// its row counted from the top and its place in the tab order. The templates
+// What a row of the category table (res/category_table.h) holds: the main
+// window's button that opens the category, and the dialog's layout (template
+// id, title, size, field group, and for each unit field its column, its row
+// counted from the top and its place in the tab order). The dialog templates
 // are built from this data; it holds no window code.
 
 #include "convert/field_group.h"
+#include "framework/dialog_template.h"
 
-#include <array>
-#include <cstddef>
 #include <span>
 #include <string_view>
 
@@ -35,27 +35,14 @@ struct CategoryLayout {
     std::span<const FieldPlace> fields;
 };
 
-extern const CategoryLayout kLengthLayout;              // template 129
-extern const CategoryLayout kAreaLayout;                // template 130
-extern const CategoryLayout kVolumeLayout;              // template 131
-extern const CategoryLayout kCapacityLayout;            // template 132
-extern const CategoryLayout kMassLayout;                // template 133
-extern const CategoryLayout kDensityLayout;             // template 136
-extern const CategoryLayout kSpeedLayout;               // template 138
-extern const CategoryLayout kForceLayout;               // template 139
-extern const CategoryLayout kEnergyLayout;              // template 140
-extern const CategoryLayout kPowerLayout;               // template 141
-extern const CategoryLayout kHeatFluxLayout;            // template 146
-extern const CategoryLayout kHeatTransferCoefLayout;    // template 147
-extern const CategoryLayout kThermalConductivityLayout; // template 148
-extern const CategoryLayout kDynamicViscosityLayout;    // template 144
-extern const CategoryLayout kKinematicViscosityLayout;  // template 145
-extern const CategoryLayout kDiffusionCoefLayout;       // template 149
-extern const CategoryLayout kSurfaceTensionLayout;      // template 150
-
-inline constexpr std::size_t kCategoryDialogCount = 17;
-
-// Every category dialog, in the order of the list above.
-extern const std::array<const CategoryLayout*, kCategoryDialogCount> kCategoryLayouts;
+struct Category {
+    // The main window's button that opens the dialog: its control id, its
+    // rectangle in template 102 and how much its hover panel is brightened
+    // (0 leaves the plain button face).
+    int buttonId = fw::kNoId;
+    fw::DuRect buttonRect{};
+    int hoverShift = 0;
+    CategoryLayout dialog{};
+};
 
 } // namespace velmaro::res

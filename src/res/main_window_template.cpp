@@ -1,9 +1,12 @@
 #include "res/main_window_template.h"
 
+#include "res/category_table.h"
 #include "res/maker_details.h"
 #include "res/resource_ids.h"
 
+#include <algorithm>
 #include <iterator>
+#include <vector>
 
 namespace velmaro::res {
 namespace {
@@ -23,7 +26,7 @@ using fw::kStyleTabStop;
 // the static texts, group boxes, pictures and the footer.
 // Rectangles are dialog units: x, y, width, height.
 // clang-format off
-constexpr ControlTemplate kControls[] = {
+constexpr ControlTemplate kControlsBeforeButtons[] = {
     /*   1 */ {1064, ControlKind::Edit, "", {14, 138, 57, 12}, kStyleTabStop},
     /*   2 */ {1065, ControlKind::Edit, "", {14, 156, 57, 12}, kStyleTabStop},
     /*   3 */ {1066, ControlKind::Edit, "", {14, 43, 57, 12}, kStyleTabStop},
@@ -68,23 +71,11 @@ constexpr ControlTemplate kControls[] = {
     /*  42 */ {1043, ControlKind::Edit, "", {331, 268, 57, 12}, kStyleTabStop},
     /*  43 */ {1044, ControlKind::Edit, "", {331, 281, 57, 12}, kStyleTabStop},
     /*  44 */ {1042, ControlKind::Edit, "", {331, 190, 57, 12}, kStyleTabStop},
-    /*  45 */ {1100, ControlKind::PushButton, "力", {15, 313, 21, 16}, kStyleTabStop},
-    /*  46 */ {1053, ControlKind::PushButton, "面积", {37, 313, 21, 16}, kStyleTabStop},
-    /*  47 */ {1054, ControlKind::PushButton, "容积", {59, 313, 21, 16}, kStyleTabStop},
-    /*  48 */ {1055, ControlKind::PushButton, "体积", {81, 313, 21, 16}, kStyleTabStop},
-    /*  49 */ {1056, ControlKind::PushButton, "密度", {103, 313, 21, 16}, kStyleTabStop},
-    /*  50 */ {1057, ControlKind::PushButton, "长度", {125, 313, 21, 16}, kStyleTabStop},
-    /*  51 */ {1092, ControlKind::PushButton, "质量", {147, 313, 21, 16}, kStyleTabStop},
-    /*  52 */ {1098, ControlKind::PushButton, "速度", {169, 313, 21, 16}, kStyleTabStop},
-    /*  53 */ {1101, ControlKind::PushButton, "能量", {191, 313, 21, 16}, kStyleTabStop},
-    /*  54 */ {1102, ControlKind::PushButton, "功率", {213, 313, 21, 16}, kStyleTabStop},
-    /*  55 */ {1096, ControlKind::PushButton, "传热系数", {235, 313, 36, 16}, kStyleTabStop},
-    /*  56 */ {1091, ControlKind::PushButton, "导热系数", {272, 313, 36, 16}, kStyleTabStop},
-    /*  57 */ {1093, ControlKind::PushButton, "动力粘度", {309, 313, 36, 16}, kStyleTabStop},
-    /*  58 */ {1094, ControlKind::PushButton, "运动粘度", {346, 313, 36, 16}, kStyleTabStop},
-    /*  59 */ {1095, ControlKind::PushButton, "传热速度", {383, 313, 36, 16}, kStyleTabStop},
-    /*  60 */ {1097, ControlKind::PushButton, "扩散系数", {419, 313, 36, 16}, kStyleTabStop},
-    /*  61 */ {1099, ControlKind::PushButton, "表面张力", {456, 313, 36, 16}, kStyleTabStop},
+};
+
+// The category buttons (45 to 61) come from the category table.
+
+constexpr ControlTemplate kControlsAfterButtons[] = {
     /*  62 */ {kNoId, ControlKind::GroupBox, "其他单位转换", {6, 303, 491, 31}, kStyleNone},
     /*  63 */ {1058, ControlKind::GroupBox, "压力单位转换", {10, 27, 159, 272}, kStyleCentred},
     /*  64 */ {1059, ControlKind::GroupBox, "温度单位转换", {173, 27, 148, 272}, kStyleCentred},
@@ -156,11 +147,38 @@ constexpr ControlTemplate kControls[] = {
 };
 // clang-format on
 
-static_assert(std::size(kControls) == 129);
+static_assert(std::size(kControlsBeforeButtons) == 44);
+static_assert(std::size(kControlsAfterButtons) == 68);
+
+// The category buttons in tab order, which runs from left to right.
+std::vector<ControlTemplate> CategoryButtons() {
+    std::vector<ControlTemplate> buttons;
+    for (const Category& category : kCategories) {
+        buttons.push_back({category.buttonId, ControlKind::PushButton, CategoryCaption(category),
+                           category.buttonRect, kStyleTabStop});
+    }
+    std::sort(
+        buttons.begin(), buttons.end(),
+        [](const ControlTemplate& a, const ControlTemplate& b) { return a.rect.x < b.rect.x; });
+    return buttons;
+}
+
+std::vector<ControlTemplate> MainWindowControls() {
+    std::vector<ControlTemplate> controls(std::begin(kControlsBeforeButtons),
+                                          std::end(kControlsBeforeButtons));
+    const std::vector<ControlTemplate> buttons = CategoryButtons();
+    controls.insert(controls.end(), buttons.begin(), buttons.end());
+    controls.insert(controls.end(), std::begin(kControlsAfterButtons),
+                    std::end(kControlsAfterButtons));
+    return controls;
+}
+
+const std::vector<ControlTemplate> kControls = MainWindowControls();
 
 } // namespace
 
-constexpr fw::DialogTemplate kMainWindowTemplate{
+// Built when the program starts, before any window can ask for it.
+const fw::DialogTemplate kMainWindowTemplate{
     IDD_CONVERTER_DIALOG,
     "", // the title is set when the window opens
     509,

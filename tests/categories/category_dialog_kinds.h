@@ -1,6 +1,6 @@
 #pragma once
 
-// The 17 category dialog classes with their layouts, for table-driven window
+// The 17 category dialog classes with their layouts (by template id), for table-driven window
 // tests.
 
 #include "categories/category_dialogs.h"
@@ -27,29 +27,30 @@ template <class Dialog> bool IsInstance(const QWidget* widget) {
     return dynamic_cast<const Dialog*>(widget) != nullptr;
 }
 
-#define VELMARO_DIALOG_KIND(Class, Layout)                                                         \
+#define VELMARO_DIALOG_KIND(Class, TemplateId)                                                     \
     CategoryDialogKind {                                                                           \
-#Class, &res::Layout, &MakeDialog < Class>, &IsInstance < Class>                           \
+#Class, &res::FindCategoryByTemplate(TemplateId)->dialog, &MakeDialog < Class>,            \
+            &IsInstance < Class>                                                                   \
     }
 
 inline const CategoryDialogKind kCategoryDialogKinds[] = {
-    VELMARO_DIALOG_KIND(CLengthDlg, kLengthLayout),
-    VELMARO_DIALOG_KIND(CAreaDlg, kAreaLayout),
-    VELMARO_DIALOG_KIND(CVolumeDlg, kVolumeLayout),
-    VELMARO_DIALOG_KIND(CCapacityDlg, kCapacityLayout),
-    VELMARO_DIALOG_KIND(CMassDlg, kMassLayout),
-    VELMARO_DIALOG_KIND(CDensityDlg, kDensityLayout),
-    VELMARO_DIALOG_KIND(CSpeedDlg, kSpeedLayout),
-    VELMARO_DIALOG_KIND(CForceDlg, kForceLayout),
-    VELMARO_DIALOG_KIND(CEnergyDlg, kEnergyLayout),
-    VELMARO_DIALOG_KIND(CPowerDlg, kPowerLayout),
-    VELMARO_DIALOG_KIND(CHeatFluxDlg, kHeatFluxLayout),
-    VELMARO_DIALOG_KIND(CHeatTransferCoefDlg, kHeatTransferCoefLayout),
-    VELMARO_DIALOG_KIND(CThermalConductivityDlg, kThermalConductivityLayout),
-    VELMARO_DIALOG_KIND(CDynamicViscosityDlg, kDynamicViscosityLayout),
-    VELMARO_DIALOG_KIND(CKinematicViscosityDlg, kKinematicViscosityLayout),
-    VELMARO_DIALOG_KIND(CDiffusionCoefDlg, kDiffusionCoefLayout),
-    VELMARO_DIALOG_KIND(CSurfaceTensionDlg, kSurfaceTensionLayout),
+    VELMARO_DIALOG_KIND(CLengthDlg, 129),
+    VELMARO_DIALOG_KIND(CAreaDlg, 130),
+    VELMARO_DIALOG_KIND(CVolumeDlg, 131),
+    VELMARO_DIALOG_KIND(CCapacityDlg, 132),
+    VELMARO_DIALOG_KIND(CMassDlg, 133),
+    VELMARO_DIALOG_KIND(CDensityDlg, 136),
+    VELMARO_DIALOG_KIND(CSpeedDlg, 138),
+    VELMARO_DIALOG_KIND(CForceDlg, 139),
+    VELMARO_DIALOG_KIND(CEnergyDlg, 140),
+    VELMARO_DIALOG_KIND(CPowerDlg, 141),
+    VELMARO_DIALOG_KIND(CHeatFluxDlg, 146),
+    VELMARO_DIALOG_KIND(CHeatTransferCoefDlg, 147),
+    VELMARO_DIALOG_KIND(CThermalConductivityDlg, 148),
+    VELMARO_DIALOG_KIND(CDynamicViscosityDlg, 144),
+    VELMARO_DIALOG_KIND(CKinematicViscosityDlg, 145),
+    VELMARO_DIALOG_KIND(CDiffusionCoefDlg, 149),
+    VELMARO_DIALOG_KIND(CSurfaceTensionDlg, 150),
 };
 
 #undef VELMARO_DIALOG_KIND

@@ -4,7 +4,7 @@
 
 #include "categories/category_frame.h"
 #include "categories/category_templates.h"
-#include "res/category_layouts.h"
+#include "res/category_table.h"
 #include "res/maker_details.h"
 
 #include <gtest/gtest.h>

@@ -79,8 +79,8 @@ private slots:
     void underTheMouseTheRoundedPanelShows() {
         QFETCH(int, id);
         // 面积 keeps the plain system face; every other button brightens it.
-        const QColor fill = id == IDC_BTN_AREA ? kSystemFace : kBrightenedFace;
-        const QColor otherFill = id == IDC_BTN_AREA ? kBrightenedFace : kSystemFace;
+        const QColor fill = id == 1053 /* 面积 */ ? kSystemFace : kBrightenedFace;
+        const QColor otherFill = id == 1053 /* 面积 */ ? kBrightenedFace : kSystemFace;
         MainWindowUnderTest t;
         QWidget* button = t.window->GetDlgItem(id);
         const QPointF centre = QRectF(button->rect()).center();
@@ -109,7 +109,7 @@ private slots:
 
     void aFocusedButtonUsesTheFocusTextWithoutAFrame() {
         MainWindowUnderTest t;
-        QWidget* button = t.window->GetDlgItem(IDC_BTN_FORCE);
+        QWidget* button = t.window->GetDlgItem(1100 /* 力 */);
         UseBoldCaption(*button);
         button->setFocus();
         QTRY_VERIFY(button->hasFocus());

@@ -160,7 +160,7 @@ private slots:
 
     void reopeningADialogStartsEmpty() {
         MainWindowUnderTest t;
-        auto* button = t.window->DlgItem<QAbstractButton>(velmaro::IDC_BTN_LENGTH);
+        auto* button = t.window->DlgItem<QAbstractButton>(1057 /* 长度 */);
         QString typedAndConverted;
         QVERIFY(ClickAndInspect(button, [&](QWidget* modal) {
             auto* dialog = static_cast<CCategoryDialog*>(modal);
@@ -184,7 +184,7 @@ private slots:
 
     void escapeEndsTheModalRunAndTheMainWindowStaysOpen() {
         MainWindowUnderTest t;
-        auto* button = t.window->DlgItem<QAbstractButton>(velmaro::IDC_BTN_SURFACE_TENSION);
+        auto* button = t.window->DlgItem<QAbstractButton>(1099 /* 表面张力 */);
         bool closedByEscape = false;
         QObject scope;
         QTimer::singleShot(0, &scope, [&] {

@@ -146,7 +146,7 @@ private slots:
             {"label", t.window->GetDlgItem(velmaro::IDC_FOOTER_PHONE_CAPTION)->geometry().center()},
             {"group", t.window->GetDlgItem(velmaro::IDC_GROUP_TEMPERATURE)->geometry().topLeft() +
                           QPoint(6, 60)},
-            {"button", t.window->GetDlgItem(velmaro::IDC_BTN_AREA)->geometry().center()},
+            {"button", t.window->GetDlgItem(1053 /* 面积 */)->geometry().center()},
             {"combo", t.window->GetDlgItem(velmaro::IDC_SENSOR_TYPE)->geometry().center()},
             {"field", t.field(1064)->geometry().center()},
         };

@@ -1,4 +1,4 @@
-#include "res/category_layouts.h"
+#include "res/category_table.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +9,10 @@
 
 namespace velmaro::res {
 namespace {
+
+const CategoryLayout& LayoutOf(int templateId) {
+    return FindCategoryByTemplate(templateId)->dialog;
+}
 
 TEST(CategoryLayouts, EveryFieldOfTheGroupHasOnePlace) {
     std::set<int> templates;
@@ -53,14 +57,25 @@ TEST(CategoryLayouts, TabOrderAndRowsHaveNoGapsOrRepeats) {
 }
 
 TEST(CategoryLayouts, KeepsTheTitlesAndTheFirstFocus) {
-    EXPECT_EQ(kLengthLayout.title, "长度单位转换");
-    EXPECT_EQ(kForceLayout.title, "力 单位换算");
-    EXPECT_EQ(kHeatFluxLayout.title, "传热速度单位转换");
+    EXPECT_EQ(LayoutOf(129).title, "长度单位转换");
+    EXPECT_EQ(LayoutOf(139).title, "力 单位换算");
+    EXPECT_EQ(LayoutOf(146).title, "传热速度单位转换");
     // The length dialog focuses "in" first: its tab order does not follow the columns.
-    EXPECT_EQ(kLengthLayout.fields[6].controlId, 1020);
-    EXPECT_EQ(kLengthLayout.fields[6].tabPosition, 1);
-    EXPECT_EQ(kDiffusionCoefLayout.width, 158);
-    EXPECT_EQ(kDiffusionCoefLayout.height, 119);
+    EXPECT_EQ(LayoutOf(129).fields[6].controlId, 1020);
+    EXPECT_EQ(LayoutOf(129).fields[6].tabPosition, 1);
+    EXPECT_EQ(LayoutOf(149).width, 158);
+    EXPECT_EQ(LayoutOf(149).height, 119);
+}
+
+TEST(CategoryTable, EveryRowHasItsOwnButtonAndTheCaptionOfItsQuantity) {
+    std::set<int> buttons;
+    for (const Category& category : kCategories) {
+        SCOPED_TRACE(category.dialog.templateId);
+        EXPECT_TRUE(buttons.insert(category.buttonId).second);
+        EXPECT_FALSE(CategoryCaption(category).empty());
+        EXPECT_EQ(FindCategoryByButton(category.buttonId), &category);
+    }
+    EXPECT_EQ(CategoryCaption(*FindCategoryByTemplate(146)), "传热速度");
 }
 
 } // namespace

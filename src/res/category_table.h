@@ -1,15 +1,32 @@
-// Field places of the category dialogs: column, row and tab position of every
-// unit field, with the template id, title and size of each dialog.
+#pragma once
 
-#include "res/category_layouts.h"
+// The one table of the 17 category dialogs. A row holds all there is to a
+// category: the main window's button that opens it (id, place and look), the
+// dialog (template id, title, size), its factor table and where each unit
+// field sits. Everything else is derived from here: the button rows of the
+// main window's template, its message map and routes, the buttons' looks, the
+// dialog templates and the dialog classes (one alias per row in
+// categories/category_dialogs.h). The button's caption is the quantity's own,
+// from the core's catalogue (convert/quantities.h).
+//
+// A new category takes one row here (with its field places) and its factor
+// table in convert/tables/.
 
 #include "convert/tables/unit_tables.h"
+#include "res/category_layouts.h"
+
+#include <array>
+#include <cstddef>
+#include <string_view>
 
 namespace velmaro::res {
-namespace {
+
+// Field places of each dialog: column, row and tab position of every unit
+// field, in the order of the group's units.
+namespace fields {
 
 // CLengthDlg: length.
-constexpr FieldPlace kLengthFields[] = {
+inline constexpr FieldPlace kLengthFields[] = {
     // control id, column, row, tab position
     {1014, Column::Left, 1, 3},   // km
     {1015, Column::Left, 2, 4},   // m
@@ -26,7 +43,7 @@ constexpr FieldPlace kLengthFields[] = {
 };
 
 // CAreaDlg: area.
-constexpr FieldPlace kAreaFields[] = {
+inline constexpr FieldPlace kAreaFields[] = {
     // control id, column, row, tab position
     {1026, Column::Left, 1, 1},   // km2
     {1027, Column::Left, 2, 2},   // hm2
@@ -43,7 +60,7 @@ constexpr FieldPlace kAreaFields[] = {
 };
 
 // CVolumeDlg: volume.
-constexpr FieldPlace kVolumeFields[] = {
+inline constexpr FieldPlace kVolumeFields[] = {
     // control id, column, row, tab position
     {1038, Column::Left, 1, 1},  // m3
     {1039, Column::Left, 2, 2},  // dm3
@@ -56,7 +73,7 @@ constexpr FieldPlace kVolumeFields[] = {
 };
 
 // CCapacityDlg: capacity.
-constexpr FieldPlace kCapacityFields[] = {
+inline constexpr FieldPlace kCapacityFields[] = {
     // control id, column, row, tab position
     {1038, Column::Left, 1, 1},   // m3
     {1046, Column::Left, 2, 2},   // kl,kL
@@ -71,7 +88,7 @@ constexpr FieldPlace kCapacityFields[] = {
 };
 
 // CMassDlg: mass.
-constexpr FieldPlace kMassFields[] = {
+inline constexpr FieldPlace kMassFields[] = {
     // control id, column, row, tab position
     {1167, Column::Left, 1, 1},   // t
     {1168, Column::Left, 2, 2},   // Mg
@@ -88,7 +105,7 @@ constexpr FieldPlace kMassFields[] = {
 };
 
 // CDensityDlg: density.
-constexpr FieldPlace kDensityFields[] = {
+inline constexpr FieldPlace kDensityFields[] = {
     // control id, column, row, tab position
     {1113, Column::Left, 1, 1},   // kg/m3
     {1114, Column::Left, 2, 2},   // kg/dm3
@@ -105,7 +122,7 @@ constexpr FieldPlace kDensityFields[] = {
 };
 
 // CSpeedDlg: speed.
-constexpr FieldPlace kSpeedFields[] = {
+inline constexpr FieldPlace kSpeedFields[] = {
     // control id, column, row, tab position
     {1175, Column::Left, 1, 1},   // m/s
     {1176, Column::Left, 2, 2},   // m/min
@@ -120,7 +137,7 @@ constexpr FieldPlace kSpeedFields[] = {
 };
 
 // CForceDlg: force.
-constexpr FieldPlace kForceFields[] = {
+inline constexpr FieldPlace kForceFields[] = {
     // control id, column, row, tab position
     {1104, Column::Left, 1, 1},   // kgf
     {1105, Column::Left, 2, 2},   // g
@@ -135,7 +152,7 @@ constexpr FieldPlace kForceFields[] = {
 };
 
 // CEnergyDlg: energy.
-constexpr FieldPlace kEnergyFields[] = {
+inline constexpr FieldPlace kEnergyFields[] = {
     // control id, column, row, tab position
     {1143, Column::Left, 1, 1},   // mJ
     {1144, Column::Left, 2, 2},   // J
@@ -152,7 +169,7 @@ constexpr FieldPlace kEnergyFields[] = {
 };
 
 // CPowerDlg: power.
-constexpr FieldPlace kPowerFields[] = {
+inline constexpr FieldPlace kPowerFields[] = {
     // control id, column, row, tab position
     {1155, Column::Left, 1, 1},   // mW
     {1156, Column::Left, 2, 2},   // W
@@ -169,7 +186,7 @@ constexpr FieldPlace kPowerFields[] = {
 };
 
 // CHeatFluxDlg: heat-transfer rate.
-constexpr FieldPlace kHeatFluxFields[] = {
+inline constexpr FieldPlace kHeatFluxFields[] = {
     // control id, column, row, tab position
     {1135, Column::Left, 1, 1},  // W/(cm2)
     {1136, Column::Left, 2, 2},  // kW/(m2)
@@ -182,7 +199,7 @@ constexpr FieldPlace kHeatFluxFields[] = {
 };
 
 // CHeatTransferCoefDlg: heat-transfer coefficient.
-constexpr FieldPlace kHeatTransferCoefFields[] = {
+inline constexpr FieldPlace kHeatTransferCoefFields[] = {
     // control id, column, row, tab position
     {1125, Column::Left, 1, 1},  // W/(m2.℃)
     {1126, Column::Left, 2, 2},  // W/(cm2.℃)
@@ -193,7 +210,7 @@ constexpr FieldPlace kHeatTransferCoefFields[] = {
 };
 
 // CThermalConductivityDlg: thermal conductivity.
-constexpr FieldPlace kThermalConductivityFields[] = {
+inline constexpr FieldPlace kThermalConductivityFields[] = {
     // control id, column, row, tab position
     {1081, Column::Left, 1, 1},   // W(m.K)
     {1082, Column::Left, 2, 2},   // W(cm.K)
@@ -208,7 +225,7 @@ constexpr FieldPlace kThermalConductivityFields[] = {
 };
 
 // CDynamicViscosityDlg: dynamic viscosity.
-constexpr FieldPlace kDynamicViscosityFields[] = {
+inline constexpr FieldPlace kDynamicViscosityFields[] = {
     // control id, column, row, tab position
     {1190, Column::Left, 1, 1},   // mPa.s
     {1191, Column::Left, 2, 2},   // Pa.s
@@ -225,7 +242,7 @@ constexpr FieldPlace kDynamicViscosityFields[] = {
 };
 
 // CKinematicViscosityDlg: kinematic viscosity.
-constexpr FieldPlace kKinematicViscosityFields[] = {
+inline constexpr FieldPlace kKinematicViscosityFields[] = {
     // control id, column, row, tab position
     {1202, Column::Left, 1, 1},  // cSt
     {1203, Column::Left, 2, 2},  // St
@@ -238,7 +255,7 @@ constexpr FieldPlace kKinematicViscosityFields[] = {
 };
 
 // CDiffusionCoefDlg: diffusion coefficient.
-constexpr FieldPlace kDiffusionCoefFields[] = {
+inline constexpr FieldPlace kDiffusionCoefFields[] = {
     // control id, column, row, tab position
     {1131, Column::Single, 1, 1}, // cm2/s
     {1132, Column::Single, 2, 2}, // m2/h
@@ -247,7 +264,7 @@ constexpr FieldPlace kDiffusionCoefFields[] = {
 };
 
 // CSurfaceTensionDlg: surface tension.
-constexpr FieldPlace kSurfaceTensionFields[] = {
+inline constexpr FieldPlace kSurfaceTensionFields[] = {
     // control id, column, row, tab position
     {1184, Column::Single, 1, 1}, // N/m
     {1185, Column::Single, 2, 2}, // mN/m
@@ -257,47 +274,66 @@ constexpr FieldPlace kSurfaceTensionFields[] = {
     {1189, Column::Single, 6, 6}, // lb/ft
 };
 
-} // namespace
+} // namespace fields
 
-// template id, title, width, height (dialog units), field group, field places
+// In the order of the dialog templates. Buttons: control id, rectangle in
+// template 102 (dialog units), hover brightening. Dialogs: template id, title,
+// width and height (dialog units), factor table, field places.
 // clang-format off
-constexpr CategoryLayout kLengthLayout{              129, "长度单位转换",     183, 153, &tables::kLength,              kLengthFields};
-constexpr CategoryLayout kAreaLayout{                130, "面积单位换算",     186, 144, &tables::kArea,                kAreaFields};
-constexpr CategoryLayout kVolumeLayout{              131, "体积单位转换",     173, 117, &tables::kVolume,              kVolumeFields};
-constexpr CategoryLayout kCapacityLayout{            132, "容积单位换算",     170, 136, &tables::kCapacity,            kCapacityFields};
-constexpr CategoryLayout kMassLayout{                133, "质量单位转换",     193, 149, &tables::kMass,                kMassFields};
-constexpr CategoryLayout kDensityLayout{             136, "密度单位转换",     211, 144, &tables::kDensity,             kDensityFields};
-constexpr CategoryLayout kSpeedLayout{               138, "速度单位转换",     185, 145, &tables::kSpeed,               kSpeedFields};
-constexpr CategoryLayout kForceLayout{               139, "力 单位换算",      183, 144, &tables::kForce,               kForceFields};
-constexpr CategoryLayout kEnergyLayout{              140, "能量单位转换",     181, 144, &tables::kEnergy,              kEnergyFields};
-constexpr CategoryLayout kPowerLayout{               141, "功率单位转换",     193, 153, &tables::kPower,               kPowerFields};
-constexpr CategoryLayout kHeatFluxLayout{            146, "传热速度单位转换", 218, 144, &tables::kHeatFlux,            kHeatFluxFields};
-constexpr CategoryLayout kHeatTransferCoefLayout{    147, "传热系数单位转换", 246, 110, &tables::kHeatTransferCoef,    kHeatTransferCoefFields};
-constexpr CategoryLayout kThermalConductivityLayout{ 148, "导热系数单位转换", 218, 143, &tables::kThermalConductivity, kThermalConductivityFields};
-constexpr CategoryLayout kDynamicViscosityLayout{    144, "动力粘度单位转换", 232, 161, &tables::kDynamicViscosity,    kDynamicViscosityFields};
-constexpr CategoryLayout kKinematicViscosityLayout{  145, "运动粘度单位转换", 193, 127, &tables::kKinematicViscosity,  kKinematicViscosityFields};
-constexpr CategoryLayout kDiffusionCoefLayout{       149, "扩散系数单位转换", 158, 119, &tables::kDiffusionCoef,       kDiffusionCoefFields};
-constexpr CategoryLayout kSurfaceTensionLayout{      150, "表面张力单位转换", 160, 144, &tables::kSurfaceTension,      kSurfaceTensionFields};
+inline constexpr Category kCategories[] = {
+    {1057, {125, 313, 21, 16}, 30, {129, "长度单位转换",     183, 153, &tables::kLength,              fields::kLengthFields}},              // CLengthDlg
+    {1053, {37, 313, 21, 16},  0,  {130, "面积单位换算",     186, 144, &tables::kArea,                fields::kAreaFields}},                // CAreaDlg
+    {1055, {81, 313, 21, 16},  30, {131, "体积单位转换",     173, 117, &tables::kVolume,              fields::kVolumeFields}},              // CVolumeDlg
+    {1054, {59, 313, 21, 16},  30, {132, "容积单位换算",     170, 136, &tables::kCapacity,            fields::kCapacityFields}},            // CCapacityDlg
+    {1092, {147, 313, 21, 16}, 30, {133, "质量单位转换",     193, 149, &tables::kMass,                fields::kMassFields}},                // CMassDlg
+    {1056, {103, 313, 21, 16}, 30, {136, "密度单位转换",     211, 144, &tables::kDensity,             fields::kDensityFields}},             // CDensityDlg
+    {1098, {169, 313, 21, 16}, 30, {138, "速度单位转换",     185, 145, &tables::kSpeed,               fields::kSpeedFields}},               // CSpeedDlg
+    {1100, {15, 313, 21, 16},  30, {139, "力 单位换算",      183, 144, &tables::kForce,               fields::kForceFields}},               // CForceDlg
+    {1101, {191, 313, 21, 16}, 30, {140, "能量单位转换",     181, 144, &tables::kEnergy,              fields::kEnergyFields}},              // CEnergyDlg
+    {1102, {213, 313, 21, 16}, 30, {141, "功率单位转换",     193, 153, &tables::kPower,               fields::kPowerFields}},               // CPowerDlg
+    {1095, {383, 313, 36, 16}, 30, {146, "传热速度单位转换", 218, 144, &tables::kHeatFlux,            fields::kHeatFluxFields}},            // CHeatFluxDlg
+    {1096, {235, 313, 36, 16}, 30, {147, "传热系数单位转换", 246, 110, &tables::kHeatTransferCoef,    fields::kHeatTransferCoefFields}},    // CHeatTransferCoefDlg
+    {1091, {272, 313, 36, 16}, 30, {148, "导热系数单位转换", 218, 143, &tables::kThermalConductivity, fields::kThermalConductivityFields}}, // CThermalConductivityDlg
+    {1093, {309, 313, 36, 16}, 30, {144, "动力粘度单位转换", 232, 161, &tables::kDynamicViscosity,    fields::kDynamicViscosityFields}},    // CDynamicViscosityDlg
+    {1094, {346, 313, 36, 16}, 30, {145, "运动粘度单位转换", 193, 127, &tables::kKinematicViscosity,  fields::kKinematicViscosityFields}},  // CKinematicViscosityDlg
+    {1097, {419, 313, 36, 16}, 30, {149, "扩散系数单位转换", 158, 119, &tables::kDiffusionCoef,       fields::kDiffusionCoefFields}},       // CDiffusionCoefDlg
+    {1099, {456, 313, 36, 16}, 30, {150, "表面张力单位转换", 160, 144, &tables::kSurfaceTension,      fields::kSurfaceTensionFields}},      // CSurfaceTensionDlg
+};
 // clang-format on
 
-constexpr std::array<const CategoryLayout*, kCategoryDialogCount> kCategoryLayouts{
-    &kLengthLayout,
-    &kAreaLayout,
-    &kVolumeLayout,
-    &kCapacityLayout,
-    &kMassLayout,
-    &kDensityLayout,
-    &kSpeedLayout,
-    &kForceLayout,
-    &kEnergyLayout,
-    &kPowerLayout,
-    &kHeatFluxLayout,
-    &kHeatTransferCoefLayout,
-    &kThermalConductivityLayout,
-    &kDynamicViscosityLayout,
-    &kKinematicViscosityLayout,
-    &kDiffusionCoefLayout,
-    &kSurfaceTensionLayout,
-};
+inline constexpr std::size_t kCategoryCount = std::size(kCategories);
+
+// The dialog part of every row, in the order of the table.
+inline constexpr std::array<const CategoryLayout*, kCategoryCount> kCategoryLayouts = [] {
+    std::array<const CategoryLayout*, kCategoryCount> layouts{};
+    for (std::size_t i = 0; i < kCategoryCount; ++i) {
+        layouts[i] = &kCategories[i].dialog;
+    }
+    return layouts;
+}();
+
+// The row whose button has `buttonId`, or nullptr.
+constexpr const Category* FindCategoryByButton(int buttonId) {
+    for (const Category& category : kCategories) {
+        if (category.buttonId == buttonId) {
+            return &category;
+        }
+    }
+    return nullptr;
+}
+
+// The row of dialog template `templateId`, or nullptr.
+constexpr const Category* FindCategoryByTemplate(int templateId) {
+    for (const Category& category : kCategories) {
+        if (category.dialog.templateId == templateId) {
+            return &category;
+        }
+    }
+    return nullptr;
+}
+
+// The caption of the category's button: its quantity's short name (UTF-8),
+// or an empty view for a factor table the core's catalogue does not list.
+std::string_view CategoryCaption(const Category& category);
 
 } // namespace velmaro::res
