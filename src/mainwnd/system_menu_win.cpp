@@ -88,7 +88,11 @@ protected:
         if (m_menu.m_handler) {
             m_menu.m_handler(command);
         }
-        *result = 0;
+        // A command chosen from the menu is posted and comes through the
+        // event queue, whose filter call passes no result to fill in.
+        if (result != nullptr) {
+            *result = 0;
+        }
         return true;
     }
 
