@@ -39,10 +39,10 @@ bool CCategoryDialog::OnInitDialog() {
     return true;
 }
 
-std::optional<fw::CtlColour> CCategoryDialog::OnCtlColor(fw::CtlColourKind kind) {
+std::optional<fw::CtlColor> CCategoryDialog::OnCtlColor(fw::CtlColorKind kind) {
     const auto base = fw::CDialog::OnCtlColor(kind);
-    if (kind == fw::CtlColourKind::Edit) {
-        return fw::CtlColour{kUnitFieldText, kUnitFieldBackground};
+    if (kind == fw::CtlColorKind::Edit) {
+        return fw::CtlColor{kUnitFieldText, kUnitFieldBackground};
     }
     return base;
 }

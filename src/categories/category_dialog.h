@@ -33,7 +33,7 @@ protected:
     bool OnInitDialog() override;
     // Unit fields in black on green; labels, caption and background keep the
     // application-wide dialog colours.
-    std::optional<fw::CtlColour> OnCtlColor(fw::CtlColourKind kind) override;
+    std::optional<fw::CtlColor> OnCtlColor(fw::CtlColorKind kind) override;
 
 private:
     const res::CategoryLayout& m_layout;

@@ -18,27 +18,27 @@ namespace velmaro {
 namespace {
 
 // The system colours are the application palette's.
-QColor SystemColour(QPalette::ColorRole role) {
+QColor SystemColor(QPalette::ColorRole role) {
     return QGuiApplication::palette().color(QPalette::Active, role);
 }
 
 QColor ButtonFace() {
-    return SystemColour(QPalette::Button);
+    return SystemColor(QPalette::Button);
 }
 QColor ButtonText() {
-    return SystemColour(QPalette::ButtonText);
+    return SystemColor(QPalette::ButtonText);
 }
 QColor Highlight3D() {
-    return SystemColour(QPalette::Light);
+    return SystemColor(QPalette::Light);
 }
 QColor Light3D() {
-    return SystemColour(QPalette::Midlight);
+    return SystemColor(QPalette::Midlight);
 }
 QColor ButtonShadow() {
-    return SystemColour(QPalette::Dark);
+    return SystemColor(QPalette::Dark);
 }
 QColor DarkShadow3D() {
-    return SystemColour(QPalette::Shadow);
+    return SystemColor(QPalette::Shadow);
 }
 
 // Caption layout: word-wrapped, each line centred, '&' marks a mnemonic.
@@ -59,12 +59,12 @@ void DrawEdge(QPainter& painter, const QRect& rect, QColor topLeft, QColor botto
 // Tells every image button when the system colours change. Qt sends that news
 // to the application and its top-level windows only, so one watcher on the
 // application passes it on to the buttons.
-class SystemColourWatcher : public QObject {
+class SystemColorWatcher : public QObject {
 public:
     static void Ensure() {
-        static QPointer<SystemColourWatcher> watcher;
+        static QPointer<SystemColorWatcher> watcher;
         if (watcher == nullptr && qApp != nullptr) {
-            watcher = new SystemColourWatcher(qApp);
+            watcher = new SystemColorWatcher(qApp);
             qApp->installEventFilter(watcher);
         }
     }
@@ -107,7 +107,7 @@ CImageButton::CImageButton(QWidget* parent) : QPushButton(parent) {
     connect(this, &QAbstractButton::clicked, this, &CImageButton::OnClicked);
     // A change of the system colours resets the state colours (face colour
     // and highlight shape stay as they were set).
-    SystemColourWatcher::Ensure();
+    SystemColorWatcher::Ensure();
 }
 
 CImageButton::~CImageButton() = default;
@@ -117,8 +117,8 @@ void CImageButton::SetFaceColor(QColor color) {
 }
 
 int CImageButton::SetStateColor(std::uint8_t index, QColor color, bool repaint) {
-    if (index >= kStateColourCount) {
-        return kBadColourIndex;
+    if (index >= kStateColorCount) {
+        return kBadColorIndex;
     }
     m_stateColors[index] = color;
     if (repaint) {
@@ -128,11 +128,11 @@ int CImageButton::SetStateColor(std::uint8_t index, QColor color, bool repaint) 
 }
 
 int CImageButton::ShiftStateColor(std::uint8_t index, std::int16_t offset, bool repaint) {
-    if (index >= kStateColourCount) {
-        return kBadColourIndex;
+    if (index >= kStateColorCount) {
+        return kBadColorIndex;
     }
     if (offset < -255 || offset > 255) {
-        return kBadColourOffset;
+        return kBadColorOffset;
     }
     const QColor colour = m_stateColors[index];
     const int channels[] = {colour.red(), colour.green(), colour.blue()};
@@ -341,15 +341,15 @@ int CImageButton::DrawCaption(QPainter& painter, const QString& caption, const Q
         return 0;
     }
 
-    QColor textColour;
+    QColor textColor;
     if (m_bHover || pressed) {
-        textColour = m_stateColors[kHoverText];
+        textColor = m_stateColors[kHoverText];
     } else if (m_bFocused) {
-        textColour = m_stateColors[kFocusText];
+        textColor = m_stateColors[kFocusText];
     } else {
-        textColour = m_stateColors[kNormalText];
+        textColor = m_stateColors[kNormalText];
     }
-    painter.setPen(textColour);
+    painter.setPen(textColor);
     painter.drawText(captionRect, kCaptionFlags, caption);
     return 0;
 }

@@ -22,7 +22,7 @@ namespace velmaro {
 // Slots of the six state colours. The three background slots are set for the
 // caption but, as the caption is drawn without a background, only the hover
 // background shows (as the fill of the round button's highlight panel).
-enum StateColourSlot : std::uint8_t {
+enum StateColorSlot : std::uint8_t {
     kHoverBackground = 0,
     kHoverText = 1,
     kNormalBackground = 2,
@@ -30,12 +30,12 @@ enum StateColourSlot : std::uint8_t {
     kFocusBackground = 4,
     kFocusText = 5,
 };
-inline constexpr int kStateColourCount = 6;
+inline constexpr int kStateColorCount = 6;
 
 // Result codes of the setters. A rejected call changes and repaints nothing.
 inline constexpr int kButtonDone = 0;
-inline constexpr int kBadColourIndex = 3;
-inline constexpr int kBadColourOffset = 5;
+inline constexpr int kBadColorIndex = 3;
+inline constexpr int kBadColorOffset = 5;
 inline constexpr int kBadPressOffsetStyle = 6;
 
 // Low five style bits of a button as its template kind gives them.
@@ -117,7 +117,7 @@ protected:
     bool m_bCheckBox = false;   // a click toggles the check state
     bool m_bHoverBorder = true; // flat: thin 3D edge while hovered or pressed
     bool m_bFlatFocus = false;  // focus rectangle even when flat
-    std::array<QColor, kStateColourCount> m_stateColors;
+    std::array<QColor, kStateColorCount> m_stateColors;
     bool m_bTrackAlways = true; // hover even when no window of the program is active
     int m_checkState = 0;
     unsigned m_buttonType = kButtonTypeMask; // low five style bits found at subclassing

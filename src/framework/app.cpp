@@ -5,7 +5,7 @@ namespace {
 
 CWinApp* g_app = nullptr;
 // Until an application sets its own, dialogs use the system's grey and black.
-DialogColours g_dialogColours{QColor(240, 240, 240), QColor(0, 0, 0)};
+DialogColors g_dialogColors{QColor(240, 240, 240), QColor(0, 0, 0)};
 
 } // namespace
 
@@ -23,7 +23,7 @@ CWinApp::~CWinApp() {
 // colours it sets are the process's.
 // NOLINTNEXTLINE(readability-convert-member-functions-to-static)
 void CWinApp::SetDialogBkColor(QColor background, QColor text) {
-    g_dialogColours = {background, text};
+    g_dialogColors = {background, text};
 }
 
 CWinApp* AfxGetApp() {
@@ -34,8 +34,8 @@ QWidget* AfxGetMainWnd() {
     return g_app != nullptr ? g_app->m_pMainWnd : nullptr;
 }
 
-DialogColours AfxDialogColours() {
-    return g_dialogColours;
+DialogColors AfxDialogColors() {
+    return g_dialogColors;
 }
 
 } // namespace velmaro::fw

@@ -9,7 +9,7 @@ class QWidget;
 
 namespace velmaro::fw {
 
-struct DialogColours {
+struct DialogColors {
     QColor background;
     QColor text;
 };
@@ -34,6 +34,6 @@ public:
 
 CWinApp* AfxGetApp();
 QWidget* AfxGetMainWnd();
-DialogColours AfxDialogColours();
+DialogColors AfxDialogColors();
 
 } // namespace velmaro::fw

@@ -19,18 +19,18 @@
 namespace velmaro::fw {
 namespace {
 
-CtlColourKind ColourKindOf(ControlKind kind) {
+CtlColorKind ColorKindOf(ControlKind kind) {
     switch (kind) {
     case ControlKind::Edit:
-        return CtlColourKind::Edit;
+        return CtlColorKind::Edit;
     case ControlKind::PushButton:
     case ControlKind::DefPushButton:
     case ControlKind::PushLikeRadio:
-        return CtlColourKind::Button;
+        return CtlColorKind::Button;
     case ControlKind::DropDownList:
-        return CtlColourKind::ListBox;
+        return CtlColorKind::ListBox;
     default:
-        return CtlColourKind::Static;
+        return CtlColorKind::Static;
     }
 }
 
@@ -109,10 +109,10 @@ QString* CDialog::TextMember(int) {
     return nullptr;
 }
 
-std::optional<CtlColour> CDialog::OnCtlColor(CtlColourKind kind) {
-    if (kind == CtlColourKind::Dialog || kind == CtlColourKind::Static) {
-        const DialogColours colours = AfxDialogColours();
-        return CtlColour{colours.text, colours.background};
+std::optional<CtlColor> CDialog::OnCtlColor(CtlColorKind kind) {
+    if (kind == CtlColorKind::Dialog || kind == CtlColorKind::Static) {
+        const DialogColors colours = AfxDialogColors();
+        return CtlColor{colours.text, colours.background};
     }
     return std::nullopt;
 }
@@ -202,7 +202,7 @@ void CDialog::BuildControls() {
     setFixedSize(m_baseUnits.toPixelsX(m_template.width), m_baseUnits.toPixelsY(m_template.height));
     setSizeGripEnabled(false);
 
-    if (const auto colours = OnCtlColor(CtlColourKind::Dialog)) {
+    if (const auto colours = OnCtlColor(CtlColorKind::Dialog)) {
         QPalette palette = this->palette();
         palette.setColor(QPalette::Window, colours->background);
         palette.setColor(QPalette::WindowText, colours->text);
@@ -215,7 +215,7 @@ void CDialog::BuildControls() {
         QWidget* widget = CreateControl(control);
         m_slots.push_back({&control, widget});
         ConnectNotifications(widget, control.id);
-        ApplyColours(widget, control.kind);
+        ApplyColors(widget, control.kind);
     }
     ApplyTabAndStackingOrder();
     FitStaticTexts();
@@ -339,11 +339,11 @@ void CDialog::ConnectNotifications(QWidget* widget, int controlId) {
     }
 }
 
-void CDialog::ApplyColours(QWidget* widget, ControlKind kind) {
+void CDialog::ApplyColors(QWidget* widget, ControlKind kind) {
     if (kind == ControlKind::BlackFrame) {
         return; // a black frame stays black whatever colours the window answers
     }
-    const CtlColourKind colourKind = ColourKindOf(kind);
+    const CtlColorKind colourKind = ColorKindOf(kind);
     const auto colours = OnCtlColor(colourKind);
     if (!colours) {
         return;
@@ -366,11 +366,11 @@ void CDialog::ApplyColours(QWidget* widget, ControlKind kind) {
     }
     QPalette palette = widget->palette();
     switch (colourKind) {
-    case CtlColourKind::Edit:
+    case CtlColorKind::Edit:
         palette.setColor(QPalette::Base, colours->background);
         palette.setColor(QPalette::Text, colours->text);
         break;
-    case CtlColourKind::Button:
+    case CtlColorKind::Button:
         palette.setColor(QPalette::Button, colours->background);
         palette.setColor(QPalette::ButtonText, colours->text);
         break;
@@ -511,7 +511,7 @@ void CDialog::ReplaceControl(int controlId, QWidget& replacement) {
     }
     slot->widget = &replacement;
     ConnectNotifications(&replacement, controlId);
-    ApplyColours(&replacement, slot->control->kind);
+    ApplyColors(&replacement, slot->control->kind);
     ApplyTabAndStackingOrder();
     if (auto* subclassed = dynamic_cast<CSubclassedControl*>(&replacement)) {
         subclassed->PreSubclassWindow(*slot->control, *old);

@@ -20,13 +20,13 @@ namespace velmaro::fw {
 class CDataExchange;
 
 // Colours a window gives one kind of control in answer to a colour request.
-struct CtlColour {
+struct CtlColor {
     QColor text;
     QColor background;
 };
 
 // Which colour request a control makes.
-enum class CtlColourKind {
+enum class CtlColorKind {
     Dialog,  // the window itself
     Static,  // static texts, pictures, group boxes
     Edit,    // edit controls
@@ -100,7 +100,7 @@ protected:
     // Colours of one kind of control; the base answers with the
     // application-wide dialog colours for the window and its static texts
     // and leaves everything else to the system colours.
-    virtual std::optional<CtlColour> OnCtlColor(CtlColourKind kind);
+    virtual std::optional<CtlColor> OnCtlColor(CtlColorKind kind);
 
 private:
     friend void DDX_Control(CDataExchange* dx, int controlId, QWidget& control);
@@ -114,7 +114,7 @@ private:
     void BuildControls();
     QWidget* CreateControl(const ControlTemplate& control);
     void ConnectNotifications(QWidget* widget, int controlId);
-    void ApplyColours(QWidget* widget, ControlKind kind);
+    void ApplyColors(QWidget* widget, ControlKind kind);
     void ApplyTabAndStackingOrder();
     void NameEditsAfterTheirLabels();
     void Notification(int controlId, Notify code);

@@ -130,13 +130,13 @@ void CConverterDlg::OnNotify(int controlId, fw::Notify code) {
     fw::DispatchMessageMap<CConverterDlg>(kMessageMap, this, code, controlId);
 }
 
-std::optional<fw::CtlColour> CConverterDlg::OnCtlColor(fw::CtlColourKind kind) {
+std::optional<fw::CtlColor> CConverterDlg::OnCtlColor(fw::CtlColorKind kind) {
     const auto base = fw::CDialog::OnCtlColor(kind);
     switch (kind) {
-    case fw::CtlColourKind::ListBox:
-        return fw::CtlColour{QColor(0, 0, 0), QColor(233, 233, 220)};
-    case fw::CtlColourKind::Edit:
-        return fw::CtlColour{QColor(0, 0, 0), QColor(156, 205, 166)};
+    case fw::CtlColorKind::ListBox:
+        return fw::CtlColor{QColor(0, 0, 0), QColor(233, 233, 220)};
+    case fw::CtlColorKind::Edit:
+        return fw::CtlColor{QColor(0, 0, 0), QColor(156, 205, 166)};
     default:
         return base;
     }

@@ -59,7 +59,7 @@ protected:
     bool OnInitDialog() override;
     void DoDataExchange(fw::CDataExchange* dx) override;
     void OnNotify(int controlId, fw::Notify code) override;
-    std::optional<fw::CtlColour> OnCtlColor(fw::CtlColourKind kind) override;
+    std::optional<fw::CtlColor> OnCtlColor(fw::CtlColorKind kind) override;
 
 public:
     QString* TextMember(int controlId) override;

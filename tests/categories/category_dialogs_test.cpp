@@ -488,9 +488,9 @@ private slots:
         }
     }
 
-    void fieldsAreBlackOnGreenAndLabelsKeepTheDialogColours_data() { AddOneRowPerDialog(); }
+    void fieldsAreBlackOnGreenAndLabelsKeepTheDialogColors_data() { AddOneRowPerDialog(); }
 
-    void fieldsAreBlackOnGreenAndLabelsKeepTheDialogColours() {
+    void fieldsAreBlackOnGreenAndLabelsKeepTheDialogColors() {
         QFETCH(QString, dialog);
         CategoryDialogUnderTest t(KindOf(dialog));
         for (const velmaro::UnitField& unit : t.dialog->group().units) {

@@ -84,7 +84,7 @@ protected:
 
 // The dialog colours of the program and known system colours, so that every
 // expected colour can be written down.
-inline void UseProgramColours(TestApp& app) {
+inline void UseProgramColors(TestApp& app) {
     app.SetDialogBkColor(QColor(236, 233, 216), QColor(80, 0, 0));
     QPalette palette = QApplication::palette();
     palette.setColor(QPalette::Button, QColor(212, 208, 200));

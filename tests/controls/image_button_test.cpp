@@ -66,7 +66,7 @@ class ImageButtonTest : public QObject {
 
 private slots:
     void initTestCase() {
-        UseProgramColours(m_app);
+        UseProgramColors(m_app);
         SetShellOpenHook([this](const QString& address) {
             m_opened << address;
             return true;
@@ -101,9 +101,9 @@ private slots:
         QTest::newRow("offset -255 accepted")
             << QColor(10, 20, 30) << 2 << -255 << QColor(0, 10, 20) << kButtonDone;
         QTest::newRow("offset 256 rejected")
-            << QColor(20, 100, 200) << 0 << 256 << QColor(20, 100, 200) << kBadColourOffset;
+            << QColor(20, 100, 200) << 0 << 256 << QColor(20, 100, 200) << kBadColorOffset;
         QTest::newRow("offset -256 rejected")
-            << QColor(20, 100, 200) << 0 << -256 << QColor(20, 100, 200) << kBadColourOffset;
+            << QColor(20, 100, 200) << 0 << -256 << QColor(20, 100, 200) << kBadColorOffset;
     }
 
     void shiftStateColorMovesAllChannelsAlike() {
@@ -124,10 +124,10 @@ private slots:
         CRoundImageButton fresh;
         fresh.SetPressOffsetStyle(1);
         const QColor hover = fresh.StateColor(kHoverBackground);
-        QCOMPARE(fresh.SetStateColor(6, QColor(1, 2, 3)), kBadColourIndex);
-        QCOMPARE(fresh.ShiftStateColor(255, -10), kBadColourIndex);
-        QCOMPARE(fresh.ShiftStateColor(kHoverBackground, 256), kBadColourOffset);
-        QCOMPARE(fresh.ShiftStateColor(kHoverBackground, -256), kBadColourOffset);
+        QCOMPARE(fresh.SetStateColor(6, QColor(1, 2, 3)), kBadColorIndex);
+        QCOMPARE(fresh.ShiftStateColor(255, -10), kBadColorIndex);
+        QCOMPARE(fresh.ShiftStateColor(kHoverBackground, 256), kBadColorOffset);
+        QCOMPARE(fresh.ShiftStateColor(kHoverBackground, -256), kBadColorOffset);
         QCOMPARE(fresh.SetPressOffsetStyle(2), kBadPressOffsetStyle);
         QCOMPARE(fresh.StateColor(kHoverBackground), hover);
         QCOMPARE(fresh.PressOffset(), QPoint(0, 2));
@@ -376,7 +376,7 @@ private slots:
         QTRY_COMPARE(QApplication::focusWidget(), m_window->GetDlgItem(focusedAfter));
     }
 
-    void systemColourChangeResetsStateColours() {
+    void systemColorChangeResetsStateColors() {
         GiveCategoryLook(button());
         button().ShiftStateColor(kHoverBackground, 30);
         const QPalette before = QApplication::palette();

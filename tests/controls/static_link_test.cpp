@@ -54,7 +54,7 @@ class StaticLinkTest : public QObject {
 
 private slots:
     void initTestCase() {
-        UseProgramColours(m_app);
+        UseProgramColors(m_app);
         SetShellOpenHook([this](const QString& address) {
             m_opened << address;
             if (m_openResults.empty()) {
@@ -93,7 +93,7 @@ private slots:
         QCOMPARE(link().cursor().shape(), Qt::PointingHandCursor);
     }
 
-    void opensDecideTheColour_data() {
+    void opensDecideTheColor_data() {
         QTest::addColumn<QList<bool>>("results");
         QTest::addColumn<QColor>("colour");
         QTest::addColumn<int>("beeps");
@@ -104,7 +104,7 @@ private slots:
         QTest::newRow("an open after a failure") << QList<bool>{false, true} << kPurple << 1;
     }
 
-    void opensDecideTheColour() {
+    void opensDecideTheColor() {
         if (velmaro::test::RunningUnderWine()) {
             // Wine draws the underline of the link font anti-aliased: no run
             // of the pure link colour is as long as the text.
@@ -177,7 +177,7 @@ private slots:
         QCOMPARE(counter.presses, 1);
     }
 
-    void aFrameUsedAsLinkKeepsTheWindowsColours() {
+    void aFrameUsedAsLinkKeepsTheWindowsColors() {
         CStaticLink& frame = m_window->m_frameLink;
         QVERIFY(!frame.IsTextLink());
         QVERIFY(link().IsTextLink());

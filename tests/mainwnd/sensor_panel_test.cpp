@@ -263,8 +263,8 @@ private slots:
 
     // What the user sees when the type list opens: black text on the list colour
     // in every row but the highlighted one, whatever the style draws for menus.
-    void theOpenedTypeListIsBlackOnItsOwnColour() {
-        const QColor listColour(233, 233, 220);
+    void theOpenedTypeListIsBlackOnItsOwnColor() {
+        const QColor listColor(233, 233, 220);
         MainWindowUnderTest t;
         auto* types = t.window->DlgItem<QComboBox>(IDC_SENSOR_TYPE);
         types->showPopup();
@@ -282,12 +282,12 @@ private slots:
             const QRect rect = view->visualRect(index).translated(origin) & image.rect();
             QVERIFY2(!rect.isEmpty(), qPrintable(QString::number(row)));
             // Mostly background, some ink, and every pixel one of the two or a blend.
-            QVERIFY2(test::CountRgb(image, listColour, rect) > rect.width() * rect.height() / 2,
+            QVERIFY2(test::CountRgb(image, listColor, rect) > rect.width() * rect.height() / 2,
                      qPrintable(QString::number(row)));
-            QVERIFY(!test::InkBox(image, listColour, rect).isNull());
+            QVERIFY(!test::InkBox(image, listColor, rect).isNull());
             for (int y = rect.top(); y <= rect.bottom(); ++y) {
                 for (int x = rect.left(); x <= rect.right(); ++x) {
-                    QVERIFY2(test::IsBlendOf(test::At(image, x, y), listColour, Qt::black),
+                    QVERIFY2(test::IsBlendOf(test::At(image, x, y), listColor, Qt::black),
                              qPrintable(QStringLiteral("row %1 at %2,%3: %4")
                                             .arg(row)
                                             .arg(x)
