@@ -9,13 +9,17 @@
 #include "categories/field_group_cycle.h"
 #include "res/category_table.h"
 
+#include <cstddef>
+
 namespace velmaro {
 
 // The dialog of the category table's row for template `TemplateId`.
 template <int TemplateId> class CCategoryDialogOf : public CCategoryDialog {
-    static constexpr const res::Category* kCategory = res::FindCategoryByTemplate(TemplateId);
-    static_assert(kCategory != nullptr, "no row of the category table has this template");
-    static constexpr const res::CategoryLayout& kLayout = kCategory->dialog;
+    // Checked by position: a sanitized build cannot compare the row's address
+    // with nullptr while compiling.
+    static constexpr std::size_t kRow = res::CategoryRowByTemplate(TemplateId);
+    static_assert(kRow < res::kCategoryCount, "no row of the category table has this template");
+    static constexpr const res::CategoryLayout& kLayout = res::kCategories[kRow].dialog;
 
 public:
     explicit CCategoryDialogOf(QWidget* parent = nullptr)

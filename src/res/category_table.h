@@ -322,14 +322,20 @@ constexpr const Category* FindCategoryByButton(int buttonId) {
     return nullptr;
 }
 
-// The row of dialog template `templateId`, or nullptr.
-constexpr const Category* FindCategoryByTemplate(int templateId) {
-    for (const Category& category : kCategories) {
-        if (category.dialog.templateId == templateId) {
-            return &category;
+// The position of the row of dialog template `templateId`, or kCategoryCount.
+constexpr std::size_t CategoryRowByTemplate(int templateId) {
+    for (std::size_t row = 0; row < kCategoryCount; ++row) {
+        if (kCategories[row].dialog.templateId == templateId) {
+            return row;
         }
     }
-    return nullptr;
+    return kCategoryCount;
+}
+
+// The row of dialog template `templateId`, or nullptr.
+constexpr const Category* FindCategoryByTemplate(int templateId) {
+    const std::size_t row = CategoryRowByTemplate(templateId);
+    return row < kCategoryCount ? &kCategories[row] : nullptr;
 }
 
 // The caption of the category's button: its quantity's short name (UTF-8),
