@@ -17,9 +17,10 @@ CLANG_TIDY=${CLANG_TIDY:-clang-tidy-14}
 RUN_CLANG_TIDY=${RUN_CLANG_TIDY:-run-clang-tidy-14}
 JOBS=${LINT_JOBS:-2}
 
-if ! command -v "$CLANG_FORMAT" >/dev/null || ! command -v "$CLANG_TIDY" >/dev/null; then
-    ./scripts/install-deps.sh
-fi
+# Everything the lint uses, Qt included: clang-tidy reads the compile commands
+# of a configured development build, and configuring needs Qt. Quick when
+# nothing is missing.
+./scripts/install-deps.sh
 
 echo "== clang-format"
 git ls-files -z -- 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp' 'bench/*.h' \

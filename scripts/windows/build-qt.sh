@@ -17,8 +17,11 @@ TOOLCHAIN="$ROOT/cmake/toolchains/mingw-w64-x86_64.cmake"
 PATCHES="$ROOT/packaging/windows/qt-patches"
 
 # The host tools (moc, rcc, uic) come from Debian's Qt, so the target Qt must
-# be the very same version.
-QT_VERSION="$(dpkg-query -W -f='${Version}' qt6-base-dev | sed 's/[+~-].*//')"
+# be built from the very same source: the installed package's exact version,
+# Debian revision included. The cache key holds the whole version, so a
+# security update of Qt builds anew.
+QT_DEB_VERSION="$(dpkg-query -W -f='${Version}' qt6-base-dev)"
+QT_VERSION="$(echo "$QT_DEB_VERSION" | sed 's/[+~-].*//')"
 
 # Only what the program uses; every third-party library Qt needs is its own
 # bundled copy, since Debian has no Windows builds of them.
@@ -54,7 +57,7 @@ FLAGS="
 -DFEATURE_system_doubleconversion=OFF
 "
 
-KEY="$( { echo "$QT_VERSION"; echo "$FLAGS"; cat "$TOOLCHAIN" "$PATCHES"/*.patch; } | sha256sum | cut -c1-12)"
+KEY="$( { echo "$QT_DEB_VERSION"; echo "$FLAGS"; cat "$TOOLCHAIN" "$PATCHES"/*.patch; } | sha256sum | cut -c1-12)"
 PREFIX="$CACHE/qt-$QT_VERSION-mingw-$KEY"
 
 if [ -f "$PREFIX/lib/cmake/Qt6/qt.toolchain.cmake" ]; then
@@ -69,8 +72,12 @@ mkdir -p "$WORK"
 echo "Qt $QT_VERSION for mingw: building in $WORK (about half an hour on two cores)" >&2
 (
     cd "$WORK"
-    apt-get source -qq "qt6-base=$(dpkg-query -W -f='${Version}' qt6-base-dev)" >/dev/null 2>&1 ||
-        apt-get source -qq qt6-base >/dev/null
+    # Only the exact source serves; no other version is taken in its place.
+    if ! apt-get source -qq "qt6-base=$QT_DEB_VERSION" >source.log 2>&1; then
+        cat source.log >&2
+        echo "Debian's source of qt6-base $QT_DEB_VERSION is not available; is the deb-src entry of scripts/windows/install-deps.sh there?" >&2
+        exit 1
+    fi
     SRC="$(find . -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)"
     for p in "$PATCHES"/*.patch; do
         patch -d "$SRC" -p1 --quiet <"$p"

@@ -23,13 +23,20 @@ fi
 
 SOURCES=/etc/apt/sources.list.d/velmaro-src.sources
 update=""
-if [ ! -f "$SOURCES" ]; then
+# An entry written before the security suite was added is written anew.
+if [ ! -f "$SOURCES" ] || ! grep -q bookworm-security "$SOURCES"; then
     echo "Adding Debian's source packages ($SOURCES)"
     # shellcheck disable=SC2016
     printf '%s\n' \
         "Types: deb-src" \
         "URIs: http://deb.debian.org/debian" \
         "Suites: bookworm bookworm-updates" \
+        "Components: main" \
+        "Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg" \
+        "" \
+        "Types: deb-src" \
+        "URIs: http://deb.debian.org/debian-security" \
+        "Suites: bookworm-security" \
         "Components: main" \
         "Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg" | $SUDO tee "$SOURCES" >/dev/null
     update=yes
