@@ -6,6 +6,7 @@
 #include "cli/list_command.h"
 #include "cli/output_buffer.h"
 #include "cli/sensor_command.h"
+#include "cli/steam_command.h"
 #include "cli/table_command.h"
 
 namespace velmaro::cli {
@@ -44,7 +45,11 @@ int Run(std::span<const std::string_view> args, std::istream& in, std::ostream& 
     {
         OutputBuffer buffer(out);
         try {
-            Dispatch(ParseArguments(args), in, buffer);
+            if (IsSteamRequest(args)) {
+                RunSteam(args, buffer);
+            } else {
+                Dispatch(ParseArguments(args), in, buffer);
+            }
         } catch (const CliError& error) {
             buffer.Flush(); // the results before a refused value of a batch
             err << kProgram << error.what() << '\n';
