@@ -41,8 +41,9 @@ Options:
                        10 °C, three decimals, over the type's range
   --from T1, --to T2   limit the table to T1 ... T2 °C
   --csv                the table as temperature_C,emf_mV (or resistance_ohm)
-                       rows for spreadsheets
-  --step S             the step of a --csv table in °C (default 1)
+                       rows for spreadsheets; no row passes T1 or T2
+  --step S             the step of a --csv table in °C (default 1, at
+                       least 0.000001)
   -h, --help           print this help and exit
   -V, --version        print the version and exit
 
