@@ -47,6 +47,7 @@ Options:
                        10 °C, three decimals, over the type's range
   --from T1, --to T2   limit the table to T1 ... T2 °C
   --csv                the table as temperature_C,emf_mV (or resistance_ohm)
+<<<<<<< HEAD
                        rows for spreadsheets
   --step S             the step of a --csv table in °C (default 1)
 
@@ -66,6 +67,11 @@ Water and steam (IAPWS-IF97):
   With --json, one object (or {"liquid":...,"vapour":...} for --saturation)
   with the numbers as the shortest text that reads back as the same double.
 
+=======
+                       rows for spreadsheets; no row passes T1 or T2
+  --step S             the step of a --csv table in °C (default 1, at
+                       least 0.000001)
+>>>>>>> main
   -h, --help           print this help and exit
   -V, --version        print the version and exit
 
