@@ -11,10 +11,12 @@
 #include "res/main_window_template.h"
 #include "res/maker_details.h"
 #include "res/resource_ids.h"
+#include "res/steam_dialog_template.h"
 #include "res/string_table.h"
 #include "shell/about_box.h"
 #include "shell/help_window.h"
 #include "shell/splash_window.h"
+#include "tooldlgs/steam_dialog.h"
 
 #include <QThread>
 
@@ -79,6 +81,7 @@ CConverterDlg::CConverterDlg(QWidget* parent)
     // the middle of the screen.
     CSplashWindow::ShowSplash(this);
     AddHelpKey(*this);
+    AddSteamKey(*this);
 }
 
 CConverterDlg::~CConverterDlg() = default;
@@ -157,6 +160,9 @@ bool CConverterDlg::OnInitDialog() {
                 ID_SYSCMD_ABOUT,
                 QString::fromUtf8(aboutText.data(), static_cast<qsizetype>(aboutText.size())));
         }
+        m_pSysMenu->AppendCommand(
+            ID_SYSCMD_STEAM, QString::fromUtf8(res::kSteamCommand.data(),
+                                               static_cast<qsizetype>(res::kSteamCommand.size())));
     }
 
     // A second request while the constructor's splash stands does nothing;
@@ -189,6 +195,8 @@ void CConverterDlg::OnSysCommand(unsigned nID) {
     if ((nID & kSysCommandMask) == ID_SYSCMD_ABOUT) {
         CAboutBox dlgAbout;
         dlgAbout.DoModal();
+    } else if ((nID & kSysCommandMask) == ID_SYSCMD_STEAM) {
+        RunSteamDialog(this);
     } else {
         CSystemMenu::DefaultCommand(*this, nID);
     }

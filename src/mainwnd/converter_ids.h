@@ -8,6 +8,8 @@ namespace velmaro {
 
 // The About command the window adds to its window menu.
 inline constexpr unsigned ID_SYSCMD_ABOUT = 0x0010;
+// The water and steam command beside it.
+inline constexpr unsigned ID_SYSCMD_STEAM = 0x0030;
 
 // Sensor panel.
 inline constexpr int IDC_THERMOCOUPLE_KIND = 1074;

@@ -23,7 +23,9 @@ constexpr std::string_view kPanels =
     "热电阻（Pt100、Pt10、Cu100、Cu50）的电阻（Ω），也可由热电势或电阻求温度。\n"
     "其他单位转换：17 个按钮各打开一个换算窗口：长度、面积、体积、容积、质量、力、\n"
     "速度、密度、能量、功率、传热速度、传热系数、导热系数、动力粘度、运动粘度、\n"
-    "扩散系数和表面张力。";
+    "扩散系数和表面张力。\n"
+    "水和水蒸气性质（Ctrl+H）：按 IAPWS-IF97 由压力和温度、比焓或比熵求水和水蒸气的状态，\n"
+    "以及饱和水和饱和蒸汽。";
 
 constexpr std::string_view kNumbers =
     "在任一单位的框中输入数字，同组其他单位的框随即算出，不必按键确认。\n"
@@ -106,6 +108,11 @@ constexpr ControlTemplate kControls[] = {
      "",
      {kLeft + kWidth - 50 - 6 - 90, kButtonsTop, 90, kButtonHeight},
      kStyleTabStop},
+    {IDC_HELP_STEAM,
+     ControlKind::PushButton,
+     "",
+     {kLeft, kButtonsTop, 96, kButtonHeight},
+     kStyleTabStop},
     Text(kPanelsTop, kPanels),
     Box("换算内容", kPanelsTop, kPanels),
     Text(kNumbersTop, kNumbers),
@@ -116,7 +123,7 @@ constexpr ControlTemplate kControls[] = {
     Box("传感器依据的标准", kStandardsTop, kStandards),
 };
 
-static_assert(std::size(kControls) == 10);
+static_assert(std::size(kControls) == 11);
 
 } // namespace
 
