@@ -3,6 +3,7 @@
 #include "cli/cli_error.h"
 #include "cli/conversion_command.h"
 #include "cli/help_text.h"
+#include "cli/instrument_commands.h"
 #include "cli/list_command.h"
 #include "cli/output_buffer.h"
 #include "cli/sensor_command.h"
@@ -44,7 +45,11 @@ int Run(std::span<const std::string_view> args, std::istream& in, std::ostream& 
     {
         OutputBuffer buffer(out);
         try {
-            Dispatch(ParseArguments(args), in, buffer);
+            if (IsInstrumentRequest(args)) {
+                RunInstrument(ParseInstrumentArguments(args), buffer);
+            } else {
+                Dispatch(ParseArguments(args), in, buffer);
+            }
         } catch (const CliError& error) {
             buffer.Flush(); // the results before a refused value of a batch
             err << kProgram << error.what() << '\n';
