@@ -3,9 +3,9 @@
 namespace velmaro::cli {
 
 std::string_view HelpText() {
-    return R"help(Usage: velmaro-convert [--json] VALUE UNIT [TARGET]
-  or:  velmaro-convert [--json] UNIT [TARGET] < VALUES
-  or:  velmaro-convert [--json] --sensor TYPE --temperature T|--emf MV|--resistance OHM
+    return R"help(Usage: velmaro-convert [--json] [--strict] VALUE UNIT [TARGET]
+  or:  velmaro-convert [--json] [--strict] UNIT [TARGET] < VALUES
+  or:  velmaro-convert [--json] [--strict] --sensor TYPE --temperature T|--emf MV|--resistance OHM
   or:  velmaro-convert --table TYPE [--from T1] [--to T2] [--step S] [--csv]
   or:  velmaro-convert --list [QUANTITY]
   or:  velmaro-convert [--json] --sensor TYPE --emf MV|--temperature T
@@ -21,8 +21,10 @@ thermocouple and resistance-thermometer readings, print reference tables, and
 work out the instrument sums one step past a conversion.
 
 VALUE is read as a unit field reads its text: the leading number counts
-(12abc is 12) and text without one is 0. A VALUE of - or no VALUE reads one
-value per line from standard input. Without TARGET every other unit of UNIT's
+(12abc is 12) and text without one is 0; with --strict it must be a number
+and nothing else. A VALUE of - or no VALUE reads one value per line from
+standard input; a refused line is named by its number on standard error and
+the lines after it are still converted. Without TARGET every other unit of UNIT's
 quantity is printed, one per line: the value as the window shows it, a blank
 and the unit's symbol. With TARGET only the value is printed.
 
@@ -34,7 +36,11 @@ K and R.
 Options:
   --list [QUANTITY]    list the quantities and their units (symbol, label)
   --json               one JSON object per value; the numbers are the
-                       window's texts, as strings
+                       window's texts, as strings, and a refused value is
+                       null with an "error"
+  --strict             refuse a value that is not a number through and
+                       through (blanks around it aside) instead of reading
+                       its leading number
   --sensor TYPE        a sensor type: S R B K N E J T (thermocouples) or
                        Pt100 Pt10 Cu100 Cu50 Pt1000 Pt500 (resistance
                        thermometers)
@@ -87,14 +93,20 @@ The sensor values are read like VALUE and may be - for standard input. They
 print as the sensor panel prints them: the EMF or resistance with six
 decimals, a temperature with two.
 
-Exit status:
+Exit status (of several refusals, the one listed first):
   0  done
+  1  the results could not be written (a closed pipe, a full disk) or
+     standard input could not be read; the run stops there
   2  usage: unknown unit, quantity, type or option, missing or conflicting
-     argument, a bad step, a table of over a million rows
+     argument, a bad step, a table of over a million rows; with --strict,
+     a value that is not a number
+  3  a value or table range outside the sensor type's range, or a result
+     beyond the range of a double; nothing but its --json object is printed
+     for it
   2  also: an upper range value equal to the lower one, an absolute pressure
-     or temperature or a Z of zero or less
-  3  a value or table range outside the sensor type's range; nothing is
-     printed for it (a transmitter signal outside its range is printed)
+     or temperature or a Z of zero or less (nothing is printed)
+  3  also: a transmitter signal outside its signal range; its results are
+     printed all the same
 
 Examples:
   velmaro-convert 1 bar              1 bar in the 13 other pressure units
