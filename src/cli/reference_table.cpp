@@ -104,7 +104,7 @@ public:
         while (end_ > 0.0 && Value(static_cast<long long>(end_) - 1) > to_) {
             end_ -= 1.0;
         }
-        while (Value(static_cast<long long>(end_)) <= to_) {
+        while (end_ <= kCounted && Value(static_cast<long long>(end_)) <= to_) {
             end_ += 1.0;
         }
         // A --from of more decimals than are printed can round below itself.

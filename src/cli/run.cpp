@@ -8,6 +8,7 @@
 #include "cli/list_command.h"
 #include "cli/output_buffer.h"
 #include "cli/sensor_command.h"
+#include "cli/steam_command.h"
 #include "cli/table_command.h"
 #include "cli/value_source.h"
 
@@ -46,6 +47,8 @@ int Run(std::span<const std::string_view> args, std::istream& in, std::ostream& 
     try {
         if (IsInstrumentRequest(args)) {
             RunInstrument(ParseInstrumentArguments(args), buffer);
+        } else if (IsSteamRequest(args)) {
+            RunSteam(args, buffer);
         } else {
             const Request request = ParseArguments(args);
             ValueInput values(in, diagnostics, request.strict);

@@ -40,7 +40,7 @@ TEST(Conversion, OneBarInTheThirteenOtherPressureUnits) {
     const auto run = RunCli({"1", "bar"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, WindowLines(*FindQuantity("pressure"), 2, "1"));
-    EXPECT_TRUE(run.out.starts_with("100000.000000 Pa\n750.061500 Torr\n"));
+    EXPECT_TRUE(run.out.starts_with("100000.000000 Pa\n750.061700 Torr\n"));
     EXPECT_TRUE(run.err.empty());
 }
 
