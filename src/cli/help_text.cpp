@@ -8,6 +8,12 @@ std::string_view HelpText() {
   or:  velmaro-convert [--json] [--strict] --sensor TYPE --temperature T|--emf MV|--resistance OHM
   or:  velmaro-convert --table TYPE [--from T1] [--to T2] [--step S] [--csv]
   or:  velmaro-convert --list [QUANTITY]
+  or:  velmaro-convert [--json] --steam --pressure P [UNIT] [--gauge]
+         --temperature T [UNIT]|--enthalpy H|--entropy S
+  or:  velmaro-convert [--json] --steam --pressure P [UNIT]|--temperature T [UNIT]
+         --saturation|--quality X
+  or:  velmaro-convert --table steam --by temperature|pressure --from A --to B
+         --step C [--csv]
 Convert between units with the digits the Velmaro windows show, convert
 thermocouple and resistance-thermometer readings, and print reference tables.
 
@@ -41,9 +47,31 @@ Options:
                        10 °C, three decimals, over the type's range
   --from T1, --to T2   limit the table to T1 ... T2 °C
   --csv                the table as temperature_C,emf_mV (or resistance_ohm)
+<<<<<<< HEAD
+                       rows for spreadsheets
+  --step S             the step of a --csv table in °C (default 1)
+
+Water and steam (IAPWS-IF97):
+  --steam              the properties of water or steam at a state: region,
+                       phase, T, p, v, rho, h, u, s, cp, cv, w and x
+  --pressure P [UNIT]  P in MPa, or in any pressure unit of --list pressure
+  --gauge              P is read over the atmosphere's 101.325 kPa
+  --temperature T [UNIT]
+                       T in C (the default), K or F
+  --enthalpy H         h in kJ/kg; --entropy S: s in kJ/(kg K)
+  --saturation         saturated liquid and vapour at P or at T
+  --quality X          wet steam of quality X (0 ... 1) at P or at T
+  --table steam        the saturated-steam table (t, p, v', v'', h', h'', the
+                       latent heat r, s', s''), --by temperature in C or by
+                       pressure in MPa, from A to B by C
+  With --json, one object (or {"liquid":...,"vapour":...} for --saturation)
+  with the numbers as the shortest text that reads back as the same double.
+
+=======
                        rows for spreadsheets; no row passes T1 or T2
   --step S             the step of a --csv table in °C (default 1, at
                        least 0.000001)
+>>>>>>> main
   -h, --help           print this help and exit
   -V, --version        print the version and exit
 
@@ -58,9 +86,9 @@ Exit status (of several refusals, the one listed first):
   2  usage: unknown unit, quantity, type or option, missing or conflicting
      argument, a bad step, a table of over a million rows; with --strict,
      a value that is not a number
-  3  a value or table range outside the sensor type's range, or a result
-     beyond the range of a double; nothing but its --json object is printed
-     for it
+  3  a value or table range outside the sensor type's range, a result
+     beyond the range of a double, or a state outside IAPWS-IF97; nothing
+     but its --json object is printed for it
 
 Examples:
   velmaro-convert 1 bar              1 bar in the 13 other pressure units
@@ -75,6 +103,10 @@ Examples:
   velmaro-convert --table K          the ITS-90 table of type K
   velmaro-convert --table Pt100 --from 0 --to 100 --step 0.5 --csv
                                      Pt100 every 0.5 °C for a spreadsheet
+  velmaro-convert --steam --pressure 10 bar --temperature 300
+                                     superheated steam at 10 bar, 300 °C
+  velmaro-convert --steam --pressure 1 --saturation
+                                     saturated water and steam at 1 MPa
 )help";
 }
 
