@@ -3,17 +3,25 @@
 namespace velmaro::cli {
 
 std::string_view HelpText() {
-    return R"help(Usage: velmaro-convert [--json] VALUE UNIT [TARGET]
-  or:  velmaro-convert [--json] UNIT [TARGET] < VALUES
-  or:  velmaro-convert [--json] --sensor TYPE --temperature T|--emf MV|--resistance OHM
+    return R"help(Usage: velmaro-convert [--json] [--strict] VALUE UNIT [TARGET]
+  or:  velmaro-convert [--json] [--strict] UNIT [TARGET] < VALUES
+  or:  velmaro-convert [--json] [--strict] --sensor TYPE --temperature T|--emf MV|--resistance OHM
   or:  velmaro-convert --table TYPE [--from T1] [--to T2] [--step S] [--csv]
   or:  velmaro-convert --list [QUANTITY]
+  or:  velmaro-convert [--json] --steam --pressure P [UNIT] [--gauge]
+         --temperature T [UNIT]|--enthalpy H|--entropy S
+  or:  velmaro-convert [--json] --steam --pressure P [UNIT]|--temperature T [UNIT]
+         --saturation|--quality X
+  or:  velmaro-convert --table steam --by temperature|pressure --from A --to B
+         --step C [--csv]
 Convert between units with the digits the Velmaro windows show, convert
 thermocouple and resistance-thermometer readings, and print reference tables.
 
 VALUE is read as a unit field reads its text: the leading number counts
-(12abc is 12) and text without one is 0. A VALUE of - or no VALUE reads one
-value per line from standard input. Without TARGET every other unit of UNIT's
+(12abc is 12) and text without one is 0; with --strict it must be a number
+and nothing else. A VALUE of - or no VALUE reads one value per line from
+standard input; a refused line is named by its number on standard error and
+the lines after it are still converted. Without TARGET every other unit of UNIT's
 quantity is printed, one per line: the value as the window shows it, a blank
 and the unit's symbol. With TARGET only the value is printed.
 
@@ -25,7 +33,11 @@ K and R.
 Options:
   --list [QUANTITY]    list the quantities and their units (symbol, label)
   --json               one JSON object per value; the numbers are the
-                       window's texts, as strings
+                       window's texts, as strings, and a refused value is
+                       null with an "error"
+  --strict             refuse a value that is not a number through and
+                       through (blanks around it aside) instead of reading
+                       its leading number
   --sensor TYPE        a sensor type: S R B K N E J T (thermocouples) or
                        Pt100 Pt10 Cu100 Cu50 (resistance thermometers)
   --temperature T      the EMF in mV or the resistance in ohms at T °C
@@ -35,8 +47,31 @@ Options:
                        10 °C, three decimals, over the type's range
   --from T1, --to T2   limit the table to T1 ... T2 °C
   --csv                the table as temperature_C,emf_mV (or resistance_ohm)
+<<<<<<< HEAD
                        rows for spreadsheets
   --step S             the step of a --csv table in °C (default 1)
+
+Water and steam (IAPWS-IF97):
+  --steam              the properties of water or steam at a state: region,
+                       phase, T, p, v, rho, h, u, s, cp, cv, w and x
+  --pressure P [UNIT]  P in MPa, or in any pressure unit of --list pressure
+  --gauge              P is read over the atmosphere's 101.325 kPa
+  --temperature T [UNIT]
+                       T in C (the default), K or F
+  --enthalpy H         h in kJ/kg; --entropy S: s in kJ/(kg K)
+  --saturation         saturated liquid and vapour at P or at T
+  --quality X          wet steam of quality X (0 ... 1) at P or at T
+  --table steam        the saturated-steam table (t, p, v', v'', h', h'', the
+                       latent heat r, s', s''), --by temperature in C or by
+                       pressure in MPa, from A to B by C
+  With --json, one object (or {"liquid":...,"vapour":...} for --saturation)
+  with the numbers as the shortest text that reads back as the same double.
+
+=======
+                       rows for spreadsheets; no row passes T1 or T2
+  --step S             the step of a --csv table in °C (default 1, at
+                       least 0.000001)
+>>>>>>> main
   -h, --help           print this help and exit
   -V, --version        print the version and exit
 
@@ -44,12 +79,16 @@ The sensor values are read like VALUE and may be - for standard input. They
 print as the sensor panel prints them: the EMF or resistance with six
 decimals, a temperature with two.
 
-Exit status:
+Exit status (of several refusals, the one listed first):
   0  done
+  1  the results could not be written (a closed pipe, a full disk) or
+     standard input could not be read; the run stops there
   2  usage: unknown unit, quantity, type or option, missing or conflicting
-     argument, a bad step, a table of over a million rows
-  3  a value or table range outside the sensor type's range; nothing is
-     printed for it
+     argument, a bad step, a table of over a million rows; with --strict,
+     a value that is not a number
+  3  a value or table range outside the sensor type's range, a result
+     beyond the range of a double, or a state outside IAPWS-IF97; nothing
+     but its --json object is printed for it
 
 Examples:
   velmaro-convert 1 bar              1 bar in the 13 other pressure units
@@ -64,6 +103,10 @@ Examples:
   velmaro-convert --table K          the ITS-90 table of type K
   velmaro-convert --table Pt100 --from 0 --to 100 --step 0.5 --csv
                                      Pt100 every 0.5 °C for a spreadsheet
+  velmaro-convert --steam --pressure 10 bar --temperature 300
+                                     superheated steam at 10 bar, 300 °C
+  velmaro-convert --steam --pressure 1 --saturation
+                                     saturated water and steam at 1 MPa
 )help";
 }
 
