@@ -31,14 +31,12 @@ fail() {
     exit 1
 }
 
-# Registry keys of ours: their names as regedit exports them.
+# Registry keys of ours, from the registry as Wine keeps it on disk: its
+# server writes it out when it ends, and the next program starts another.
 our_keys() {
-    for root in HKEY_LOCAL_MACHINE HKEY_CURRENT_USER; do
-        out="$WINEPREFIX/drive_c/export.reg"
-        rm -f "$out"
-        "$WINE" regedit /E "$(wine_path "$out")" "$root\\Software" >/dev/null 2>&1 </dev/null
-        iconv -f UTF-16 -t UTF-8 "$out" | tr -d '\r' | grep -i -e '^\[.*velmaro' -e '^\[.*oskelta' || true
-    done
+    wineserver -k >/dev/null 2>&1 || true
+    wineserver -w >/dev/null 2>&1 || true
+    grep -i -h -e '^\[.*velmaro' -e '^\[.*oskelta' "$WINEPREFIX/system.reg" "$WINEPREFIX/user.reg" || true
 }
 
 # Files of ours anywhere on drive C:.
@@ -79,7 +77,8 @@ fi
 
 echo "== uninstalling silently"
 # The uninstaller copies itself away and goes on from there while the first
-# one returns: its files are gone first, then its keys. It gets a minute.
+# one returns. It removes the Start menu entry last, so it is done when no
+# file of ours is left. It gets a minute.
 "$WINE" "$(wine_path "$folder/Uninstall.exe")" /S >/dev/null 2>&1 </dev/null ||
     fail "the uninstaller failed"
 i=0
@@ -87,7 +86,6 @@ while [ -n "$(our_files)" ] && [ $i -lt 60 ]; do
     sleep 1
     i=$((i + 1))
 done
-sleep 2
 left="$(our_files)$(our_keys)"
 [ -z "$left" ] || fail "left after uninstalling:
 $left"
