@@ -22,7 +22,7 @@ LAYERS = [
     ("core", ["convert", "sensors", "instruments", "steam"]),
     ("framework", ["framework"]),
     ("controls and resources", ["controls", "res"]),
-    ("windows", ["categories", "shell", "mainwnd"]),
+    ("windows", ["tooldlgs", "categories", "shell", "mainwnd"]),
     ("applications", ["app", "cli"]),
 ]
 

@@ -4,6 +4,7 @@
 #include "cli/conversion_command.h"
 #include "cli/diagnostics.h"
 #include "cli/help_text.h"
+#include "cli/instrument_commands.h"
 #include "cli/list_command.h"
 #include "cli/output_buffer.h"
 #include "cli/sensor_command.h"
@@ -44,7 +45,9 @@ int Run(std::span<const std::string_view> args, std::istream& in, std::ostream& 
     Diagnostics diagnostics(err);
     OutputBuffer buffer(out);
     try {
-        if (IsSteamRequest(args)) {
+        if (IsInstrumentRequest(args)) {
+            RunInstrument(ParseInstrumentArguments(args), buffer);
+        } else if (IsSteamRequest(args)) {
             RunSteam(args, buffer);
         } else {
             const Request request = ParseArguments(args);

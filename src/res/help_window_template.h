@@ -11,6 +11,8 @@ namespace velmaro::res {
 inline constexpr int IDC_HELP_CLOSE = 1;
 // Opens the About box; captioned with string 101 when the window opens.
 inline constexpr int IDC_HELP_ABOUT = 1301;
+// Opens the instrument window.
+inline constexpr int IDC_HELP_INSTRUMENTS = 1302;
 
 extern const fw::DialogTemplate kHelpWindowTemplate;
 

@@ -21,6 +21,8 @@ public:
     void OnClose();
     // The About button: the About box, modal over this window.
     void OnAbout();
+    // The instrument button: the instrument window, modal over this window.
+    void OnInstruments();
 
 protected:
     // Captions the About button with the About command's text (string 101).
