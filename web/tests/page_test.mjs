@@ -142,7 +142,9 @@ test('a text the core has no memory for is refused, not written over the core', 
       },
     });
   });
-  await starved.goto(server.url);
+  // On an origin of its own, so that its worker stays apart from the page's.
+  const own = await serveSite();
+  await starved.goto(own.url);
   await starved.waitForSelector('html[data-ready="true"]');
   const thrown = await starved.evaluate(() => {
     window.starved = true;
@@ -154,6 +156,7 @@ test('a text the core has no memory for is refused, not written over the core', 
   });
   assert.equal(thrown, 'RangeError');
   await starved.close();
+  await own.close();
 });
 
 test('after one visit the page is installable, works offline and makes no request after loading', async () => {
