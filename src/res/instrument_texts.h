@@ -3,6 +3,7 @@
 // Texts of the instrument window that are not in its template: list entries,
 // the verdict lines and the window-menu command.
 
+#include <array>
 #include <string_view>
 
 namespace velmaro::res {
@@ -13,12 +14,12 @@ inline constexpr std::string_view kInstrumentsCommand = "仪表计算(&I)...\tCt
 inline constexpr std::string_view kInstrumentsButton = "仪表计算(Ctrl+I)...";
 
 // Transmitter output characteristic, in list order: linear, square root.
-inline constexpr std::string_view kCharacteristics[] = {"线性", "开方（差压流量）"};
+inline constexpr std::array<std::string_view, 2> kCharacteristics = {"线性", "开方（差压流量）"};
 // Line pressure reading, in list order: gauge, absolute.
-inline constexpr std::string_view kPressureKinds[] = {"表压", "绝压"};
+inline constexpr std::array<std::string_view, 2> kPressureKinds = {"表压", "绝压"};
 // Standard conditions, in list order.
-inline constexpr std::string_view kStandardConditions[] = {"20 °C, 101.325 kPa",
-                                                           "15 °C, 101.325 kPa"};
+inline constexpr std::array<std::string_view, 2> kStandardConditions = {"20 °C, 101.325 kPa",
+                                                                        "15 °C, 101.325 kPa"};
 
 inline constexpr std::string_view kOutOfRange = "超出范围";
 inline constexpr std::string_view kSignalOutside = "信号超出信号范围";

@@ -60,7 +60,7 @@ private:
     enum class FlowSource { Line, Normal, Standard };
 
     struct TextField {
-        int controlId;
+        int controlId = 0;
         QString text;
     };
 

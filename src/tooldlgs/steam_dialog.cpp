@@ -258,19 +258,23 @@ void CSteamDialog::OnChangeInput() {
             SetResult(column, 1, Utf8(kSteamOutOfRange));
             continue;
         }
-        SetResult(column, 1, QString::number(state->region));
-        SetResult(column, 2, Utf8(kSteamPhases.at(static_cast<std::size_t>(state->phase))));
-        for (std::size_t i = 0; i < std::size(kRowProperties); ++i) {
-            const Property property = kRowProperties[i];
-            const auto value = steam::ValueOf(*state, property);
-            const int row = static_cast<int>(i) + 3;
-            if (!value) {
-                SetResult(column, row, Utf8(kSteamNotDefined));
-            } else if (i == 0) {
-                SetResult(column, row, Fixed(*value - kCelsiusOffset, DecimalsOf(property)));
-            } else {
-                SetResult(column, row, Fixed(*value, DecimalsOf(property)));
-            }
+        ShowState(column, *state);
+    }
+}
+
+void CSteamDialog::ShowState(int column, const steam::State& state) {
+    SetResult(column, 1, QString::number(state.region));
+    SetResult(column, 2, Utf8(kSteamPhases.at(static_cast<std::size_t>(state.phase))));
+    for (std::size_t i = 0; i < std::size(kRowProperties); ++i) {
+        const Property property = kRowProperties[i];
+        const auto value = steam::ValueOf(state, property);
+        const int row = static_cast<int>(i) + 3;
+        if (!value) {
+            SetResult(column, row, Utf8(kSteamNotDefined));
+        } else if (i == 0) {
+            SetResult(column, row, Fixed(*value - kCelsiusOffset, DecimalsOf(property)));
+        } else {
+            SetResult(column, row, Fixed(*value, DecimalsOf(property)));
         }
     }
 }

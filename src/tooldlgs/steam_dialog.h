@@ -11,6 +11,10 @@
 
 class QWidget;
 
+namespace velmaro::steam {
+struct State;
+} // namespace velmaro::steam
+
 namespace velmaro {
 
 class CSteamDialog : public fw::CDialog {
@@ -37,6 +41,8 @@ private:
     void EnableInputs(int mode);
     void SetResult(int column, int row, const QString& text);
     void ClearResults();
+    // Writes one state's region, phase and properties into `column`.
+    void ShowState(int column, const steam::State& state);
 };
 
 // Opens the window, modal over `parent`.
