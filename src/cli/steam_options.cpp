@@ -1,6 +1,7 @@
 #include "cli/steam_options.h"
 
 #include "cli/cli_error.h"
+#include "cli/option_number.h"
 #include "cli/unit_lookup.h"
 #include "convert/number_text.h"
 #include "convert/temperature_scales.h"
@@ -17,22 +18,6 @@ constexpr std::string_view kPressureQuantity = "pressure";
 
 bool IsOption(std::string_view arg) {
     return arg.size() > 1 && arg[0] == '-' && !(arg[1] >= '0' && arg[1] <= '9') && arg[1] != '.';
-}
-
-// Range options must be numbers through and through: "--step abc" is a
-// mistake, not 0.
-double StrictNumber(std::string_view option, std::string_view text) {
-    std::string_view digits = text;
-    if (digits.starts_with('+')) {
-        digits.remove_prefix(1);
-    }
-    double value = 0.0;
-    const char* end = digits.data() + digits.size();
-    const auto result = std::from_chars(digits.data(), end, value);
-    if (digits.empty() || result.ec != std::errc{} || result.ptr != end || !std::isfinite(value)) {
-        throw UsageError(std::string(option) + " needs a number, not '" + std::string(text) + "'");
-    }
-    return value;
 }
 
 // A pressure in `unit` (any pressure symbol of the program) in MPa, by the
@@ -192,7 +177,7 @@ SteamRequest ParseSteamOptions(std::span<const std::string_view> args) {
             sawBy = true;
             r.byPressure = by == "pressure";
         } else if (arg == "--from" || arg == "--to" || arg == "--step") {
-            const double value = StrictNumber(arg, read.Value(arg));
+            const double value = OptionNumber(arg, read.Value(arg));
             (arg == "--from" ? sawFrom : arg == "--to" ? sawTo : sawStep) = true;
             (arg == "--from" ? r.from : arg == "--to" ? r.to : r.step) = value;
         } else {
