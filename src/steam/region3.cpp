@@ -4,9 +4,11 @@
 #include "steam/region3.h"
 
 #include "steam/powers.h"
+#include "steam/region3_start.h"
 #include "steam/tables/coefficients.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace velmaro::steam {
@@ -16,11 +18,17 @@ using namespace tables;
 namespace {
 
 // One isotherm of the equation: the powers of tau are formed once and serve
-// every density the search tries.
+// every density the search tries. Along the isotherm the terms of each power
+// of delta add up to one coefficient, so the pressure and its slope are two
+// polynomials in delta.
 class Isotherm {
 public:
     explicit Isotherm(double temperature)
-        : temperature_(temperature), tau_(kR3Tstar / temperature), tauPowers_(tau_) {}
+        : temperature_(temperature), tau_(kR3Tstar / temperature), tauPowers_(tau_) {
+        for (const auto& term : kRegion3) {
+            byPower_.at(static_cast<std::size_t>(term.I)) += term.n * tauPowers_[term.J];
+        }
+    }
 
     struct PressureSlope {
         double pressure; // MPa
@@ -28,17 +36,16 @@ public:
     };
 
     PressureSlope Pressure(double density) const {
-        const Powers<LowestI(kRegion3), HighestI(kRegion3)> delta(density / kR3Rhostar);
-        double byI = kRegion3Log;     // delta phi_delta
-        double byIPlus = kRegion3Log; // 2 delta phi_delta + delta^2 phi_delta_delta
-        for (const auto& term : kRegion3) {
-            const double t = term.n * delta[term.I] * tauPowers_[term.J];
-            const double i = term.I;
-            byI += i * t;
-            byIPlus += i * (i + 1.0) * t;
+        const double delta = density / kR3Rhostar;
+        double byI = 0.0;     // delta phi_delta, less the ln-delta term
+        double byIPlus = 0.0; // 2 delta phi_delta + delta^2 phi_delta_delta, the same
+        for (int i = kHighestPower; i >= 1; --i) {
+            const double c = byPower_.at(static_cast<std::size_t>(i));
+            byI = (byI + i * c) * delta;
+            byIPlus = (byIPlus + i * (i + 1.0) * c) * delta;
         }
         const double rt = kR * temperature_ / 1000.0;
-        return {density * rt * byI, rt * byIPlus};
+        return {density * rt * (kRegion3Log + byI), rt * (kRegion3Log + byIPlus)};
     }
 
     Properties All(double density) const {
@@ -78,9 +85,14 @@ public:
     }
 
 private:
+    static constexpr int kHighestPower = HighestI(kRegion3);
+    static_assert(LowestI(kRegion3) == 0);
+
     double temperature_;
     double tau_;
     Powers<LowestJ(kRegion3), HighestJ(kRegion3)> tauPowers_;
+    // Sum of n tau^J over the terms with delta^i, by i.
+    std::array<double, kHighestPower + 1> byPower_{};
 };
 
 // Newton's method held inside a bracket [low, high] with p3 - p < 0 at low
@@ -120,8 +132,10 @@ Properties Region3(double density, double temperature) {
     return Isotherm(temperature).All(density);
 }
 
-std::optional<double> Region3Density(double pressure, double temperature, Region3Branch branch) {
-    const Isotherm isotherm(temperature);
+namespace {
+
+std::optional<double> Search(const Isotherm& isotherm, double pressure, double temperature,
+                             Region3Branch branch) {
     const auto below = [&](double rho) { return isotherm.Pressure(rho).pressure < pressure; };
 
     // The ideal gas is less dense than water vapour at the same p and T.
@@ -160,6 +174,73 @@ std::optional<double> Region3Density(double pressure, double temperature, Region
         return std::nullopt;
     }
     return rho;
+}
+
+// Newton's method from a guess near the root, the bracket gathered from the
+// signs on the way. It gives up, leaving the work to the search, where the
+// isotherm turns down under it, or after a few steps: the root it returns has
+// to be the same one the search would find.
+constexpr int kPolishSteps = 16;
+// p3 carries rounding noise of about 1e-13 relative, so steps below that
+// only wander. Convergence is quadratic: after a step of 1e-11 the error left
+// is far below the noise.
+constexpr double kPolishTolerance = 1e-11;
+
+std::optional<double> Polish(const Isotherm& isotherm, double pressure, double temperature,
+                             Region3Branch branch, double start) {
+    double low = 0.0;
+    double high = kHighestDensity;
+    double rho = start;
+    std::optional<double> root;
+    for (int step = 0; step < kPolishSteps; ++step) {
+        const auto [p, slope] = isotherm.Pressure(rho);
+        const double f = p - pressure;
+        if (!(slope > 0.0)) {
+            return std::nullopt;
+        }
+        // A step this small lands on the root, or within an ulp of it.
+        const double change = f / slope;
+        if (std::abs(change) <= kPolishTolerance * rho) {
+            root = rho - change;
+            break;
+        }
+        (f < 0.0 ? low : high) = rho;
+        double next = rho - change;
+        if (!(next > low && next < high)) {
+            next = 0.5 * (low + high);
+        }
+        rho = next;
+    }
+    if (!root || !(*root > 0.0 && *root < kHighestDensity)) {
+        return std::nullopt;
+    }
+    // Below the critical temperature the isotherm loops. Where it falls at
+    // the critical density, a root on a rising stretch is the liquid's when
+    // denser than that and the vapour's when lighter.
+    if (temperature < kTc) {
+        const bool liquid = branch == Region3Branch::Liquid;
+        if ((*root > kRhoc) != liquid || !(isotherm.Pressure(kRhoc).slope < 0.0)) {
+            return std::nullopt;
+        }
+    }
+    return root;
+}
+
+} // namespace
+
+std::optional<double> Region3Density(double pressure, double temperature, Region3Branch branch,
+                                     std::optional<double> start) {
+    const Isotherm isotherm(temperature);
+    const double guess = start ? *start : Region3StartingDensity(pressure, temperature, branch);
+    if (const auto root = Polish(isotherm, pressure, temperature, branch, guess)) {
+        return root;
+    }
+    return Search(isotherm, pressure, temperature, branch);
+}
+
+std::optional<double> Region3DensityBySearch(double pressure, double temperature,
+                                             Region3Branch branch) {
+    return Search(Isotherm(temperature), pressure, temperature, branch);
 }
 
 } // namespace velmaro::steam

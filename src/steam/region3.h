@@ -17,7 +17,14 @@ enum class Region3Branch { Liquid, Vapour };
 
 // The density in kg/m3 at which region 3's equation gives `pressure` (MPa) at
 // `temperature` on the given branch (both branches meet above the critical
-// temperature). Empty when no root is found.
-std::optional<double> Region3Density(double pressure, double temperature, Region3Branch branch);
+// temperature). Empty when no root is found. `start`, a density near the
+// root (the last one found along an isobar, say), saves reading the grid.
+std::optional<double> Region3Density(double pressure, double temperature, Region3Branch branch,
+                                     std::optional<double> start = std::nullopt);
+
+// The same root by a bracketed search that needs no first guess: slower, and
+// what the grid of first guesses is made from.
+std::optional<double> Region3DensityBySearch(double pressure, double temperature,
+                                             Region3Branch branch);
 
 } // namespace velmaro::steam

@@ -71,9 +71,11 @@ Region3Branch BranchAt(double pressure, double temperature) {
                                                                             : Region3Branch::Vapour;
 }
 
-// Region 3 at (p, T) on a given branch, or empty when no root is found.
-std::optional<Properties> Region3At(double pressure, double temperature, Region3Branch branch) {
-    const auto density = Region3Density(pressure, temperature, branch);
+// Region 3 at (p, T) on a given branch, or empty when no root is found;
+// `start` is a density near the root, when one is known.
+std::optional<Properties> Region3At(double pressure, double temperature, Region3Branch branch,
+                                    std::optional<double> start = std::nullopt) {
+    const auto density = Region3Density(pressure, temperature, branch, start);
     if (!density) {
         return std::nullopt;
     }
@@ -133,7 +135,9 @@ struct Piece {
     std::optional<Region3Branch> branch;
 };
 
-std::optional<Properties> Evaluate(const Piece& piece, double pressure, double temperature) {
+// `density`, when given, starts region 3's density search.
+std::optional<Properties> Evaluate(const Piece& piece, double pressure, double temperature,
+                                   std::optional<double> density = std::nullopt) {
     switch (piece.region) {
     case 1:
         return Region1(pressure, temperature);
@@ -141,7 +145,7 @@ std::optional<Properties> Evaluate(const Piece& piece, double pressure, double t
         return Region2(pressure, temperature);
     case 3:
         return Region3At(pressure, temperature,
-                         piece.branch.value_or(BranchAt(pressure, temperature)));
+                         piece.branch.value_or(BranchAt(pressure, temperature)), density);
     default:
         return Region5(pressure, temperature);
     }
@@ -166,7 +170,10 @@ double StartingTemperature(Given given, const Piece& piece, double pressure, dou
 }
 
 // Newton's method on T, T <- T - (z(p,T) - z) / (dz/dT), held inside the
-// piece; h and s both rise with T along an isobar.
+// piece; h and s both rise with T along an isobar. Once the steps are small,
+// each step's density starts the next step's search in region 3.
+constexpr double kNearbyKelvins = 1.0;
+
 std::optional<Properties> SolveOnPiece(Given given, const Piece& piece, double pressure,
                                        double target, double start) {
     double low = piece.low;
@@ -174,7 +181,11 @@ std::optional<Properties> SolveOnPiece(Given given, const Piece& piece, double p
     double temperature = start;
     std::optional<Properties> state;
     for (int iteration = 0; iteration < 100; ++iteration) {
-        state = Evaluate(piece, pressure, temperature);
+        std::optional<double> density;
+        if (state && std::abs(state->temperature - temperature) < kNearbyKelvins) {
+            density = 1.0 / state->volume;
+        }
+        state = Evaluate(piece, pressure, temperature, density);
         if (!state) {
             return std::nullopt;
         }
