@@ -1,6 +1,6 @@
 #include "steam/region3_start.h"
 
-#include "steam/tables/region3_densities.h"
+#include "steam/tables/region3_states.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -11,9 +11,10 @@ using namespace tables;
 
 namespace {
 
-double Node(int row, int column, bool liquid) {
+const GridState& Node(int row, int column, Region3Branch branch) {
     const auto at = static_cast<std::size_t>(row * kGridColumns + column);
-    return liquid && row < kGridLiquidRows ? kRegion3LiquidDensities[at] : kRegion3Densities[at];
+    return branch == Region3Branch::Liquid && row < kGridLiquidRows ? kRegion3LiquidGrid[at]
+                                                                    : kRegion3Grid[at];
 }
 
 // The cell holding `x` on an axis of `count` nodes, and the fraction of the
@@ -29,19 +30,46 @@ Cell Locate(double x, double first, double step, int count) {
     return {index, position - index};
 }
 
+// One quantity of the grid on row `row`, between the columns of `column`.
+double AlongRow(int row, const Cell& column, Region3Branch branch, float GridState::*quantity) {
+    const double left = Node(row, column.index, branch).*quantity;
+    const double right = Node(row, column.index + 1, branch).*quantity;
+    return left + column.fraction * (right - left);
+}
+
 } // namespace
 
 double Region3StartingDensity(double pressure, double temperature, Region3Branch branch) {
     const Cell row = Locate(temperature, kGridT0, kGridTStep, kGridRows);
     const Cell column = Locate(pressure, kGridP0, kGridPStep, kGridColumns);
-    const bool liquid = branch == Region3Branch::Liquid;
-    const auto along = [&](int r) {
-        return Node(r, column.index, liquid) +
-               column.fraction *
-                   (Node(r, column.index + 1, liquid) - Node(r, column.index, liquid));
-    };
-    const double lower = along(row.index);
-    return lower + row.fraction * (along(row.index + 1) - lower);
+    const double lower = AlongRow(row.index, column, branch, &GridState::density);
+    const double upper = AlongRow(row.index + 1, column, branch, &GridState::density);
+    return lower + row.fraction * (upper - lower);
+}
+
+double Region3StartingTemperature(double pressure, Region3Given given, double value,
+                                  Region3Branch branch) {
+    const Cell column = Locate(pressure, kGridP0, kGridPStep, kGridColumns);
+    const auto quantity =
+        given == Region3Given::Enthalpy ? &GridState::enthalpy : &GridState::entropy;
+    // h and s rise with T along an isobar: find the first row past `value`.
+    int low = 0;
+    int high = kGridRows - 1;
+    if (value <= AlongRow(low, column, branch, quantity)) {
+        return kGridT0;
+    }
+    const double top = AlongRow(high, column, branch, quantity);
+    if (value >= top) {
+        return kGridT0 + kGridTStep * high;
+    }
+    while (high - low > 1) {
+        const int middle = (low + high) / 2;
+        (AlongRow(middle, column, branch, quantity) < value ? low : high) = middle;
+    }
+    const double below = AlongRow(low, column, branch, quantity);
+    const double above = AlongRow(high, column, branch, quantity);
+    const double fraction = above > below ? (value - below) / (above - below) : 0.5;
+    return kGridT0 + kGridTStep * (low + fraction);
 }
 
 } // namespace velmaro::steam

@@ -1,7 +1,7 @@
 #pragma once
 
-// A first guess at region 3's density, read off a grid of solved states: close
-// enough that Newton's method needs only a few steps from it.
+// First guesses for region 3, read off a grid of solved states: close enough
+// that Newton's method needs only a few steps from them.
 
 #include "steam/region3.h"
 
@@ -11,5 +11,12 @@ namespace velmaro::steam {
 // interpolated between the grid's nodes; within a few per cent of the root
 // except near the critical point. Arguments outside the grid take its edge.
 double Region3StartingDensity(double pressure, double temperature, Region3Branch branch);
+
+enum class Region3Given { Enthalpy, Entropy };
+
+// The temperature in K at which the isobar `pressure` reaches `value` (h in
+// kJ/kg or s in kJ/(kg K)) on `branch`, interpolated the same way.
+double Region3StartingTemperature(double pressure, Region3Given given, double value,
+                                  Region3Branch branch);
 
 } // namespace velmaro::steam

@@ -6,6 +6,7 @@
 #include "steam/backward.h"
 #include "steam/gibbs_regions.h"
 #include "steam/region3.h"
+#include "steam/region3_start.h"
 #include "steam/saturation_line.h"
 #include "steam/tables/coefficients.h"
 
@@ -160,6 +161,11 @@ double StartingTemperature(Given given, const Piece& piece, double pressure, dou
     } else if (piece.region == 2) {
         start = given == Given::Enthalpy ? Region2TemperatureFromEnthalpy(pressure, target)
                                          : Region2TemperatureFromEntropy(pressure, target);
+    } else if (piece.region == 3) {
+        // Above the critical pressure the isobar is liquid-like below Tc.
+        start = Region3StartingTemperature(
+            pressure, given == Given::Enthalpy ? Region3Given::Enthalpy : Region3Given::Entropy,
+            target, piece.branch.value_or(Region3Branch::Liquid));
     } else if (highValue > lowValue) {
         start = piece.low + (piece.high - piece.low) * (target - lowValue) / (highValue - lowValue);
     }
