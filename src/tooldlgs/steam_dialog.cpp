@@ -1,8 +1,8 @@
 #include "tooldlgs/steam_dialog.h"
 
+#include "convert/absolute_state.h"
 #include "convert/number_text.h"
 #include "convert/tables/unit_tables.h"
-#include "convert/temperature_scales.h"
 #include "convert/unit_symbols.h"
 #include "res/steam_dialog_template.h"
 #include "steam/property_list.h"
@@ -47,7 +47,6 @@ enum Mode {
     kPressureEntropy
 };
 
-constexpr double kStandardAmbientKPa = 101.325;
 constexpr double kCelsiusOffset = 273.15;
 
 QString Utf8(std::string_view text) {
@@ -183,39 +182,21 @@ void CSteamDialog::EnableInputs(int mode) {
 
 namespace {
 
-// The pressure field in MPa absolute, by the pressure panel's factors; a
-// gauge reading lies over the ambient pressure given in kPa.
+// The pressure field in MPa absolute; a gauge reading lies over the ambient
+// pressure given in kPa.
 double AbsolutePressure(const CSteamDialog& dialog) {
-    const double typed = Number(dialog, IDC_STEAM_PRESSURE);
     const auto unit = static_cast<std::size_t>(
         std::max(0, dialog.DlgItem<QComboBox>(IDC_STEAM_PRESSURE_UNIT)->currentIndex()));
-    const std::size_t mpa = tables::kPressure.indexOf(1064);
-    double pressure = unit == mpa ? typed : typed * tables::kPressure.factor(unit, mpa);
-    if (dialog.DlgItem<QComboBox>(IDC_STEAM_PRESSURE_KIND)->currentIndex() == 1) {
-        pressure += Number(dialog, IDC_STEAM_AMBIENT) / 1000.0;
-    }
-    return pressure;
+    const bool gauge = dialog.DlgItem<QComboBox>(IDC_STEAM_PRESSURE_KIND)->currentIndex() == 1;
+    return AbsoluteMegapascals(Number(dialog, IDC_STEAM_PRESSURE), unit, gauge,
+                               Number(dialog, IDC_STEAM_AMBIENT));
 }
 
-// The temperature field in kelvins, by the temperature panel's scales.
+// The temperature field in kelvins.
 double Temperature(const CSteamDialog& dialog) {
-    const double typed = Number(dialog, IDC_STEAM_TEMPERATURE);
-    switch (dialog.DlgItem<QComboBox>(IDC_STEAM_TEMPERATURE_UNIT)->currentIndex()) {
-    case 1:
-        return typed;
-    case 2: {
-        const std::size_t kelvin = kTemperatureGroup.indexOf(kKelvinFieldId);
-        for (const TargetValue& target :
-             kTemperatureGroup.formula(kTemperatureGroup.indexOf(kFahrenheitFieldId), typed)) {
-            if (target.unitIndex == kelvin) {
-                return target.value;
-            }
-        }
-        return typed;
-    }
-    default:
-        return typed + kCelsiusOffset;
-    }
+    const int scale = dialog.DlgItem<QComboBox>(IDC_STEAM_TEMPERATURE_UNIT)->currentIndex();
+    return Kelvins(Number(dialog, IDC_STEAM_TEMPERATURE),
+                   static_cast<TemperatureScale>(std::max(0, scale)));
 }
 
 } // namespace
