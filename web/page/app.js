@@ -56,6 +56,8 @@ function makeCore(module) {
       withText(text, (p) => module._velmaro_sensor_from_celsius(kind, type, p)),
     sensorFromOutput: (kind, type, text) =>
       withText(text, (p) => module._velmaro_sensor_from_output(kind, type, p)),
+    steam: (request) => withText(request, (p) => module._velmaro_steam(p)),
+    steamPressureUnits: module.UTF8ToString(module._velmaro_steam_pressure_units()).split('\n').slice(0, -1),
   };
 }
 
@@ -193,6 +195,7 @@ async function start() {
     if (container) buildGroup(core, container, index, timing);
   });
   buildSensorPanel(core, timing);
+  buildSteamPanel(core, timing);
   buildCategories(core, timing);
   // For the tests and the measurements: the core itself and the time of the
   // last update.
