@@ -19,19 +19,19 @@ namespace {
 // such as kcal to Kw.h 0.0012 and ft.pdl to I.atm 0.0004 stay as they are; kJ to ft.lb, 737.5621,
 // is mended from a typo of the old tables (README, "Corrections to the factor tables").
 // clang-format off
-constexpr UnitField kEnergyUnits[] = {
-    {1143, "mJ"},
-    {1144, "J"},
-    {1145, "kJ"},
-    {1146, "MJ"},
-    {1147, "kcal"},
-    {1148, "BTU"},
-    {1149, "Kw.h"},
-    {1150, "Hp.h"},
-    {1151, "kg.m"},
-    {1152, "ft.lb"},
-    {1153, "I.atm"},
-    {1154, "ft.pdl"},
+constexpr Unit kEnergyUnits[] = {
+    {"mJ"},
+    {"J"},
+    {"kJ"},
+    {"MJ"},
+    {"kcal"},
+    {"BTU"},
+    {"kWh", "Kw.h|kW.h"},
+    {"Hp.h"},
+    {"kg.m"},
+    {"ft.lb"},
+    {"l.atm", "I.atm|L.atm"},
+    {"ft.pdl"},
 };
 
 constexpr double kEnergyFactors[] = {
@@ -56,19 +56,19 @@ static_assert(std::size(kEnergyFactors) == std::size(kEnergyUnits) * std::size(k
 // its row gives 745.6999 into W and 745.7 into J/s; "kg.m/s" is the kilogram-force metre per
 // second. Short roundings such as W to HP 0.0013 and kcal/h to kW 0.0012 stay as they are.
 // clang-format off
-constexpr UnitField kPowerUnits[] = {
-    {1155, "mW"},
-    {1156, "W"},
-    {1157, "kW"},
-    {1158, "MW"},
-    {1159, "kg.m/s"},
-    {1160, "kcal/h"},
-    {1161, "ft.lb/s"},
-    {1166, "HP"},
-    {1165, "BTU/min"},
-    {1164, "BTU/h"},
-    {1163, "erg/s"},
-    {1162, "J/s"},
+constexpr Unit kPowerUnits[] = {
+    {"mW"},
+    {"W"},
+    {"kW"},
+    {"MW"},
+    {"kg.m/s"},
+    {"kcal/h"},
+    {"ft.lb/s"},
+    {"HP"},
+    {"BTU/min"},
+    {"BTU/h"},
+    {"erg/s"},
+    {"J/s"},
 };
 
 constexpr double kPowerFactors[] = {

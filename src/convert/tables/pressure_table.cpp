@@ -21,21 +21,21 @@ namespace {
 // (atm to mmH2O is 10332 while mmH2O to atm is 0.00009678). Pa to inH2O is 0.004015, mended
 // from a typo of the old tables (README, "Corrections to the factor tables").
 // clang-format off
-constexpr UnitField kPressureUnits[] = {
-    {1066, "Pa     (帕)"},
-    {1068, "Torr   (托)"},
-    {1018, "bar    (巴)"},
-    {1020, "psi    (磅)"},
-    {1017, "mba    (毫巴)"},
-    {1064, "MPa    (兆帕)"},
-    {1065, "kPa    (千帕)"},
-    {1019, "mmHg   (毫米汞柱)"},
-    {1022, "mmH2O  (毫米水柱)"},
-    {1021, "inHg   (英寸汞柱)"},
-    {1023, "inH2O  (英寸水柱)"},
-    {1016, "atm    (标准大气压)"},
-    {1069, "lb/ft2 (磅每平方英尺)"},
-    {1067, "kg/cm2 (公斤每立方厘米)"},
+constexpr Unit kPressureUnits[] = {
+    {"Pa"},
+    {"Torr"},
+    {"bar"},
+    {"psi"},
+    {"mbar", "mba"},
+    {"MPa"},
+    {"kPa"},
+    {"mmHg"},
+    {"mmH2O"},
+    {"inHg"},
+    {"inH2O"},
+    {"atm"},
+    {"lb/ft2", "psf"},
+    {"kg/cm2", "kgf/cm2"},
 };
 
 constexpr double kPressureFactors[] = {
