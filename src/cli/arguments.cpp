@@ -13,6 +13,7 @@ enum class Option {
     Version,
     Json,
     Csv,
+    Strict,
     List,
     Sensor,
     Table,
@@ -37,6 +38,7 @@ constexpr OptionName kOptions[] = {
     {"-V", Option::Version, false},
     {"--json", Option::Json, false},
     {"--csv", Option::Csv, false},
+    {"--strict", Option::Strict, false},
     {"--list", Option::List, false}, // its QUANTITY is optional, see below
     {"--sensor", Option::Sensor, true},
     {"--table", Option::Table, true},
@@ -173,6 +175,9 @@ Request ParseArguments(std::span<const std::string_view> args) {
             break;
         case Option::Csv:
             request.csv = true;
+            break;
+        case Option::Strict:
+            request.strict = true;
             break;
         case Option::List:
             sawList = true;

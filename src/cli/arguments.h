@@ -19,6 +19,7 @@ struct Request {
     Command command = Command::Convert;
     bool json = false;
     bool csv = false;
+    bool strict = false;                       // a value must be a number through and through
     std::vector<std::string_view> positionals; // VALUE UNIT [TARGET], or UNIT [TARGET]
     std::optional<std::string_view> quantity;  // --list QUANTITY
     std::string_view sensorType;               // --sensor or --table

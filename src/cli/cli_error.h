@@ -9,23 +9,31 @@
 namespace velmaro::cli {
 
 inline constexpr int kExitOk = 0;
-inline constexpr int kExitWriteFailed = 1;
-inline constexpr int kExitUsage = 2;      // unknown name, missing or conflicting argument
-inline constexpr int kExitOutOfRange = 3; // a value outside a sensor type's range
+inline constexpr int kExitIoFailed = 1; // standard output or input failed
+inline constexpr int kExitUsage = 2;    // unknown name, missing or conflicting argument
+// A value outside a sensor type's range, or a result that is no finite number.
+inline constexpr int kExitOutOfRange = 3;
 
 class CliError : public std::runtime_error {
 public:
     CliError(int status, const std::string& message)
-        : std::runtime_error(message), status_(status) {}
+        : std::runtime_error(message), message_(message), status_(status) {}
 
     int status() const { return status_; }
+    // Whole, where what() ends at the first NUL that a quoted input holds.
+    const std::string& message() const { return message_; }
 
 private:
+    std::string message_;
     int status_;
 };
 
 inline CliError UsageError(const std::string& message) {
     return {kExitUsage, message};
+}
+
+inline CliError ValueError(const std::string& message) {
+    return {kExitOutOfRange, message};
 }
 
 } // namespace velmaro::cli

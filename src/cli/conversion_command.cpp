@@ -1,6 +1,8 @@
 #include "cli/conversion_command.h"
 
 #include "cli/json_text.h"
+#include "cli/result_text.h"
+#include "cli/sensor_catalog.h"
 #include "cli/unit_lookup.h"
 #include "cli/value_source.h"
 #include "convert/change_cycle.h"
@@ -48,22 +50,27 @@ public:
     void Print(std::string_view text, OutputBuffer& out) {
         if (target_ && !json_) {
             // The batch path: one field formatted, nothing else.
-            out << *ConvertOne(group_, source_, *target_, ParseNumber(text)) << '\n';
+            const std::string result = *ConvertOne(group_, source_, *target_, ParseNumber(text));
+            out << FiniteOrRefuse(result, What(text, *target_)) << '\n';
             return;
         }
         const std::vector<std::string> texts = TextsByUnit(text);
+        const std::optional<std::size_t> infinite = FirstNotFinite(texts);
         if (json_) {
-            PrintJson(text, texts, out);
-            return;
-        }
-        if (printedBlock_) {
-            out << '\n';
-        }
-        printedBlock_ = true;
-        for (std::size_t i = 0; i < group_.size(); ++i) {
-            if (i != source_) {
-                out << texts[i] << ' ' << symbols_[i] << '\n';
+            PrintJson(text, texts, infinite, out);
+        } else if (!infinite) {
+            if (printedBlock_) {
+                out << '\n';
             }
+            printedBlock_ = true;
+            for (std::size_t i = 0; i < group_.size(); ++i) {
+                if (i != source_) {
+                    out << texts[i] << ' ' << symbols_[i] << '\n';
+                }
+            }
+        }
+        if (infinite) {
+            FiniteOrRefuse(texts[*infinite], What(text, *infinite));
         }
     }
 
@@ -78,20 +85,44 @@ private:
         return texts;
     }
 
+    // The units printed for one value: every other one, or the target.
+    bool Printed(std::size_t i) const { return i != source_ && (!target_ || i == *target_); }
+
+    std::optional<std::size_t> FirstNotFinite(const std::vector<std::string>& texts) const {
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            if (Printed(i) && !IsFiniteText(texts[i])) {
+                return i;
+            }
+        }
+        return std::nullopt;
+    }
+
+    // "1e+308 bar in Pa", for a refusal.
+    std::string What(std::string_view text, std::size_t unit) const {
+        return ShortestText(ParseNumber(text)) + " " + std::string(symbols_[source_]) + " in " +
+               std::string(symbols_[unit]);
+    }
+
+    // A result that is not finite is null, and the object says why.
     void PrintJson(std::string_view text, const std::vector<std::string>& texts,
-                   OutputBuffer& out) const {
+                   std::optional<std::size_t> infinite, OutputBuffer& out) const {
         out << R"({"quantity":)" << JsonString(quantity_) << R"(,"input":)" << JsonString(text)
             << R"(,"input_unit":)" << JsonString(symbols_[source_]) << R"(,"results":[)";
         bool first = true;
         for (std::size_t i = 0; i < group_.size(); ++i) {
-            if (i == source_ || (target_ && i != *target_)) {
+            if (!Printed(i)) {
                 continue;
             }
             out << (first ? "" : ",") << R"({"unit":)" << JsonString(symbols_[i]) << R"(,"value":)"
-                << JsonString(texts[i]) << '}';
+                << (IsFiniteText(texts[i]) ? JsonString(texts[i]) : "null") << '}';
             first = false;
         }
-        out << "]}\n";
+        out << ']';
+        if (infinite) {
+            out << R"(,"error":)"
+                << JsonString(NotFiniteMessage(What(text, *infinite), texts[*infinite]));
+        }
+        out << "}\n";
     }
 
     const FieldGroup& group_;
@@ -105,7 +136,7 @@ private:
 
 } // namespace
 
-void RunConversion(const Request& request, std::istream& in, OutputBuffer& out) {
+void RunConversion(const Request& request, ValueInput& in, OutputBuffer& out) {
     const Positionals args = ReadPositionals(request.positionals);
     ConversionPrinter printer(ResolveConversion(args.unit, args.target), request.json);
     ForEachValue(args.value, in,

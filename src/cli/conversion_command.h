@@ -5,11 +5,10 @@
 
 #include "cli/arguments.h"
 #include "cli/output_buffer.h"
-
-#include <istream>
+#include "cli/value_source.h"
 
 namespace velmaro::cli {
 
-void RunConversion(const Request& request, std::istream& in, OutputBuffer& out);
+void RunConversion(const Request& request, ValueInput& in, OutputBuffer& out);
 
 } // namespace velmaro::cli

@@ -3,17 +3,19 @@
 namespace velmaro::cli {
 
 std::string_view HelpText() {
-    return R"help(Usage: velmaro-convert [--json] VALUE UNIT [TARGET]
-  or:  velmaro-convert [--json] UNIT [TARGET] < VALUES
-  or:  velmaro-convert [--json] --sensor TYPE --temperature T|--emf MV|--resistance OHM
+    return R"help(Usage: velmaro-convert [--json] [--strict] VALUE UNIT [TARGET]
+  or:  velmaro-convert [--json] [--strict] UNIT [TARGET] < VALUES
+  or:  velmaro-convert [--json] [--strict] --sensor TYPE --temperature T|--emf MV|--resistance OHM
   or:  velmaro-convert --table TYPE [--from T1] [--to T2] [--step S] [--csv]
   or:  velmaro-convert --list [QUANTITY]
 Convert between units with the digits the Velmaro windows show, convert
 thermocouple and resistance-thermometer readings, and print reference tables.
 
 VALUE is read as a unit field reads its text: the leading number counts
-(12abc is 12) and text without one is 0. A VALUE of - or no VALUE reads one
-value per line from standard input. Without TARGET every other unit of UNIT's
+(12abc is 12) and text without one is 0; with --strict it must be a number
+and nothing else. A VALUE of - or no VALUE reads one value per line from
+standard input; a refused line is named by its number on standard error and
+the lines after it are still converted. Without TARGET every other unit of UNIT's
 quantity is printed, one per line: the value as the window shows it, a blank
 and the unit's symbol. With TARGET only the value is printed.
 
@@ -25,7 +27,11 @@ K and R.
 Options:
   --list [QUANTITY]    list the quantities and their units (symbol, label)
   --json               one JSON object per value; the numbers are the
-                       window's texts, as strings
+                       window's texts, as strings, and a refused value is
+                       null with an "error"
+  --strict             refuse a value that is not a number through and
+                       through (blanks around it aside) instead of reading
+                       its leading number
   --sensor TYPE        a sensor type: S R B K N E J T (thermocouples) or
                        Pt100 Pt10 Cu100 Cu50 (resistance thermometers)
   --temperature T      the EMF in mV or the resistance in ohms at T °C
@@ -35,8 +41,9 @@ Options:
                        10 °C, three decimals, over the type's range
   --from T1, --to T2   limit the table to T1 ... T2 °C
   --csv                the table as temperature_C,emf_mV (or resistance_ohm)
-                       rows for spreadsheets
-  --step S             the step of a --csv table in °C (default 1)
+                       rows for spreadsheets; no row passes T1 or T2
+  --step S             the step of a --csv table in °C (default 1, at
+                       least 0.000001)
   -h, --help           print this help and exit
   -V, --version        print the version and exit
 
@@ -44,12 +51,16 @@ The sensor values are read like VALUE and may be - for standard input. They
 print as the sensor panel prints them: the EMF or resistance with six
 decimals, a temperature with two.
 
-Exit status:
+Exit status (of several refusals, the one listed first):
   0  done
+  1  the results could not be written (a closed pipe, a full disk) or
+     standard input could not be read; the run stops there
   2  usage: unknown unit, quantity, type or option, missing or conflicting
-     argument, a bad step, a table of over a million rows
-  3  a value or table range outside the sensor type's range; nothing is
-     printed for it
+     argument, a bad step, a table of over a million rows; with --strict,
+     a value that is not a number
+  3  a value or table range outside the sensor type's range, or a result
+     beyond the range of a double; nothing but its --json object is printed
+     for it
 
 Examples:
   velmaro-convert 1 bar              1 bar in the 13 other pressure units

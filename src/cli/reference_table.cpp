@@ -87,6 +87,50 @@ int DecimalsOf(double value) {
     return kMostDecimals;
 }
 
+// The rows of a CSV table: row i is at from + i * step, printed with as many
+// decimals as `from` and `step` need, and kept when the printed temperature
+// lies within from ... to. Decided on the printed text, so that no row passes
+// either end through rounding, and the row that prints as `to` is the last.
+class CsvRows {
+public:
+    CsvRows(double from, double to, double step)
+        : from_(from), to_(to),
+          step_(step), format_{0, std::max(DecimalsOf(from), DecimalsOf(step))},
+          end_(std::floor((to - from) / step) + 1.0) {
+        constexpr double kCounted = 1e7; // beyond it only the size matters, for the refusal
+        if (!(end_ <= kCounted)) {
+            return;
+        }
+        while (end_ > 0.0 && Value(static_cast<long long>(end_) - 1) > to_) {
+            end_ -= 1.0;
+        }
+        while (end_ <= kCounted && Value(static_cast<long long>(end_)) <= to_) {
+            end_ += 1.0;
+        }
+        // A --from of more decimals than are printed can round below itself.
+        while (static_cast<double>(first_) < end_ && Value(first_) < from_) {
+            ++first_;
+        }
+    }
+
+    long long first() const { return first_; }
+    double end() const { return end_; } // one past the last row
+
+    std::string Temperature(long long i) const {
+        return WithoutNegativeZero(FormatFixed(from_ + static_cast<double>(i) * step_, format_));
+    }
+
+private:
+    double Value(long long i) const { return ParseNumber(Temperature(i)); }
+
+    double from_;
+    double to_;
+    double step_;
+    FixedFormat format_;
+    double end_;
+    long long first_ = 0;
+};
+
 } // namespace
 
 std::string PrintedTable(const SensorType& type, int first, int last) {
@@ -107,17 +151,16 @@ std::string PrintedTable(const SensorType& type, int first, int last) {
 }
 
 double CsvRowCount(double from, double to, double step) {
-    return std::floor((to - from) / step + 1e-9) + 1.0;
+    const CsvRows rows(from, to, step);
+    return rows.end() - static_cast<double>(rows.first());
 }
 
 std::string CsvTable(const SensorType& type, double from, double to, double step) {
-    const FixedFormat temperatureFormat{0, std::max(DecimalsOf(from), DecimalsOf(step))};
-    const auto rows = static_cast<long long>(CsvRowCount(from, to, step));
+    const CsvRows rows(from, to, step);
     std::string table = "temperature_C," + std::string(type.outputQuantity) +
                         (type.family == SensorFamily::Thermocouple ? "_mV\n" : "_ohm\n");
-    for (long long i = 0; i < rows; ++i) {
-        const std::string celsiusText = WithoutNegativeZero(
-            FormatFixed(from + static_cast<double>(i) * step, temperatureFormat));
+    for (auto i = rows.first(); static_cast<double>(i) < rows.end(); ++i) {
+        const std::string celsiusText = rows.Temperature(i);
         const double celsius = ParseNumber(celsiusText);
         const sensors::SensorResult result = OutputAt(type, celsius);
         if (result.check != sensors::RangeCheck::InRange) {

@@ -21,8 +21,10 @@ std::string PrintedTable(const SensorType& type, int first, int last);
 // "temperature_C,emf_mV" (or "resistance_ohm") and one row per `step` from
 // `from` up to `to` °C, the value as the sensor panel prints it. The
 // temperatures carry as many decimals as `from` and `step` need (at most 6),
-// and each value is that of the temperature as printed. The caller keeps the
-// rows inside the type's range and their number sensible.
+// and each value is that of the temperature as printed; a row whose printed
+// temperature lies outside `from` ... `to` is left out. The caller keeps the
+// rows inside the type's range, the step at 0.000001 or above and the number
+// of rows sensible.
 std::string CsvTable(const SensorType& type, double from, double to, double step);
 
 // How many rows CsvTable writes, as a double so that absurd steps cannot

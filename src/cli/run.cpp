@@ -2,18 +2,18 @@
 
 #include "cli/cli_error.h"
 #include "cli/conversion_command.h"
+#include "cli/diagnostics.h"
 #include "cli/help_text.h"
 #include "cli/list_command.h"
 #include "cli/output_buffer.h"
 #include "cli/sensor_command.h"
 #include "cli/table_command.h"
+#include "cli/value_source.h"
 
 namespace velmaro::cli {
 namespace {
 
-constexpr std::string_view kProgram = "velmaro-convert: ";
-
-void Dispatch(const Request& request, std::istream& in, OutputBuffer& out) {
+void Dispatch(const Request& request, ValueInput& in, OutputBuffer& out) {
     switch (request.command) {
     case Command::Help:
         out << HelpText();
@@ -40,23 +40,24 @@ void Dispatch(const Request& request, std::istream& in, OutputBuffer& out) {
 
 int Run(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
         std::ostream& err) {
-    int status = kExitOk;
-    {
-        OutputBuffer buffer(out);
-        try {
-            Dispatch(ParseArguments(args), in, buffer);
-        } catch (const CliError& error) {
-            buffer.Flush(); // the results before a refused value of a batch
-            err << kProgram << error.what() << '\n';
-            status = error.status();
+    Diagnostics diagnostics(err);
+    OutputBuffer buffer(out);
+    try {
+        const Request request = ParseArguments(args);
+        ValueInput values(in, diagnostics, request.strict);
+        Dispatch(request, values, buffer);
+        buffer.Flush();
+    } catch (const CliError& error) {
+        if (error.status() != kExitIoFailed) {
+            try {
+                buffer.Flush(); // the results before a refusal
+            } catch (const CliError& writeError) {
+                diagnostics.Report(writeError);
+            }
         }
+        diagnostics.Report(error);
     }
-    out.flush();
-    if (!out && status == kExitOk) {
-        err << kProgram << "could not write the results\n";
-        status = kExitWriteFailed;
-    }
-    return status;
+    return diagnostics.status();
 }
 
 } // namespace velmaro::cli

@@ -6,6 +6,7 @@
 #include "cli/value_source.h"
 #include "convert/number_text.h"
 
+#include <optional>
 #include <string>
 
 namespace velmaro::cli {
@@ -24,7 +25,7 @@ void CheckInputFits(const SensorType& type, SensorInput input) {
 
 } // namespace
 
-void RunSensor(const Request& request, std::istream& in, OutputBuffer& out) {
+void RunSensor(const Request& request, ValueInput& in, OutputBuffer& out) {
     const SensorType& type = SensorTypeNamed(request.sensorType);
     CheckInputFits(type, request.input);
     const bool fromTemperature = request.input == SensorInput::Temperature;
@@ -35,30 +36,33 @@ void RunSensor(const Request& request, std::istream& in, OutputBuffer& out) {
     const FixedFormat format = fromTemperature ? kFormatF : kFormat2f;
     const sensors::ClosedRange accepted = fromTemperature ? type.celsius : type.output;
 
-    ForEachValue(
-        CommandLineValue(request.inputValue), in, [&](std::string_view text, std::size_t line) {
-            const double x = ParseNumber(text);
-            const sensors::SensorResult result =
-                fromTemperature ? OutputAt(type, x) : TemperatureAt(type, x);
-            if (result.check != sensors::RangeCheck::InRange) {
-                const std::string where =
-                    line > 0 ? "line " + std::to_string(line) + ": " : std::string();
-                throw CliError(kExitOutOfRange, where + ShortestText(x) + " " +
-                                                    std::string(inputUnit) +
-                                                    " is outside the range of " + type.title() +
-                                                    ": " + RangeText(accepted, inputUnit));
-            }
-            const std::string value = FormatFixed(result.value, format);
-            if (!request.json) {
-                out << value << '\n';
-                return;
-            }
+    ForEachValue(CommandLineValue(request.inputValue), in, [&](std::string_view text, std::size_t) {
+        const double x = ParseNumber(text);
+        const sensors::SensorResult result =
+            fromTemperature ? OutputAt(type, x) : TemperatureAt(type, x);
+        std::optional<std::string> refusal;
+        if (result.check != sensors::RangeCheck::InRange) {
+            refusal = ShortestText(x) + " " + std::string(inputUnit) + " is outside the range of " +
+                      type.title() + ": " + RangeText(accepted, inputUnit);
+        }
+        const std::string value = FormatFixed(result.value, format);
+        if (request.json) {
             out << R"({"sensor":)" << JsonString(type.name) << R"(,"input":)" << JsonString(text)
                 << R"(,"input_unit":)" << JsonString(inputUnit) << R"(,"quantity":)"
                 << JsonString(fromTemperature ? type.outputQuantity : "temperature")
-                << R"(,"value":)" << JsonString(value) << R"(,"unit":)" << JsonString(resultUnit)
-                << "}\n";
-        });
+                << R"(,"value":)" << (refusal ? "null" : JsonString(value)) << R"(,"unit":)"
+                << JsonString(resultUnit);
+            if (refusal) {
+                out << R"(,"error":)" << JsonString(*refusal);
+            }
+            out << "}\n";
+        } else if (!refusal) {
+            out << value << '\n';
+        }
+        if (refusal) {
+            throw ValueError(*refusal);
+        }
+    });
 }
 
 } // namespace velmaro::cli

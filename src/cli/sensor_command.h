@@ -6,13 +6,13 @@
 
 #include "cli/arguments.h"
 #include "cli/output_buffer.h"
-
-#include <istream>
+#include "cli/value_source.h"
 
 namespace velmaro::cli {
 
-// A value outside the type's range stops the run with exit status 3; the
-// lines of the values before it stay printed.
-void RunSensor(const Request& request, std::istream& in, OutputBuffer& out);
+// A value outside the type's range is refused with exit status 3 and prints
+// nothing (in --json, its object with a null value and the error); the other
+// values go on.
+void RunSensor(const Request& request, ValueInput& in, OutputBuffer& out);
 
 } // namespace velmaro::cli

@@ -12,6 +12,7 @@ namespace velmaro::cli {
 namespace {
 
 constexpr double kMostRows = 1'000'000;
+constexpr double kFinestStep = 1e-6;
 
 // The range options must be numbers through and through: unlike a unit
 // field, "--step abc" is a mistake, not 0.
@@ -56,6 +57,12 @@ void RunTable(const Request& request, OutputBuffer& out) {
     const double step = request.step ? OptionNumber("--step", *request.step) : 1.0;
     if (!(step > 0.0)) {
         throw UsageError("--step must be above 0, not " + ShortestText(step));
+    }
+    // Rows print at most six decimals: a finer step would print one
+    // temperature many times over, and could add nothing to a temperature
+    // of the range at all.
+    if (step < kFinestStep) {
+        throw UsageError("--step must be at least 0.000001, not " + ShortestText(step));
     }
     const double rows = CsvRowCount(from, to, step);
     if (!(rows <= kMostRows)) {

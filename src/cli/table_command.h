@@ -9,7 +9,7 @@
 namespace velmaro::cli {
 
 // Refuses a range outside the type's own with exit status 3, and a reversed
-// range, a step that is not above zero or a table of over a million rows as a
+// range, a step below 0.000001 or a table of over a million rows as a
 // usage error. Nothing is printed unless the whole table is.
 void RunTable(const Request& request, OutputBuffer& out);
 

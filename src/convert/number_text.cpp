@@ -122,6 +122,11 @@ double ParseNumber(std::string_view text) {
     return span.negative ? -value : value;
 }
 
+std::size_t NumberLength(std::string_view text) {
+    const NumberSpan span = ScanNumber(text);
+    return span.valid ? span.end : 0;
+}
+
 std::string FormatFixed(double value, FixedFormat format) {
     const int precision =
         format.precision < 0 ? 6 : std::min(format.precision, detail::kMaxFixedPrecision);

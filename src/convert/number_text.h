@@ -4,6 +4,7 @@
 // independent of the process locale: "." is always the decimal point, even
 // when the user's regional settings use a comma.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,10 @@ namespace velmaro {
 // fit; text without a leading number reads as 0. A magnitude beyond the double
 // range reads as an infinity, one below it as zero.
 double ParseNumber(std::string_view text);
+
+// How many characters of `text` ParseNumber reads: the leading white space,
+// sign and number; 0 when `text` does not start with a number.
+std::size_t NumberLength(std::string_view text);
 
 // A printf-style fixed-point format: "%<minWidth>.<precision>f".
 struct FixedFormat {

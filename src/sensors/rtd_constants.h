@@ -74,6 +74,8 @@ inline constexpr std::array<RtdCharacteristic, kRtdTypeCount> kRtdCharacteristic
     {RtdElement::Platinum, 10.0, 0.1, -100.0, 6.025584, -201.0, 0.0},
     {RtdElement::Copper, 100.0, 0.0, 50.0, 121.3921, -50.0, 150.0},
     {RtdElement::Copper, 50.0, 0.0, 50.0, 60.69605, -50.0, 150.0},
+    {RtdElement::Platinum, 1000.0, 0.001, -100.0, 602.5584, -201.0, 0.0},
+    {RtdElement::Platinum, 500.0, 0.002, -100.0, 301.2792, -201.0, 0.0},
 }};
 
 } // namespace velmaro::sensors

@@ -1,7 +1,8 @@
 #pragma once
 
-// The four resistance thermometers in the order of the sensor type list, with
-// the ranges their two guarded conversions accept.
+// The resistance thermometers in the order of the sensor type list, with the
+// ranges their two guarded conversions accept. Pt1000 and Pt500 came later and
+// go after Cu50, so the older entries keep their places.
 
 #include "sensors/sensor_range.h"
 
@@ -15,9 +16,11 @@ enum RtdType : unsigned {
     RTD_PT10 = 1,
     RTD_CU100 = 2,
     RTD_CU50 = 3,
+    RTD_PT1000 = 4,
+    RTD_PT500 = 5,
 };
 
-inline constexpr unsigned kRtdTypeCount = 4;
+inline constexpr unsigned kRtdTypeCount = 6;
 
 struct RtdInfo {
     RtdType type;
@@ -27,7 +30,7 @@ struct RtdInfo {
     ClosedRange ohms;     // what the resistance-to-temperature conversion accepts, Ω
 };
 
-// All four types, indexed by RtdType.
+// All types, indexed by RtdType.
 std::span<const RtdInfo, kRtdTypeCount> RtdTypes();
 
 inline const RtdInfo& RtdTypeInfo(RtdType type) {

@@ -60,6 +60,9 @@ TEST(Errors, EachRefusalIsOneLineAndAStatus) {
         {{"--table", "K", "--csv", "--step", "0"}, 2, "--step must be above 0, not 0"},
         {{"--table", "K", "--csv", "--step", "-1"}, 2, "--step must be above 0, not -1"},
         {{"--table", "K", "--csv", "--step", "0.001"}, 2, "makes 1642001 rows"},
+        {{"--table", "K", "--csv", "--from", "1300", "--to", "1300", "--step", "1e-30"},
+         2,
+         "--step must be at least 0.000001, not 1e-30"},
     };
     for (const Refusal& refusal : refusals) {
         const auto run = RunCli(refusal.args);

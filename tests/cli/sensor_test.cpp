@@ -27,7 +27,7 @@ TEST(Sensor, JsonNamesTheTypeAndBothUnits) {
               "\n");
 }
 
-TEST(Sensor, OutOfRangePrintsNothingForItAndStopsABatch) {
+TEST(Sensor, OutOfRangePrintsNothingForItAndABatchGoesOn) {
     const auto single = RunCli({"--sensor", "K", "--emf", "54.886364"});
     EXPECT_EQ(single.status, 3);
     EXPECT_EQ(single.out, "");
@@ -35,7 +35,7 @@ TEST(Sensor, OutOfRangePrintsNothingForItAndStopsABatch) {
                           "-6.458 ... 54.886 mV\n");
     const auto batch = RunCli({"--sensor", "B", "--temperature", "-"}, "100\n1820\n1821\n5\n");
     EXPECT_EQ(batch.status, 3);
-    EXPECT_EQ(batch.out, "0.033204\n13.820279\n");
+    EXPECT_EQ(batch.out, "0.033204\n13.820279\n-0.001085\n");
     EXPECT_EQ(batch.err, "velmaro-convert: line 3: 1821 °C is outside the range of type B: "
                          "0 ... 1820 °C\n");
 }

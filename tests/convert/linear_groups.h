@@ -4,8 +4,13 @@
 // table-driven tests.
 
 #include "convert/tables/unit_tables.h"
+#include "res/texts/texts.h"
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <cstddef>
+#include <string_view>
 
 namespace velmaro::testing {
 
@@ -38,5 +43,23 @@ inline constexpr LinearGroup kLinearGroups[] = {
     {"diffusion coefficient", &tables::kDiffusionCoef, 4, kFormat6f},
     {"surface tension", &tables::kSurfaceTension, 6, kFormat6f},
 };
+
+// The unit whose label is `name` or starts with it followed by a blank or a
+// parenthesis, as the main window's labels carry a gloss ("atm    (标准大气压)").
+// Fails the test when no unit or more than one has it (none gives group.size()).
+inline std::size_t UnitNamed(const FieldGroup& group, std::string_view name) {
+    std::size_t found = group.size();
+    for (std::size_t i = 0; i < group.size(); ++i) {
+        const std::string_view label = texts::UnitLabel(group, i);
+        const std::string_view rest = label.substr(std::min(name.size(), label.size()));
+        if (label.starts_with(name) &&
+            (rest.empty() || rest[0] == ' ' || rest[0] == '(' || rest.starts_with("（"))) {
+            EXPECT_EQ(found, group.size()) << "ambiguous unit " << name;
+            found = i;
+        }
+    }
+    EXPECT_NE(found, group.size()) << "no unit " << name << " in " << group.name;
+    return found;
+}
 
 } // namespace velmaro::testing

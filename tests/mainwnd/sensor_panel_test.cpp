@@ -172,7 +172,7 @@ private slots:
                                       << "电势"
                                       << " mV (毫伏)"
                                       << "0.000000";
-        QTest::newRow("resistance") << IDC_RTD_KIND << 4 << "Pt100铂热电阻"
+        QTest::newRow("resistance") << IDC_RTD_KIND << 6 << "Pt100铂热电阻"
                                     << "电阻"
                                     << " Ω(欧姆)"
                                     << "100.000000";

@@ -477,7 +477,7 @@ void RandomWindowRun::VerifySensorPanelState() {
     const auto* types = m_main->DlgItem<QComboBox>(IDC_SENSOR_TYPE);
     const auto* thermocouple = m_main->DlgItem<QAbstractButton>(IDC_THERMOCOUPLE_KIND);
     const auto* rtd = m_main->DlgItem<QAbstractButton>(IDC_RTD_KIND);
-    const int typeCount = m_family == SENSOR_RTD ? 4 : 8;
+    const int typeCount = m_family == SENSOR_RTD ? 6 : 8;
     if (types->count() != typeCount || types->currentIndex() != m_type) {
         return Fail(QStringLiteral("type list has entry %1 of %2 selected, expected %3 of %4")
                         .arg(types->currentIndex())

@@ -49,6 +49,15 @@ TEST(Pt100Table, InverseBringsEveryPrintedResistanceBack) {
     }
 }
 
+// Same element, same coefficients, ten and five times R0.
+TEST(RtdResistance, Pt1000AndPt500AreScaledPt100) {
+    for (double t = -200.0; t <= 850.0; t += 0.5) {
+        const double pt100 = RtdResistance(RTD_PT100, t).value;
+        EXPECT_NEAR(RtdResistance(RTD_PT1000, t).value, 10.0 * pt100, 1e-12 * pt100) << t;
+        EXPECT_NEAR(RtdResistance(RTD_PT500, t).value, 5.0 * pt100, 1e-12 * pt100) << t;
+    }
+}
+
 struct Printed {
     RtdType type;
     double input;
@@ -182,7 +191,7 @@ TEST(RtdGuard, TopTemperatureResistanceIsRefused) {
 }
 
 TEST(RtdGuard, TypeIndexPastTheListYieldsZeroWithoutRefusal) {
-    for (unsigned type : {4u, 8u, UINT_MAX}) {
+    for (unsigned type : {6u, 8u, UINT_MAX}) {
         EXPECT_EQ(RtdResistance(type, 0.0), (SensorResult{0.0, RangeCheck::UnknownType}));
         EXPECT_EQ(RtdTemperature(type, 100.0), (SensorResult{0.0, RangeCheck::UnknownType}));
     }

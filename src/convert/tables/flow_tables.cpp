@@ -45,9 +45,11 @@ constexpr double kMassFlowFactors[] = {
 static_assert(std::size(kMassFlowFactors) == std::size(kMassFlowUnits) * std::size(kMassFlowUnits));
 
 // Volume flow, the lower half of the main window's flow panel. "bbl" is the oil barrel of
-// 42 US gallons; gal(US) and gal(UK) are the US and the imperial gallon. Entries are rounded
-// constants of their own, not reciprocals of their mirrors. l/min to ft3/min, 0.035315, is
-// mended from a typo of the old tables (README, "Corrections to the factor tables").
+// 42 US gallons; gal(US) and gal(UK) are the US and the imperial gallon, though bbl/d and m3/h
+// to gal(UK)/min take the imperial gallon as 4.54596 L, as listed before 1985. Entries are
+// rounded constants of their own, not reciprocals of their mirrors. l/min to ft3/min and ten
+// more entries are mended from typos of the old tables (README, "Corrections to the factor
+// tables").
 // clang-format off
 constexpr Unit kVolumeFlowUnits[] = {
     {"l/min"},
@@ -65,15 +67,15 @@ constexpr Unit kVolumeFlowUnits[] = {
 constexpr double kVolumeFlowFactors[] = {
     //                l/min     l/s        bbl/d      m3/h       m3/min      m3/s          ft3/min    ft3/s        gal(US)/min gal(UK)/min
     /* l/min       */ kSelf,    0.016667,  9.0573,    0.06,      0.001,      0.000016667,  0.035315,  0.0005886,   0.2642,     0.22,
-    /* l/s         */ 60,       kSelf,     543.4396,  3.6,       0.06,       0.001,        2.1189,    0.035316,    15.8503,    13.1981,
+    /* l/s         */ 60,       kSelf,     543.4396,  3.6,       0.06,       0.001,        2.1189,    0.035315,    15.8503,    13.1981,
     /* bbl/d       */ 0.11041,  0.0018401, kSelf,     0.0066245, 0.00011041, 0.0000018401, 0.003899,  0.000064984, 0.029167,   0.024288,
-    /* m3/h        */ 16.6667,  0.27778,   150.9555,  kSelf,     0.016667,   0.00027778,   0.58857,   0.0098096,   4.4028673,  3.6663,
-    /* m3/min      */ 1000,     16.6667,   9057.3272, 60,        kSelf,      0.016667,     35.314662, 0.58858,     264.172,    219.9692,
-    /* m3/s        */ 60000,    1000,      543440,    3600,      60,         kSelf,        2118.8797, 35.3147,     15850,      13198,
-    /* ft3/min     */ 28.3169,  0.47193,   256.475,   1.699,     0.028317,   0.00047193,   kSelf,     0.016667,    7.4805,     6.2288,
+    /* m3/h        */ 16.6667,  0.27778,   150.9555,  kSelf,     0.016667,   0.00027778,   0.58857,   0.0098096,   4.4028675,  3.6663,
+    /* m3/min      */ 1000,     16.6667,   9057.3275, 60,        kSelf,      0.016667,     35.314667, 0.58858,     264.172,    219.9692,
+    /* m3/s        */ 60000,    1000,      543440,    3600,      60,         kSelf,        2118.8800, 35.3147,     15850,      13198,
+    /* ft3/min     */ 28.3169,  0.47195,   256.475,   1.699,     0.028317,   0.00047195,   kSelf,     0.016667,    7.4805,     6.2288,
     /* ft3/s       */ 1699.011, 28.3168,   15388,     101.9407,  1.699011,   0.028317,     60,        kSelf,       448.8312,   373.73,
-    /* gal(US)/min */ 3.7854,   0.063088,  34.2857,   0.22713,   0.0037853,  0.00006309,   0.13368,   0.002228,    kSelf,      0.8327,
-    /* gal(UK)/min */ 4.5461,   0.075762,  41.1754,   0.27277,   0.0045461,  0.000075768,  0.16054,   0.0026757,   1.201,      kSelf,
+    /* gal(US)/min */ 3.7854,   0.063090,  34.2857,   0.22713,   0.0037854,  0.00006309,   0.13368,   0.002228,    kSelf,      0.8327,
+    /* gal(UK)/min */ 4.5461,   0.075768,  41.1754,   0.27277,   0.0045461,  0.000075768,  0.16054,   0.0026757,   1.201,      kSelf,
 };
 // clang-format on
 static_assert(std::size(kVolumeFlowFactors) ==

@@ -89,8 +89,8 @@ constexpr double kAreaFactors[] = {
 // clang-format on
 static_assert(std::size(kAreaFactors) == std::size(kAreaUnits) * std::size(kAreaUnits));
 
-// Volume. "市尺3" is the cubic chi, 1/27 m3 (m3 to 市尺3 is 27). dm3 to ft3, 0.035315, is mended
-// from a typo of the old tables (README, "Corrections to the factor tables").
+// Volume. "市尺3" is the cubic chi, 1/27 m3 (m3 to 市尺3 is 27). dm3 to ft3 and in3 to 市尺3 are
+// mended from typos of the old tables (README, "Corrections to the factor tables").
 // clang-format off
 constexpr Unit kVolumeUnits[] = {
     {"m3"},
@@ -109,7 +109,7 @@ constexpr double kVolumeFactors[] = {
     /* dm3   */ 0.001,       kSelf,    1000,    1000000,    61.024,      0.035315,     0.001308,    0.027,
     /* cm3   */ 0.000001,    0.001,    kSelf,   1000,       0.061024,    0.0000353147, 0.000001308, 0.000027,
     /* mm3   */ 1e-9,        0.000001, 0.001,   kSelf,      0.000061024, 3.53147e-8,   1.308e-9,    2.7e-8,
-    /* in3   */ 0.000016387, 0.016387, 16.387,  16387,      kSelf,       0.0005787,    0.000021433, 0.00044242,
+    /* in3   */ 0.000016387, 0.016387, 16.387,  16387,      kSelf,       0.0005787,    0.000021433, 0.00044245,
     /* ft3   */ 0.0283,      28.3169,  28316,   28316000,   1728,        kSelf,        0.037,       0.7646,
     /* yd3   */ 0.7646,      764.6,    764600,  764600000,  46656,       27,           kSelf,       20.643,
     /* 市尺3 */ 0.037037,    37.037,   37037,   37037000,   2260.1387,   1.308,        0.0484,      kSelf,
@@ -118,8 +118,11 @@ constexpr double kVolumeFactors[] = {
 static_assert(std::size(kVolumeFactors) == std::size(kVolumeUnits) * std::size(kVolumeUnits));
 
 // Capacity, the volume of liquids. "kl,kL" is the same unit as m3 (mutual factor 1, equal
-// rows) and "I,L" is the litre; the gallons and barrels are US and imperial. Rounded entries
-// such as gal(Uk) to m3 0.0045 and I,L to ft3 0.0353 stay as they are.
+// rows) and "I,L" is the litre; the gallons and barrels are US and imperial. "bbl(UK)" is 35
+// imperial gallons of 4.54596 L, the gallon as listed before 1985, which ml to gal(Uk) takes
+// too. Rounded entries such as gal(Uk) to m3 0.0045 and I,L to ft3 0.0353 stay as they are;
+// bbl(UK) to gal(US) is mended from a typo of the old tables (README, "Corrections to the factor
+// tables").
 // clang-format off
 constexpr Unit kCapacityUnits[] = {
     {"m3"},
@@ -145,7 +148,7 @@ constexpr double kCapacityFactors[] = {
     /* gal(US) */ 0.0037854,   0.0037854,   3.7854,   3785.412, 231,       0.1337,      kSelf,      0.8327,     0.023809,     0.0238,
     /* gal(Uk) */ 0.0045,      0.0045,      4.546,    4546,     277.42,    0.1605,      1.201,      kSelf,      0.0286,       0.0286,
     /* bbl(US) */ 0.159,       0.159,       158.9873, 158990,   9702,      5.6146,      42,         34.9723,    kSelf,        0.9992,
-    /* bbl(UK) */ 0.1591,      0.1591,      159.11,   159110,   9709.5,    5.6189,      42.0337,    35.001,     1.0008,       kSelf,
+    /* bbl(UK) */ 0.1591,      0.1591,      159.11,   159110,   9709.5,    5.6189,      42.0320,    35.001,     1.0008,       kSelf,
 };
 // clang-format on
 static_assert(std::size(kCapacityFactors) == std::size(kCapacityUnits) * std::size(kCapacityUnits));

@@ -15,7 +15,8 @@ namespace {
 
 // Mass. "t" and "Mg" are one unit (mutual factor 1, equal rows). "市斤" is the jin, 0.5 kg;
 // "gr" is the grain, "oz" the ounce and "lb" the pound; "short t(US)" is 2000 lb and
-// "long t(UK)" 2240 lb.
+// "long t(UK)" 2240 lb. oz to gr and 市斤 to both tons are mended from typos of the old tables
+// (README, "Corrections to the factor tables").
 // clang-format off
 constexpr Unit kMassUnits[] = {
     {"t"},
@@ -41,18 +42,20 @@ constexpr double kMassFactors[] = {
     /* mg          */ 1e-9,       1e-9,       0.000001,    0.001,    kSelf,      1000,       0.015432,    0.000035274, 0.0000022046, 1.1023e-9,    9.8421e-10,  0.000002,
     /* μg          */ 1e-12,      1e-12,      1e-9,        0.000001, 0.001,      kSelf,      0.000015432, 3.5274e-8,   2.2046e-9,    1.1023e-12,   9.8421e-13,  2e-9,
     /* gr          */ 6.4799e-8,  6.4799e-8,  0.000064799, 0.064799, 64.799,     64799,      kSelf,       0.002286,    0.00014286,   7.1429e-8,    6.3776e-8,   0.0001296,
-    /* oz          */ 0.00002835, 0.00002835, 0.02835,     28.35,    28350,      28350000,   437.53,      kSelf,       0.0625,       0.00003125,   0.000027902, 0.0567,
+    /* oz          */ 0.00002835, 0.00002835, 0.02835,     28.35,    28350,      28350000,   437.50,      kSelf,       0.0625,       0.00003125,   0.000027902, 0.0567,
     /* lb          */ 0.00045359, 0.00045359, 0.45359,     453.59,   453590,     453590000,  7000,        16,          kSelf,        0.0005,       0.00044643,  0.90719,
     /* short t(US) */ 0.90718,    0.90718,    907.18,      907180,   907180000,  9.0718e11,  14000000,    32000,       2000,         kSelf,        0.89286,     1814.3694,
     /* long t(UK)  */ 1.016,      1.016,      1016,        1016000,  1016000000, 1.016e12,   15680000,    35840,       2240,         1.12,         kSelf,       2032.094,
-    /* 市斤        */ 0.0005,     0.0005,     0.5,         500,      500000,     500000000,  7716.1792,   17.637,      1.1023,       0.00055118,   0.00049213,  kSelf,
+    /* 市斤        */ 0.0005,     0.0005,     0.5,         500,      500000,     500000000,  7716.1792,   17.637,      1.1023,       0.00055116,   0.00049210,  kSelf,
 };
 // clang-format on
 static_assert(std::size(kMassFactors) == std::size(kMassUnits) * std::size(kMassUnits));
 
 // Force. "kgf" is the kilogram-force, "g" the gram-force, "gr" the grain-force, "lb" the
 // pound-force, the two tons are ton-force, "pdl" the poundal and "dyn" the dyne. Short
-// roundings such as kgf to kN 0.0098, N to kgf 0.102 and lb to kN 0.0044 stay as they are.
+// roundings such as kgf to kN 0.0098, N to kgf 0.102 and lb to kN 0.0044 stay as they are; N to
+// long t(UK), short t(US) to N and long t(UK) to N and dyn are mended from typos of the old
+// tables (README, "Corrections to the factor tables").
 // clang-format off
 constexpr Unit kForceUnits[] = {
     {"kgf"},
@@ -72,13 +75,13 @@ constexpr double kForceFactors[] = {
     /* kgf         */ kSelf,        1000,      0.0098,       9.8067,    980670,    15432,    70.9316,    2.2046,      0.0011,       0.00098421,
     /* g           */ 0.001,        kSelf,     0.0000098067, 0.0098,    980.67,    15.432,   0.0709,     0.0022046,   0.0000011023, 9.8421e-7,
     /* kN          */ 101.9716,     101971.6,  kSelf,        1000,      100000000, 1573700,  7233.0139,  224.8089,    0.1124,       0.1004,
-    /* N           */ 0.102,        101.9716,  0.001,        kSelf,     100000,    1573.7,   7.233,      0.2248,      0.0001124,    0.00010035,
+    /* N           */ 0.102,        101.9716,  0.001,        kSelf,     100000,    1573.7,   7.233,      0.2248,      0.0001124,    0.00010036,
     /* dyn         */ 0.0000010197, 0.0010197, 1e-8,         0.00001,   kSelf,     0.015737, 0.00007233, 0.000002248, 1.124e-9,     1.0036e-9,
     /* gr          */ 0.000064799,  0.0648,    6.3546e-7,    0.0006355, 63.546,    kSelf,    0.0046,     0.00014286,  7.1429e-8,    6.3776e-8,
     /* pdl         */ 0.0141,       14.0981,   0.00013826,   0.1383,    13825,     217.5667, kSelf,      0.0311,      0.00001554,   0.000013875,
     /* lb          */ 0.4536,       453.5924,  0.0044,       4.448,     444820,    7000,     32.174,     kSelf,       0.0004999,    0.0004464,
-    /* short t(US) */ 907.1847,     907180,    8.8964,       8896.4428, 889640000, 14000000, 64348,      2000,        kSelf,        0.8929,
-    /* long t(UK)  */ 1016.047,     1016000,   9.964,        9964.0173, 996401730, 15680000, 72070,      2240,        1.12,         kSelf,
+    /* short t(US) */ 907.1847,     907180,    8.8964,       8896.4432, 889640000, 14000000, 64348,      2000,        kSelf,        0.8929,
+    /* long t(UK)  */ 1016.047,     1016000,   9.964,        9964.0164, 996401640, 15680000, 72070,      2240,        1.12,         kSelf,
 };
 // clang-format on
 static_assert(std::size(kForceFactors) == std::size(kForceUnits) * std::size(kForceUnits));
@@ -120,6 +123,9 @@ static_assert(std::size(kSpeedFactors) == std::size(kSpeedUnits) * std::size(kSp
 // Density. kg/dm3, g/ml, g/cm3, Mg/m3 and t/m3 convert into one another with factor 1, but
 // into kg/m3 and g/m3 g/ml and g/cm3 use 999.97 and 999970 while kg/dm3, Mg/m3 and t/m3 use
 // 1000 and 1000000. The gallons are US and imperial; "t[UK]/yd3" is long tons per cubic yard.
+// lb/gal[UK] into those five units takes the imperial gallon as 4.54596 L, as listed before
+// 1985. lb/ft3 to lb/in3 and lb/gal[UK] to t[UK]/yd3 are mended from typos of the old tables
+// (README, "Corrections to the factor tables").
 // clang-format off
 constexpr Unit kDensityUnits[] = {
     {"kg/m3"},
@@ -146,9 +152,9 @@ constexpr double kDensityFactors[] = {
     /* Mg/m3      */ 1000,      1,         1,         1,         1000000,  kSelf,     1,         0.036127,    62.428,      8.3454,       10.0224,      0.75248,
     /* t/m3       */ 1000,      1,         1,         1,         1000000,  1,         kSelf,     0.036127,    62.428,      8.3454,       10.0224,      0.75248,
     /* lb/in3     */ 27679.9,   27.6799,   27.6799,   27.6799,   27679900, 27.6799,   27.6799,   kSelf,       1728,        231,          277.42,       20.8286,
-    /* lb/ft3     */ 16.0185,   0.0160185, 0.0160185, 0.0160185, 16018.5,  0.0160185, 0.0160185, 0.00057857,  kSelf,       0.13368,      0.16054,      0.0120536,
+    /* lb/ft3     */ 16.0185,   0.0160185, 0.0160185, 0.0160185, 16018.5,  0.0160185, 0.0160185, 0.00057870,  kSelf,       0.13368,      0.16054,      0.0120536,
     /* lb/gal[US] */ 119.8264,  0.11983,   0.11983,   0.11983,   119830,   0.11983,   0.11983,   0.004329,    7.4805,      kSelf,        1.201,        0.09017,
-    /* lb/gal[UK] */ 99.7763,   0.099779,  0.099779,  0.099779,  99776,    0.099779,  0.099779,  0.0036047,   6.2288,      0.83268,      kSelf,        0.0750817,
+    /* lb/gal[UK] */ 99.7763,   0.099779,  0.099779,  0.099779,  99776,    0.099779,  0.099779,  0.0036047,   6.2288,      0.83268,      kSelf,        0.0750797,
     /* t[UK]/yd3  */ 1328.9392, 1.3289,    1.3289,    1.3289,    1328900,  1.3289,    1.3289,    0.04801,     82.963,      11.0905,      13.3192,      kSelf,
 };
 // clang-format on

@@ -1,0 +1,53 @@
+#include "cli/value_source.h"
+
+#include "convert/number_text.h"
+
+#include <array>
+
+namespace velmaro::cli {
+
+ValueInput::Line ValueInput::NextLine(std::string& line) {
+    line.clear();
+    std::array<char, std::size_t{64} * 1024> chunk{};
+    bool tooLong = false;
+    for (bool first = true;; first = false) {
+        lines_.getline(chunk.data(), static_cast<std::streamsize>(chunk.size()));
+        const auto got = static_cast<std::size_t>(lines_.gcount());
+        if (lines_.bad()) {
+            throw CliError(kExitIoFailed, "could not read standard input");
+        }
+        const bool filled = lines_.fail() && !lines_.eof() && got + 1 == chunk.size();
+        if (first && got == 0 && lines_.fail()) {
+            return Line::End;
+        }
+        // Without the line end, which getline counts but does not store.
+        const std::size_t stored = filled || lines_.eof() ? got : got - 1;
+        tooLong = tooLong || line.size() + stored > kLongestLine;
+        if (!tooLong) {
+            line.append(chunk.data(), stored);
+        }
+        if (!filled) {
+            break;
+        }
+        lines_.clear();
+    }
+    lines_.clear(lines_.rdstate() & std::ios::eofbit);
+    if (tooLong) {
+        return Line::TooLong;
+    }
+    if (!line.empty() && line.back() == '\r') {
+        line.pop_back();
+    }
+    return Line::Read;
+}
+
+void ValueInput::CheckWholeNumber(std::string_view text) {
+    std::string_view number = text;
+    const auto last = number.find_last_not_of(" \t\n\v\f\r");
+    number = number.substr(0, last == std::string_view::npos ? 0 : last + 1);
+    if (number.empty() || NumberLength(number) != number.size()) {
+        throw UsageError("'" + std::string(text) + "' is not a number");
+    }
+}
+
+} // namespace velmaro::cli

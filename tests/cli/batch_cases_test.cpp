@@ -1,0 +1,113 @@
+// What a run prints, refuses and returns when values go wrong: each case with
+// its whole standard output, standard error and exit status.
+
+#include "cli_runner.h"
+
+#include <gtest/gtest.h>
+
+namespace velmaro::cli {
+namespace {
+
+using testing::RunCli;
+
+struct Case {
+    std::initializer_list<std::string_view> args;
+    const char* input;
+    int status;
+    const char* out;
+    const char* err;
+};
+
+TEST(BatchCases, EachPrintsRefusesAndEndsAsDescribed) {
+    const Case cases[] = {
+        // No CSV row passes --to, and a step that reaches --to ends on it.
+        {{"--table", "K", "--from", "0.000001", "--to", "1000", "--step", "1000", "--csv"},
+         "",
+         0,
+         "temperature_C,emf_mV\n0.000001,0.000000\n",
+         ""},
+        {{"--table", "K", "--from", "372.000001", "--to", "1372", "--step", "1000", "--csv"},
+         "",
+         0,
+         "temperature_C,emf_mV\n372.000001,15.216835\n",
+         ""},
+        {{"--table", "K", "--csv", "--from", "0.1", "--to", "0.3", "--step", "0.1"},
+         "",
+         0,
+         "temperature_C,emf_mV\n0.1,0.003945\n0.2,0.007891\n0.3,0.011837\n",
+         ""},
+        {{"--table", "K", "--csv", "--from", "0.0000001", "--to", "2", "--step", "1"},
+         "",
+         0,
+         "temperature_C,emf_mV\n1.000000,0.039474\n2.000000,0.078997\n",
+         ""},
+        // Echoed text reaches the terminal with its control characters shown.
+        {{"1", "\x1b]0;x\a\x1b[2J\\"},
+         "",
+         2,
+         "",
+         "velmaro-convert: unknown unit '\\x1b]0;x\\x07\\x1b[2J\\\\' (--list shows every unit)\n"},
+        {{"--strict", "bar", "Pa"},
+         "\xc2\x9b\n",
+         2,
+         "",
+         "velmaro-convert: line 1: '\\xc2\\x9b' is not a number\n"},
+        // A result beyond the double range is refused; --json says null.
+        {{"1e308", "bar", "Pa"},
+         "",
+         3,
+         "",
+         "velmaro-convert: 1e+308 bar in Pa is inf, not a finite number\n"},
+        {{"-1e999", "mass:Kg"},
+         "",
+         3,
+         "",
+         "velmaro-convert: -inf Kg in t is -inf, not a finite number\n"},
+        {{"--json", "bar", "Pa"},
+         "1\n1e308\n",
+         3,
+         R"({"quantity":"pressure","input":"1","input_unit":"bar","results":[{"unit":"Pa","value":"100000.000000"}]})"
+         "\n"
+         R"({"quantity":"pressure","input":"1e308","input_unit":"bar","results":[{"unit":"Pa","value":null}],)"
+         R"("error":"1e+308 bar in Pa is inf, not a finite number"})"
+         "\n",
+         "velmaro-convert: line 2: 1e+308 bar in Pa is inf, not a finite number\n"},
+        // Every line is converted; each refused one is named.
+        {{"--json", "--sensor", "K", "--temperature", "-"},
+         "5000\n",
+         3,
+         R"({"sensor":"K","input":"5000","input_unit":"°C","quantity":"emf","value":null,"unit":"mV",)"
+         R"("error":"5000 °C is outside the range of type K: -270 ... 1372 °C"})"
+         "\n",
+         "velmaro-convert: line 1: 5000 °C is outside the range of type K: -270 ... 1372 °C\n"},
+        // --strict takes blanks around a number and nothing else; a line that
+        // is not a number outweighs one out of range.
+        {{"--strict", "--sensor", "K", "--temperature", "-"},
+         " 100\t\n1,5\n5000\n\n-1e2\n",
+         2,
+         "4.096230\n-3.553631\n",
+         "velmaro-convert: line 2: '1,5' is not a number\n"
+         "velmaro-convert: line 3: 5000 °C is outside the range of type K: -270 ... 1372 °C\n"
+         "velmaro-convert: line 4: '' is not a number\n"},
+        {{"--strict", "12abc", "bar", "Pa"},
+         "",
+         2,
+         "",
+         "velmaro-convert: '12abc' is not a number\n"},
+        {{"12abc", "bar", "Pa"}, "", 0, "1200000.000000\n", ""},
+    };
+    for (const Case& c : cases) {
+        const auto run = RunCli(c.args, c.input);
+        std::string args;
+        for (const std::string_view arg : c.args) {
+            args += ' ';
+            args += arg;
+        }
+        EXPECT_EQ(run.status, c.status) << args;
+        EXPECT_EQ(run.out, c.out) << args;
+        EXPECT_EQ(run.err, c.err) << args;
+    }
+}
+
+} // namespace
+} // namespace velmaro::cli
