@@ -24,7 +24,7 @@ LAYERS = [
     ("texts", ["res/texts"]),
     ("framework", ["framework"]),
     ("controls and resources", ["controls", "res"]),
-    ("windows", ["categories", "shell", "mainwnd"]),
+    ("windows", ["tooldlgs", "categories", "shell", "mainwnd"]),
     ("applications", ["app", "cli"]),
 ]
 
