@@ -3,6 +3,7 @@
 // The sensor types of the sensor panel by the names the command line
 // uses ("K", "Pt100"), with their ranges and guarded conversions.
 
+#include "sensors/sensor_panel_rule.h"
 #include "sensors/sensor_range.h"
 
 #include <span>
@@ -11,7 +12,7 @@
 
 namespace velmaro::cli {
 
-enum class SensorFamily { Thermocouple, Rtd };
+using sensors::SensorFamily;
 
 struct SensorType {
     SensorFamily family;

@@ -7,7 +7,6 @@ namespace velmaro {
 
 namespace {
 
-constexpr int kMegapascalFieldId = 1064;
 constexpr double kCelsiusOffset = 273.15;
 
 } // namespace
@@ -16,7 +15,7 @@ double AbsoluteMegapascals(double typed, std::size_t unit, bool gauge, double am
     if (unit >= tables::kPressure.size()) {
         return 0.0;
     }
-    const std::size_t mpa = tables::kPressure.indexOf(kMegapascalFieldId);
+    const std::size_t mpa = tables::kPressure.indexOf("MPa");
     double pressure = unit == mpa ? typed : typed * tables::kPressure.factor(unit, mpa);
     if (gauge) {
         pressure += ambientKPa / 1000.0;
@@ -29,9 +28,9 @@ double Kelvins(double typed, TemperatureScale scale) {
     case TemperatureScale::Kelvin:
         return typed;
     case TemperatureScale::Fahrenheit: {
-        const std::size_t kelvin = kTemperatureGroup.indexOf(kKelvinFieldId);
+        const std::size_t kelvin = kTemperatureGroup.indexOf("K");
         for (const TargetValue& target :
-             kTemperatureGroup.formula(kTemperatureGroup.indexOf(kFahrenheitFieldId), typed)) {
+             kTemperatureGroup.formula(kTemperatureGroup.indexOf("°F"), typed)) {
             if (target.unitIndex == kelvin) {
                 return target.value;
             }

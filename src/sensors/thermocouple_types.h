@@ -27,7 +27,6 @@ struct ThermocoupleInfo {
     ThermocoupleType type;
     char letter;          // 'S', 'R', ...
     const char* name;     // "TC_S", ...
-    const char* listText; // the sensor list's entry, UTF-8
     ClosedRange celsius;  // what the temperature-to-EMF conversion accepts, °C
     ClosedRange emf;      // what the EMF-to-temperature conversion accepts, mV
 };

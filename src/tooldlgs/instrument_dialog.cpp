@@ -7,6 +7,8 @@
 #include "instruments/signal_ranges.h"
 #include "res/instrument_dialog_template.h"
 #include "res/instrument_texts.h"
+#include "res/texts/texts.h"
+#include "sensors/sensor_panel_rule.h"
 #include "sensors/thermocouple_types.h"
 
 #include <QComboBox>
@@ -99,8 +101,8 @@ QString Utf8(std::string_view text) {
 
 void FillWithSymbols(QComboBox& list, std::string_view quantityId, std::string_view chosen) {
     const Quantity* quantity = FindQuantity(quantityId);
-    for (const UnitField& unit : quantity->group->units) {
-        list.addItem(Utf8(UnitSymbol(unit.label)));
+    for (const Unit& unit : quantity->group->units) {
+        list.addItem(Utf8(unit.symbol));
     }
     list.setCurrentText(Utf8(chosen));
 }
@@ -131,8 +133,10 @@ bool CInstrumentDialog::OnInitDialog() {
 }
 
 void CInstrumentDialog::FillLists() {
-    for (const sensors::ThermocoupleInfo& info : sensors::ThermocoupleTypes()) {
-        List(res::IDC_CJ_TYPE).addItem(QString::fromUtf8(info.listText));
+    constexpr auto kThermocouple = sensors::SensorFamily::Thermocouple;
+    for (unsigned type = 0; type < sensors::TypeCount(kThermocouple); ++type) {
+        List(res::IDC_CJ_TYPE)
+            .addItem(Utf8(texts::Lookup(sensors::TypeTextId(kThermocouple, type))));
     }
     List(res::IDC_CJ_TYPE).setCurrentIndex(kFirstThermocouple);
     for (const instruments::SignalRangeInfo& range : instruments::SignalRanges()) {

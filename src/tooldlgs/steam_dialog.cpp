@@ -3,7 +3,6 @@
 #include "convert/absolute_state.h"
 #include "convert/number_text.h"
 #include "convert/tables/unit_tables.h"
-#include "convert/unit_symbols.h"
 #include "res/steam_dialog_template.h"
 #include "steam/property_list.h"
 #include "steam/water_steam.h"
@@ -95,8 +94,8 @@ bool CSteamDialog::OnInitDialog() {
         mode->addItem(Utf8(text));
     }
     auto* pressureUnit = DlgItem<QComboBox>(IDC_STEAM_PRESSURE_UNIT);
-    for (const UnitField& unit : tables::kPressure.units) {
-        pressureUnit->addItem(Utf8(UnitSymbol(unit.label)));
+    for (const Unit& unit : tables::kPressure.units) {
+        pressureUnit->addItem(Utf8(unit.symbol));
     }
     pressureUnit->setCurrentText(QStringLiteral("MPa"));
     for (std::string_view text : kSteamPressureKinds) {

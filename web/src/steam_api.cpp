@@ -7,7 +7,6 @@
 #include "convert/absolute_state.h"
 #include "convert/number_text.h"
 #include "convert/tables/unit_tables.h"
-#include "convert/unit_symbols.h"
 #include "steam/property_list.h"
 #include "steam/water_steam.h"
 
@@ -140,8 +139,8 @@ extern "C" {
 // The pressure panel's unit symbols, one a line, in its order.
 const char* velmaro_steam_pressure_units() {
     std::string reply;
-    for (const velmaro::UnitField& unit : velmaro::tables::kPressure.units) {
-        reply += velmaro::UnitSymbol(unit.label);
+    for (const velmaro::Unit& unit : velmaro::tables::kPressure.units) {
+        reply += unit.symbol;
         reply += '\n';
     }
     return Reply(std::move(reply));
