@@ -48,26 +48,40 @@ public:
         return {density * rt * (kRegion3Log + byI), rt * (kRegion3Log + byIPlus)};
     }
 
-    Properties All(double density) const {
+    // The Helmholtz free energy and its derivatives, each times its
+    // variables: phi, delta phi_delta, delta^2 phi_delta_delta, tau phi_tau,
+    // tau^2 phi_tau_tau and delta tau phi_delta_tau.
+    struct Derivatives {
+        double phi;
+        double d;
+        double dd;
+        double t;
+        double tt;
+        double dt;
+    };
+
+    Derivatives At(double density) const {
         const double d = density / kR3Rhostar;
         const Powers<LowestI(kRegion3), HighestI(kRegion3)> delta(d);
-        double phi = kRegion3Log * std::log(d);
-        double dPhiD = kRegion3Log;    // delta phi_delta
-        double ddPhiDD = -kRegion3Log; // delta^2 phi_delta_delta
-        double tPhiT = 0.0;            // tau phi_tau
-        double ttPhiTT = 0.0;          // tau^2 phi_tau_tau
-        double dtPhiDT = 0.0;          // delta tau phi_delta_tau
+        Derivatives sum{kRegion3Log * std::log(d), kRegion3Log, -kRegion3Log, 0.0, 0.0, 0.0};
         for (const auto& term : kRegion3) {
             const double t = term.n * delta[term.I] * tauPowers_[term.J];
             const double i = term.I;
             const double j = term.J;
-            phi += t;
-            dPhiD += i * t;
-            ddPhiDD += i * (i - 1.0) * t;
-            tPhiT += j * t;
-            ttPhiTT += j * (j - 1.0) * t;
-            dtPhiDT += i * j * t;
+            sum.phi += t;
+            sum.d += i * t;
+            sum.dd += i * (i - 1.0) * t;
+            sum.t += j * t;
+            sum.tt += j * (j - 1.0) * t;
+            sum.dt += i * j * t;
         }
+        return sum;
+    }
+
+    double Temperature() const { return temperature_; }
+
+    Properties All(double density) const {
+        const auto [phi, dPhiD, ddPhiDD, tPhiT, ttPhiTT, dtPhiDT] = At(density);
         const double rt = kR * temperature_;
         const double x = dPhiD - dtPhiDT;
         const double y = 2.0 * dPhiD + ddPhiDD;
@@ -241,6 +255,74 @@ std::optional<double> Region3Density(double pressure, double temperature, Region
 std::optional<double> Region3DensityBySearch(double pressure, double temperature,
                                              Region3Branch branch) {
     return Search(Isotherm(temperature), pressure, temperature, branch);
+}
+
+namespace {
+
+constexpr int kJointSteps = 20;
+
+// Region 3's pressure and h or s at (rho, T) less the wanted values, with
+// their derivatives by density and by temperature.
+struct JointResiduals {
+    double p;
+    double pByDensity;
+    double pByTemperature;
+    double z;
+    double zByDensity;
+    double zByTemperature;
+};
+
+JointResiduals Residuals(double pressure, Region3Given given, double value, double density,
+                         double temperature) {
+    const auto [phi, d, dd, t, tt, dt] = Isotherm(temperature).At(density);
+    const double rt = kR * temperature;
+    JointResiduals r{};
+    r.p = density * rt * d / 1000.0 - pressure;
+    r.pByDensity = rt * (2.0 * d + dd) / 1000.0;
+    r.pByTemperature = density * kR * (d - dt) / 1000.0;
+    if (given == Region3Given::Enthalpy) {
+        r.z = rt * (t + d) - value;
+        r.zByDensity = rt * (dt + d + dd) / density;
+        r.zByTemperature = kR * (d - tt - dt);
+    } else {
+        r.z = kR * (t - phi) - value;
+        r.zByDensity = kR * (dt - d) / density;
+        r.zByTemperature = -kR * tt / temperature;
+    }
+    return r;
+}
+
+} // namespace
+
+std::optional<DensityTemperature> Region3AtPressureAnd(double pressure, Region3Given given,
+                                                       double value, DensityTemperature start,
+                                                       double low, double high,
+                                                       std::optional<Region3Branch> branch) {
+    auto [density, temperature] = start;
+    for (int step = 0; step < kJointSteps; ++step) {
+        const JointResiduals r = Residuals(pressure, given, value, density, temperature);
+        const double determinant =
+            r.pByDensity * r.zByTemperature - r.pByTemperature * r.zByDensity;
+        if (!(std::abs(determinant) > 0.0)) {
+            return std::nullopt;
+        }
+        const double densityStep = (r.p * r.zByTemperature - r.pByTemperature * r.z) / determinant;
+        const double temperatureStep = (r.pByDensity * r.z - r.zByDensity * r.p) / determinant;
+        density -= densityStep;
+        temperature -= temperatureStep;
+        const bool wrongSide =
+            branch && temperature < kTc && (density > kRhoc) != (*branch == Region3Branch::Liquid);
+        if (!(density > 0.0 && density < kHighestDensity && temperature >= low &&
+              temperature <= high) ||
+            wrongSide) {
+            return std::nullopt;
+        }
+        if (std::abs(temperatureStep) <= kPolishTolerance * temperature &&
+            std::abs(densityStep) <= kPolishTolerance * density) {
+            return DensityTemperature{density, temperature};
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace velmaro::steam

@@ -22,6 +22,25 @@ enum class Region3Branch { Liquid, Vapour };
 std::optional<double> Region3Density(double pressure, double temperature, Region3Branch branch,
                                      std::optional<double> start = std::nullopt);
 
+enum class Region3Given { Enthalpy, Entropy };
+
+struct DensityTemperature {
+    double density;     // kg/m3
+    double temperature; // K
+};
+
+// The state at which region 3's equation gives `pressure` (MPa) and `value`
+// (h in kJ/kg or s in kJ/(kg K)), by Newton's method on density and
+// temperature at once from `start`: unlike a search in temperature alone,
+// it stays well conditioned at the critical point, where the isotherms turn
+// flat. Empty when a step leaves low <= T <= high, crosses the critical
+// density below Tc against `branch`, or the steps do not settle; the caller
+// checks the state it gives like any other.
+std::optional<DensityTemperature> Region3AtPressureAnd(double pressure, Region3Given given,
+                                                       double value, DensityTemperature start,
+                                                       double low, double high,
+                                                       std::optional<Region3Branch> branch);
+
 // The same root by a bracketed search that needs no first guess: slower, and
 // what the grid of first guesses is made from.
 std::optional<double> Region3DensityBySearch(double pressure, double temperature,

@@ -12,8 +12,6 @@ namespace velmaro::steam {
 // except near the critical point. Arguments outside the grid take its edge.
 double Region3StartingDensity(double pressure, double temperature, Region3Branch branch);
 
-enum class Region3Given { Enthalpy, Entropy };
-
 // The temperature in K at which the isobar `pressure` reaches `value` (h in
 // kJ/kg or s in kJ/(kg K)) on `branch`, interpolated the same way.
 double Region3StartingTemperature(double pressure, Region3Given given, double value,

@@ -152,25 +152,49 @@ std::optional<Properties> Evaluate(const Piece& piece, double pressure, double t
     }
 }
 
-double StartingTemperature(Given given, const Piece& piece, double pressure, double target,
-                           double lowValue, double highValue) {
-    double start = std::numeric_limits<double>::quiet_NaN();
-    if (piece.region == 1) {
-        start = given == Given::Enthalpy ? Region1TemperatureFromEnthalpy(pressure, target)
-                                         : Region1TemperatureFromEntropy(pressure, target);
-    } else if (piece.region == 2) {
-        start = given == Given::Enthalpy ? Region2TemperatureFromEnthalpy(pressure, target)
-                                         : Region2TemperatureFromEntropy(pressure, target);
-    } else if (piece.region == 3) {
-        // Above the critical pressure the isobar is liquid-like below Tc.
-        start = Region3StartingTemperature(
-            pressure, given == Given::Enthalpy ? Region3Given::Enthalpy : Region3Given::Entropy,
-            target, piece.branch.value_or(Region3Branch::Liquid));
-    } else if (highValue > lowValue) {
-        start = piece.low + (piece.high - piece.low) * (target - lowValue) / (highValue - lowValue);
+// Where the search along a piece starts: a temperature, and in region 3 the
+// density there when known.
+struct Start {
+    double temperature;
+    std::optional<double> density;
+};
+
+// Region 3 starts from its grid, then from the state that Newton's method on
+// density and temperature together finds from there.
+Start Region3Start(Given given, const Piece& piece, double pressure, double target) {
+    const Region3Given given3 =
+        given == Given::Enthalpy ? Region3Given::Enthalpy : Region3Given::Entropy;
+    // Above the critical pressure the isobar is liquid-like below Tc.
+    const Region3Branch branch = piece.branch.value_or(Region3Branch::Liquid);
+    const double temperature = Region3StartingTemperature(pressure, given3, target, branch);
+    const DensityTemperature guess{Region3StartingDensity(pressure, temperature, branch),
+                                   temperature};
+    if (const auto joint = Region3AtPressureAnd(pressure, given3, target, guess, piece.low,
+                                                piece.high, piece.branch)) {
+        return {joint->temperature, joint->density};
     }
-    if (!(start > piece.low && start < piece.high)) {
-        start = 0.5 * (piece.low + piece.high);
+    return {temperature, std::nullopt};
+}
+
+Start StartingPoint(Given given, const Piece& piece, double pressure, double target,
+                    double lowValue, double highValue) {
+    Start start{std::numeric_limits<double>::quiet_NaN(), std::nullopt};
+    if (piece.region == 1) {
+        start.temperature = given == Given::Enthalpy
+                                ? Region1TemperatureFromEnthalpy(pressure, target)
+                                : Region1TemperatureFromEntropy(pressure, target);
+    } else if (piece.region == 2) {
+        start.temperature = given == Given::Enthalpy
+                                ? Region2TemperatureFromEnthalpy(pressure, target)
+                                : Region2TemperatureFromEntropy(pressure, target);
+    } else if (piece.region == 3) {
+        start = Region3Start(given, piece, pressure, target);
+    } else if (highValue > lowValue) {
+        start.temperature =
+            piece.low + (piece.high - piece.low) * (target - lowValue) / (highValue - lowValue);
+    }
+    if (!(start.temperature > piece.low && start.temperature < piece.high)) {
+        start = {0.5 * (piece.low + piece.high), std::nullopt};
     }
     return start;
 }
@@ -181,15 +205,18 @@ double StartingTemperature(Given given, const Piece& piece, double pressure, dou
 constexpr double kNearbyKelvins = 1.0;
 
 std::optional<Properties> SolveOnPiece(Given given, const Piece& piece, double pressure,
-                                       double target, double start) {
+                                       double target, const Start& start) {
     double low = piece.low;
     double high = piece.high;
-    double temperature = start;
+    double temperature = start.temperature;
     std::optional<Properties> state;
     for (int iteration = 0; iteration < 100; ++iteration) {
-        std::optional<double> density;
-        if (state && std::abs(state->temperature - temperature) < kNearbyKelvins) {
-            density = 1.0 / state->volume;
+        std::optional<double> density = start.density;
+        if (state) {
+            density.reset();
+            if (std::abs(state->temperature - temperature) < kNearbyKelvins) {
+                density = 1.0 / state->volume;
+            }
         }
         state = Evaluate(piece, pressure, temperature, density);
         if (!state) {
@@ -288,7 +315,7 @@ Search SearchPiece(Given given, const Piece& piece, double pressure, double targ
     if (target > highValue) {
         return {false, std::nullopt, highValue};
     }
-    const double start = StartingTemperature(given, piece, pressure, target, lowValue, highValue);
+    const Start start = StartingPoint(given, piece, pressure, target, lowValue, highValue);
     const auto solved = SolveOnPiece(given, piece, pressure, target, start);
     if (!solved) {
         return {true, std::nullopt, highValue};
