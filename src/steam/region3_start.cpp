@@ -12,7 +12,8 @@ using namespace tables;
 namespace {
 
 const GridState& Node(int row, int column, Region3Branch branch) {
-    const auto at = static_cast<std::size_t>(row * kGridColumns + column);
+    const std::size_t at =
+        static_cast<std::size_t>(row) * kGridColumns + static_cast<std::size_t>(column);
     return branch == Region3Branch::Liquid && row < kGridLiquidRows ? kRegion3LiquidGrid[at]
                                                                     : kRegion3Grid[at];
 }

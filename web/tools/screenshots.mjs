@@ -1,5 +1,6 @@
 // Pictures of the page for the README: a desktop width and a phone width,
-// with a few values typed in. Usage: node tools/screenshots.mjs <folder>
+// with a few values typed in, and the water and steam panel.
+// Usage: node tools/screenshots.mjs <folder>
 import { join } from 'node:path';
 import { launchBrowser, openPage, serveSite, typeInto } from '../tests/browser.mjs';
 
@@ -30,6 +31,18 @@ try {
     await page.screenshot({ path: join(folder, name) });
     await page.close();
   }
+  // The water and steam panel: saturation at a boiler's 3 MPa, wet steam of
+  // quality 0.9.
+  const page = await openPage(browser, server.url, { width: 1280, height: 560 });
+  await page.select('#steam-mode', await page.$eval('#steam-mode', (s) => s.options[1].value));
+  await typeInto(page, '#steam-pressure', '3');
+  await typeInto(page, '#steam-quality', '0.9');
+  await page.evaluate(() => {
+    document.activeElement.blur();
+    document.getElementById('steam-panel').scrollIntoView();
+  });
+  await page.screenshot({ path: join(folder, 'web-steam.png') });
+  await page.close();
 } finally {
   await browser.close();
   await server.close();
