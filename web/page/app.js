@@ -38,6 +38,9 @@ function makeCore(module) {
   const withText = (text, call) => {
     const size = module.lengthBytesUTF8(text) + 1;
     const pointer = module._malloc(size);
+    // 0 is the core's answer when its memory cannot grow: writing there would
+    // overwrite the core itself.
+    if (pointer === 0) throw new RangeError(`no memory for a text of ${size} bytes`);
     try {
       module.stringToUTF8(text, pointer, size);
       return module.UTF8ToString(call(pointer)).split('\n');

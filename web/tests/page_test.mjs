@@ -150,6 +150,37 @@ test('on a phone the panels stack without sideways scrolling and the fields are 
   await phone.close();
 });
 
+test('a text the core has no memory for is refused, not written over the core', async () => {
+  const starved = await browser.newPage();
+  // The core's allocator answers 0, as it does when its memory cannot grow,
+  // once `window.starved` is set.
+  await starved.evaluateOnNewDocument(() => {
+    let factory;
+    Object.defineProperty(window, 'createVelmaroCore', {
+      configurable: true,
+      set: (value) => { factory = value; },
+      get: () => async (...args) => {
+        const module = await factory(...args);
+        const malloc = module._malloc;
+        module._malloc = (size) => (window.starved ? 0 : malloc(size));
+        return module;
+      },
+    });
+  });
+  await starved.goto(server.url);
+  await starved.waitForSelector('html[data-ready="true"]');
+  const thrown = await starved.evaluate(() => {
+    window.starved = true;
+    try {
+      return window.velmaro.core.convert(0, 0, '1').join();
+    } catch (error) {
+      return error.name;
+    }
+  });
+  assert.equal(thrown, 'RangeError');
+  await starved.close();
+});
+
 test('after one visit the page is installable, works offline and makes no request after loading', async () => {
   await page.evaluate(() => navigator.serviceWorker.ready);
   // Idle: the worker's own update check is part of loading.
