@@ -91,31 +91,6 @@ test('the sensor panel converts both ways and says inline when a value is out of
   assert.equal(await page.$eval('#sensor-fahrenheit', (e) => e.readOnly), true);
 });
 
-test('the instrument panel works its three tools on every keystroke, Pt1000 and Pt500 follow Cu50', async () => {
-  const rtds = await page.evaluate(() => window.velmaro.core.catalogue.rtds);
-  assert.deepEqual(rtds.slice(3), ['Cu50铂热电阻', 'Pt1000铂热电阻', 'Pt500铂热电阻']);
-  const verdictOf = (n) => page.$$eval('.tool .out-of-range', (all, i) => all[i].textContent, n);
-
-  // Type K, 15.2 mV at 25 °C: E(25 °C) = 1.000 mV, E⁻¹(16.200 mV).
-  await typeInto(page, '#tool-cj-emf', '15.2');
-  assert.equal(await page.$eval('#tool-cj-hot', (e) => e.value), '395.34');
-  await typeInto(page, '#tool-cj-cold', '1400');
-  assert.equal(await verdictOf(0), '超出范围');
-
-  // (12.4 - 4) / 16 of 1.6 MPa; 21 mA computed and marked.
-  await typeInto(page, '#tool-tx-signal', '12.4');
-  assert.deepEqual(await values(page, ['#tool-tx-value', '#tool-tx-percent']), ['0.840000', '52.50']);
-  await typeInto(page, '#tool-tx-signal', '21');
-  assert.deepEqual(await values(page, ['#tool-tx-value', '#tool-tx-percent']), ['1.700000', '106.25']);
-  assert.equal(await verdictOf(1), '信号超出信号范围');
-
-  // 1200 m³/h at 0.6 MPa gauge, 40 °C: 1200 · 701325 / 101325 · 273.15 / 313.15, × 1.293.
-  assert.deepEqual(await values(page, ['#tool-gas-normal', '#tool-gas-mass']), ['7244.905797', '9367.663195']);
-  await typeInto(page, '#tool-gas-z', '0');
-  assert.deepEqual(await values(page, ['#tool-gas-normal', '#tool-gas-mass']), ['', '']);
-  assert.equal(await verdictOf(2), '压缩因子 Z 须大于零');
-});
-
 test('any text reads as the desktop reads it and breaks nothing', async () => {
   // Pasted into the mba field; what the kPa field then shows.
   const cases = [
@@ -141,12 +116,14 @@ test('on a phone the panels stack without sideways scrolling and the fields are 
     scrollWidth: document.documentElement.scrollWidth,
     panelLefts: [...document.querySelectorAll('.panel')].map((p) => Math.round(p.getBoundingClientRect().left)),
     smallestField: Math.min(...[...document.querySelectorAll('.field input')].map((i) => i.getBoundingClientRect().height)),
-    keyboards: [...new Set([...document.querySelectorAll('.field input:not([readonly])')].map((i) => i.inputMode))],
+    // Every field the user types in takes a number, but the transmitter's unit name.
+    lettered: [...document.querySelectorAll('.field input:not([readonly])')]
+      .filter((i) => i.inputMode !== 'decimal').map((i) => i.id),
   }));
   assert.ok(layout.scrollWidth <= 360, `page is ${layout.scrollWidth} px wide`);
   assert.equal(new Set(layout.panelLefts).size, 1, 'one column');
   assert.ok(layout.smallestField >= 44, `smallest field ${layout.smallestField} px high`);
-  assert.deepEqual(layout.keyboards, ['decimal']);
+  assert.deepEqual(layout.lettered, ['tool-tx-unit']);
   await phone.close();
 });
 
@@ -161,6 +138,9 @@ test('a text the core has no memory for is refused, not written over the core', 
       set: (value) => { factory = value; },
       get: () => async (...args) => {
         const module = await factory(...args);
+        // Bound on its first call, an export then replaces itself: bind it
+        // before wrapping, or the page's first text undoes the wrapper.
+        module._free(module._malloc(1));
         const malloc = module._malloc;
         module._malloc = (size) => (window.starved ? 0 : malloc(size));
         return module;
