@@ -37,7 +37,7 @@
 namespace {
 
 using velmaro::FieldGroup;
-using velmaro::FieldText;
+using velmaro::UnitText;
 using velmaro::fuzz::HasFixedShape;
 using velmaro::fuzz::HasFormatShape;
 namespace tables = velmaro::tables;
@@ -85,21 +85,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const FieldGroup& group = *kGroups[data[0] % kGroupCount];
     std::size_t used = 2;
-    int sourceId;
+    std::size_t source = 0;
     if (data[1] < kFirstRawIdSelector) {
-        sourceId = group.units[data[1] % group.size()].controlId;
+        source = data[1] % group.size();
     } else {
-        if (size < used + sizeof sourceId) {
+        std::uint32_t raw = 0;
+        if (size < used + sizeof raw) {
             return 0;
         }
-        std::memcpy(&sourceId, data + used, sizeof sourceId);
-        used += sizeof sourceId;
+        std::memcpy(&raw, data + used, sizeof raw);
+        used += sizeof raw;
+        source = raw;
     }
     const std::string_view text(reinterpret_cast<const char*>(data + used), size - used);
 
-    const std::vector<FieldText> written = velmaro::Convert(group, sourceId, text);
-    const std::size_t source = group.indexOf(sourceId);
-    if (source == group.size()) {
+    const std::vector<UnitText> written = velmaro::Convert(group, source, text);
+    if (source >= group.size()) {
         FUZZ_CHECK(written.empty());
         return 0;
     }
@@ -107,8 +108,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const double x = velmaro::ParseNumber(text);
     std::vector<bool> seen(group.size(), false);
-    for (const FieldText& field : written) {
-        const std::size_t target = group.indexOf(field.controlId);
+    for (const UnitText& field : written) {
+        const std::size_t target = field.unitIndex;
         FUZZ_CHECK(target < group.size());
         FUZZ_CHECK(target != source);
         FUZZ_CHECK(!seen[target]);

@@ -17,15 +17,17 @@ const QColor kUnitFieldBackground(156, 205, 166);
 
 } // namespace
 
-CCategoryDialog::CCategoryDialog(const res::CategoryLayout& layout, QWidget* parent)
-    : fw::CDialog(dialogs::CategoryDialogTemplate(layout), parent), m_layout(layout) {
+CCategoryDialog::CCategoryDialog(const res::CategoryLayout& layout, const res::UnitControls& fields,
+                                 QWidget* parent)
+    : fw::CDialog(dialogs::CategoryDialogTemplate(layout), parent), m_layout(layout),
+      m_fields(fields) {
     AddHelpKey(*this);
 }
 
 CCategoryDialog::~CCategoryDialog() = default;
 
 void CCategoryDialog::OnChangeUnitField(int controlId) {
-    RunChangeCycle(*this, group(), controlId);
+    RunChangeCycle(*this, m_fields, controlId);
 }
 
 bool CCategoryDialog::OnInitDialog() {

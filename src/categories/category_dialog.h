@@ -7,6 +7,7 @@
 #include "framework/dialog.h"
 #include "framework/notification.h"
 #include "res/category_layouts.h"
+#include "res/unit_controls.h"
 
 #include <optional>
 
@@ -18,11 +19,14 @@ class CCategoryDialog : public fw::CDialog {
 public:
     // Every dialog is made without a parent; its modal run puts it over the
     // application's main window.
-    explicit CCategoryDialog(const res::CategoryLayout& layout, QWidget* parent = nullptr);
+    // `fields` are the dialog's unit fields, as its layout places them.
+    CCategoryDialog(const res::CategoryLayout& layout, const res::UnitControls& fields,
+                    QWidget* parent = nullptr);
     ~CCategoryDialog() override;
 
     const res::CategoryLayout& layout() const { return m_layout; }
     const FieldGroup& group() const { return *m_layout.group; }
+    const res::UnitControls& fields() const { return m_fields; }
 
     // The change handler of every unit field of the dialog.
     void OnChangeUnitField(int controlId);
@@ -37,6 +41,7 @@ protected:
 
 private:
     const res::CategoryLayout& m_layout;
+    const res::UnitControls& m_fields;
 };
 
 } // namespace velmaro

@@ -9,6 +9,7 @@
 #include "categories/field_group_cycle.h"
 #include "res/category_table.h"
 
+#include <array>
 #include <cstddef>
 
 namespace velmaro {
@@ -20,10 +21,19 @@ template <int TemplateId> class CCategoryDialogOf : public CCategoryDialog {
     static constexpr std::size_t kRow = res::CategoryRowByTemplate(TemplateId);
     static_assert(kRow < res::kCategoryCount, "no row of the category table has this template");
     static constexpr const res::CategoryLayout& kLayout = res::kCategories[kRow].dialog;
+    // The unit fields' controls, in the order of the group's units.
+    static constexpr auto kControlIds = [] {
+        std::array<int, kLayout.fields.size()> ids{};
+        for (std::size_t i = 0; i < ids.size(); ++i) {
+            ids[i] = kLayout.fields[i].controlId;
+        }
+        return ids;
+    }();
+    static constexpr res::UnitControls kFields{kLayout.group, kControlIds};
 
 public:
     explicit CCategoryDialogOf(QWidget* parent = nullptr)
-        : CCategoryDialog(kLayout, parent), m_strUnits(*kLayout.group) {}
+        : CCategoryDialog(kLayout, kFields, parent), m_strUnits(kFields) {}
     ~CCategoryDialogOf() override = default;
 
     QString* TextMember(int controlId) override { return m_strUnits.Find(controlId); }
@@ -38,7 +48,7 @@ protected:
         // Every unit field's change goes to the change cycle; nothing else
         // (not even the default button) has a handler.
         static const fw::MessageMapEntry<CCategoryDialog> kMessageMap[] = {
-            OnGroupChange(*kLayout.group, &CCategoryDialog::OnChangeUnitField),
+            OnGroupChange(kFields, &CCategoryDialog::OnChangeUnitField),
         };
         fw::DispatchMessageMap<CCategoryDialog>(kMessageMap, this, code, controlId);
     }

@@ -2,6 +2,7 @@
 
 #include "categories/category_frame.h"
 #include "res/maker_details.h"
+#include "res/texts/texts.h"
 
 #include <algorithm>
 #include <array>
@@ -127,7 +128,7 @@ std::vector<ControlTemplate> CategoryDialogControls(const res::CategoryLayout& l
     std::map<res::Column, int> labelWidth;
     for (std::size_t i = 0; i < layout.fields.size(); ++i) {
         int& width = labelWidth[layout.fields[i].column];
-        width = std::max(width, EstimatedTextWidth(group.units[i].label));
+        width = std::max(width, EstimatedTextWidth(texts::UnitLabel(group, i)));
     }
     const bool single = labelWidth.contains(res::Column::Single);
     const std::array<ColumnPlan, 2> columns =
@@ -154,7 +155,7 @@ std::vector<ControlTemplate> CategoryDialogControls(const res::CategoryLayout& l
         controls.push_back({place.controlId, ControlKind::Edit, "",
                             DuRect{column.left, top, column.editWidth, frame::kEditHeight},
                             fw::kStyleTabStop | fw::kStyleGroup});
-        controls.push_back({fw::kNoId, ControlKind::Label, group.units[index].label,
+        controls.push_back({fw::kNoId, ControlKind::Label, texts::UnitLabel(group, index),
                             DuRect{column.left + column.editWidth + frame::kLabelGap,
                                    top + (frame::kEditHeight - frame::kLabelHeight) / 2,
                                    column.labelWidth, frame::kLabelHeight}});

@@ -6,11 +6,12 @@
 // meet the conversion core; the main window's panels and the category dialogs
 // both use it.
 
-#include "convert/field_group.h"
 #include "framework/notification.h"
+#include "res/unit_controls.h"
 
 #include <QString>
 
+#include <algorithm>
 #include <vector>
 
 namespace velmaro {
@@ -24,7 +25,8 @@ class CDataExchange;
 // order; all empty when the window opens.
 class GroupTexts {
 public:
-    explicit GroupTexts(const FieldGroup& group) : m_group(&group), m_texts(group.size()) {}
+    explicit GroupTexts(const res::UnitControls& fields)
+        : m_fields(&fields), m_texts(fields.controlIds.size()) {}
 
     // The member of unit field `controlId`, or nullptr when it is not the group's.
     QString* Find(int controlId);
@@ -32,7 +34,7 @@ public:
     void Exchange(fw::CDataExchange* dx);
 
 private:
-    const FieldGroup* m_group;
+    const res::UnitControls* m_fields;
     std::vector<QString> m_texts;
 };
 
@@ -41,20 +43,20 @@ private:
 // control holds it, stores each other field's text in its member and writes
 // every member back. The source field keeps exactly what the user typed, and
 // the notifications the write-back raises start no handler.
-void RunChangeCycle(fw::CDialog& window, const FieldGroup& group, int sourceControlId);
+void RunChangeCycle(fw::CDialog& window, const res::UnitControls& fields, int sourceControlId);
 
-// Whether `controlId` is a unit field of `group` (a FieldGroup).
-inline bool GroupHasField(const void* group, int controlId) {
-    const auto& fields = *static_cast<const FieldGroup*>(group);
-    return fields.indexOf(controlId) < fields.size();
+// Whether `controlId` is a unit field of `fields` (res::UnitControls).
+inline bool GroupHasField(const void* fields, int controlId) {
+    const auto& ids = static_cast<const res::UnitControls*>(fields)->controlIds;
+    return std::find(ids.begin(), ids.end(), controlId) != ids.end();
 }
 
 // The message-map entry of a field group: every unit field's change goes to
 // one handler, which takes the id of the edited field.
 template <class Window>
-constexpr fw::MessageMapEntry<Window> OnGroupChange(const FieldGroup& group,
+constexpr fw::MessageMapEntry<Window> OnGroupChange(const res::UnitControls& fields,
                                                     void (Window::*handler)(int controlId)) {
-    return {fw::Notify::EditChange, -1, nullptr, handler, fw::ControlSet{&group, &GroupHasField}};
+    return {fw::Notify::EditChange, -1, nullptr, handler, fw::ControlSet{&fields, &GroupHasField}};
 }
 
 } // namespace velmaro

@@ -82,8 +82,8 @@ private:
     // temperature scales write theirs in another order).
     std::vector<std::string> TextsByUnit(std::string_view text) const {
         std::vector<std::string> texts(group_.size());
-        for (FieldText& field : Convert(group_, group_.units[source_].controlId, text)) {
-            texts[group_.indexOf(field.controlId)] = std::move(field.text);
+        for (UnitText& field : Convert(group_, source_, text)) {
+            texts[field.unitIndex] = std::move(field.text);
         }
         return texts;
     }

@@ -1,6 +1,7 @@
 #include "cli/list_command.h"
 
 #include "cli/unit_lookup.h"
+#include "res/texts/texts.h"
 
 #include <algorithm>
 #include <string>
@@ -39,7 +40,7 @@ std::string_view Trimmed(std::string_view text) {
 }
 
 void ListQuantity(const Quantity& quantity, OutputBuffer& out) {
-    out << quantity.id << " (" << quantity.caption << ")\n";
+    out << quantity.id << " (" << texts::QuantityName(quantity) << ")\n";
     std::vector<std::string> names;
     std::size_t width = 0;
     for (std::size_t i = 0; i < quantity.group->size(); ++i) {
@@ -48,7 +49,7 @@ void ListQuantity(const Quantity& quantity, OutputBuffer& out) {
     }
     for (std::size_t i = 0; i < names.size(); ++i) {
         out << "  " << names[i] << std::string(width - DisplayWidth(names[i]) + 2, ' ')
-            << Trimmed(quantity.group->units[i].label) << '\n';
+            << Trimmed(texts::UnitLabel(quantity, i)) << '\n';
     }
 }
 

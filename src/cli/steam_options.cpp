@@ -28,8 +28,8 @@ double PressureInMPa(double value, std::string_view unit) {
     const auto mpa = UnitsNamed(pressure, "MPa");
     if (units.empty()) {
         std::string symbols;
-        for (const UnitField& field : pressure.group->units) {
-            symbols += " " + std::string(UnitSymbol(field.label));
+        for (const Unit& field : pressure.group->units) {
+            symbols += " " + std::string(field.symbol);
         }
         throw UsageError("'" + std::string(unit) + "' is no pressure unit; use one of" + symbols);
     }
@@ -43,8 +43,8 @@ double PressureInMPa(double value, std::string_view unit) {
 double TemperatureInKelvin(double value, std::string_view unit) {
     const Quantity& temperature = QuantityNamed("temperature");
     const auto units = UnitsNamed(temperature, unit);
-    const std::size_t kelvin = kTemperatureGroup.indexOf(kKelvinFieldId);
-    const std::size_t rankine = kTemperatureGroup.indexOf(kRankineFieldId);
+    const std::size_t kelvin = kTemperatureGroup.indexOf("K");
+    const std::size_t rankine = kTemperatureGroup.indexOf("R");
     if (units.empty() || units.front().index == rankine) {
         throw UsageError("'" + std::string(unit) + "' is no temperature unit; use C, K or F");
     }

@@ -2,6 +2,7 @@
 
 #include "cli/cli_error.h"
 #include "cli/nearest_names.h"
+#include "res/texts/texts.h"
 
 #include <algorithm>
 #include <set>
@@ -28,9 +29,32 @@ std::optional<UnitName> SplitName(std::string_view text) {
     return UnitName{quantity, text.substr(colon + 1)};
 }
 
+std::string_view Trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    return first == std::string_view::npos
+               ? std::string_view()
+               : text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// The units whose label, as the windows show it, is `name`: units whose
+// Chinese label is their only name on the screen (市斤) are typed that way too.
+std::vector<UnitRef> UnitsLabelled(const Quantity* only, std::string_view name) {
+    std::vector<UnitRef> found;
+    for (const Quantity& quantity : Quantities()) {
+        for (std::size_t i = 0; i < quantity.group->size(); ++i) {
+            if ((only == nullptr || only == &quantity) && !name.empty() &&
+                Trimmed(texts::UnitLabel(quantity, i)) == name) {
+                found.push_back({&quantity, i});
+            }
+        }
+    }
+    return found;
+}
+
 std::vector<UnitRef> Candidates(const UnitName& name) {
-    return name.quantity != nullptr ? UnitsNamed(*name.quantity, name.symbol)
-                                    : UnitsNamed(name.symbol);
+    std::vector<UnitRef> units = name.quantity != nullptr ? UnitsNamed(*name.quantity, name.symbol)
+                                                          : UnitsNamed(name.symbol);
+    return units.empty() ? UnitsLabelled(name.quantity, name.symbol) : units;
 }
 
 // The symbols that name units of more than one quantity, found once.
@@ -59,15 +83,33 @@ std::vector<std::string> QuantityNames() {
     return names;
 }
 
+std::string LowerCase(std::string_view text) {
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(), [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    });
+    return lower;
+}
+
+// Every spelling of every unit (of `only`, when given): the names a mistyped
+// unit is compared with. A unit's symbol comes first, as it is to be typed;
+// an alias that differs from a name before it only in case ("Kg") adds nothing.
 std::vector<std::string> TypedNames(const Quantity* only) {
     std::vector<std::string> names;
+    std::set<std::string> seen;
     for (const Quantity& quantity : Quantities()) {
         if (only != nullptr && only != &quantity) {
             continue;
         }
         for (std::size_t i = 0; i < quantity.group->size(); ++i) {
-            names.push_back(only != nullptr ? std::string(UnitRef{&quantity, i}.symbol())
-                                            : TypedName({&quantity, i}));
+            const UnitRef unit{&quantity, i};
+            names.push_back(only != nullptr ? std::string(unit.symbol()) : TypedName(unit));
+            seen.insert(LowerCase(unit.symbol()));
+            ForEachName(unit.unit(), [&](std::string_view spelling) {
+                if (seen.insert(LowerCase(spelling)).second) {
+                    names.emplace_back(spelling);
+                }
+            });
         }
     }
     return names;

@@ -2,28 +2,26 @@
 
 namespace velmaro {
 
-std::size_t FieldGroup::indexOf(int controlId) const {
+std::size_t FieldGroup::indexOf(std::string_view symbol) const {
     for (std::size_t i = 0; i < units.size(); ++i) {
-        if (units[i].controlId == controlId) {
+        if (units[i].symbol == symbol) {
             return i;
         }
     }
     return units.size();
 }
 
-std::vector<FieldText> Convert(const FieldGroup& group, int sourceControlId,
-                               std::string_view sourceText) {
-    std::vector<FieldText> result;
-    const std::size_t source = group.indexOf(sourceControlId);
-    if (source == group.size()) {
+std::vector<UnitText> Convert(const FieldGroup& group, std::size_t source,
+                              std::string_view sourceText) {
+    std::vector<UnitText> result;
+    if (source >= group.size()) {
         return result;
     }
     const double x = ParseNumber(sourceText);
     if (group.formula != nullptr) {
         for (const TargetValue& target : group.formula(source, x)) {
             if (target.unitIndex != source && target.unitIndex < group.size()) {
-                result.push_back({group.units[target.unitIndex].controlId,
-                                  FormatFixed(target.value, group.format)});
+                result.push_back({target.unitIndex, FormatFixed(target.value, group.format)});
             }
         }
         return result;
@@ -33,8 +31,7 @@ std::vector<FieldText> Convert(const FieldGroup& group, int sourceControlId,
         if (target == source) {
             continue;
         }
-        result.push_back({group.units[target].controlId,
-                          FormatFixed(x * group.factor(source, target), group.format)});
+        result.push_back({target, FormatFixed(x * group.factor(source, target), group.format)});
     }
     return result;
 }

@@ -13,16 +13,16 @@
 
 namespace velmaro {
 
-struct FieldText {
-    int controlId;
+struct UnitText {
+    std::size_t unitIndex; // position in the group's unit list
     std::string text;
 };
 
 // Reads `sourceText` as a number and returns, for every other unit of `group`
 // (never the source itself), its value in the group's format, in the order the
-// group writes them. A control id outside the group gives an empty list.
-std::vector<FieldText> Convert(const FieldGroup& group, int sourceControlId,
-                               std::string_view sourceText);
+// group writes them. A source outside the group gives an empty list.
+std::vector<UnitText> Convert(const FieldGroup& group, std::size_t source,
+                              std::string_view sourceText);
 
 // The one text Convert writes into the unit at `target` (a position in the
 // unit list) for the value x typed into the unit at `source`: for converting

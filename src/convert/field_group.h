@@ -13,11 +13,13 @@
 
 namespace velmaro {
 
-// One unit of a group: the dialog control that shows it and the unit label
-// printed beside it (UTF-8).
-struct UnitField {
-    int controlId;
-    std::string_view label;
+// One unit of a group, as text outside the windows name it: its symbol, short
+// and ASCII wherever the unit has an ASCII name ("mbar", "kWh"), and other
+// spellings that name it too, separated by '|' (older symbols among them). A
+// unit's label and the control that shows it belong to the resources.
+struct Unit {
+    std::string_view symbol;
+    std::string_view aliases = {};
 };
 
 // Marks the diagonal of a factor table: a field never writes itself.
@@ -36,7 +38,7 @@ using GroupFormula = std::vector<TargetValue> (*)(std::size_t sourceIndex, doubl
 
 struct FieldGroup {
     std::string_view name;
-    std::span<const UnitField> units;
+    std::span<const Unit> units;
     FixedFormat format;
     // Square table, row-major: factors[source * n + target] is the multiplier
     // from the source unit to the target unit. Every entry is a constant of
@@ -45,8 +47,8 @@ struct FieldGroup {
     GroupFormula formula = nullptr;
 
     std::size_t size() const { return units.size(); }
-    // Position of the unit shown by `controlId`, or size() when it has none.
-    std::size_t indexOf(int controlId) const;
+    // Position of the unit whose symbol is `symbol`, or size() when none is.
+    std::size_t indexOf(std::string_view symbol) const;
     double factor(std::size_t source, std::size_t target) const {
         return factors[source * units.size() + target];
     }

@@ -13,11 +13,11 @@ constexpr double kAnchorCelsius = 1.0;       // the Rankine anchor point ...
 constexpr double kAnchorRankine = 493.46999; // ... in R (not 493.47)
 constexpr double kAnchorKelvin = 274.15;     // ... in K
 
-constexpr UnitField kUnits[] = {
-    {kCelsiusFieldId, "°C (摄氏度)"},
-    {kFahrenheitFieldId, "°F (华氏度)"},
-    {kKelvinFieldId, "  K (开尔文)"},
-    {kRankineFieldId, "  R (兰氏度)"},
+constexpr Unit kUnits[] = {
+    {"°C", "℃|C|degC"},
+    {"°F", "℉|F|degF"},
+    {"K"},
+    {"R"},
 };
 enum Scale : std::size_t { kC = 0, kF = 1, kK = 2, kR = 3 };
 

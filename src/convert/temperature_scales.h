@@ -11,13 +11,7 @@
 
 namespace velmaro {
 
-// Control ids of the main window's temperature fields.
-inline constexpr int kCelsiusFieldId = 1070;
-inline constexpr int kFahrenheitFieldId = 1071;
-inline constexpr int kKelvinFieldId = 1072;
-inline constexpr int kRankineFieldId = 1073;
-
-// The temperature group of the main window, format "%.6f".
+// The temperature group, °C, °F, K and R in this order, format "%.6f".
 extern const FieldGroup kTemperatureGroup;
 
 struct OtherScales {

@@ -1,9 +1,7 @@
 #pragma once
 
 // Units by name in plain text, outside the windows (the command line, the web
-// page). A unit's symbol is its label without the Chinese gloss: "Pa     (帕)"
-// is "Pa", "gal(US)/min(加仑(美)每分)" is "gal(US)/min", while "short t(US)" and
-// "kcal/(m2.h.℃)" stay whole because their brackets hold no Chinese.
+// page): a unit answers to its symbol and to each of its aliases.
 
 #include "convert/quantities.h"
 
@@ -13,27 +11,34 @@
 
 namespace velmaro {
 
-// The symbol of a unit label: a trailing bracketed gloss (ASCII or full-width
-// brackets, nesting allowed) removed when it holds Chinese text, then the
-// blanks at both ends trimmed.
-std::string_view UnitSymbol(std::string_view label);
-
 // One unit of one quantity.
 struct UnitRef {
     const Quantity* quantity;
     std::size_t index; // position in the quantity's unit list
 
-    std::string_view symbol() const { return UnitSymbol(quantity->group->units[index].label); }
+    const Unit& unit() const { return quantity->group->units[index]; }
+    std::string_view symbol() const { return unit().symbol; }
     friend bool operator==(const UnitRef&, const UnitRef&) = default;
 };
 
-// The units, in catalogue order, that answer to `name`: their symbol, each
-// comma-separated spelling of a symbol that offers several ("kl,kL" answers to
-// "kl" and "kL"), and the temperature scales' short forms C, ℃ and F. Several
-// units of different quantities can share a name ("lb", "m3").
+// The units, in catalogue order, that answer to `name` exactly: by symbol or
+// by alias. When none does, the units whose symbol or an alias matches `name`
+// with ASCII case ignored, where that leaves one unit in its quantity ("KG",
+// "MBAR", but not "mj", which could be mJ or MJ). Several units of different
+// quantities can share a name ("lb", "m3").
 std::vector<UnitRef> UnitsNamed(std::string_view name);
 
 // The same, within one quantity.
 std::vector<UnitRef> UnitsNamed(const Quantity& quantity, std::string_view name);
+
+// Calls `visit` with the symbol and then each alias of `unit`.
+template <class Visit> void ForEachName(const Unit& unit, Visit visit) {
+    visit(unit.symbol);
+    for (std::string_view rest = unit.aliases; !rest.empty();) {
+        const std::size_t bar = rest.find('|');
+        visit(rest.substr(0, bar));
+        rest = bar == std::string_view::npos ? std::string_view() : rest.substr(bar + 1);
+    }
+}
 
 } // namespace velmaro

@@ -1,8 +1,6 @@
 #include "mainwnd/converter_dlg.h"
 
 #include "categories/field_group_cycle.h"
-#include "convert/tables/unit_tables.h"
-#include "convert/temperature_scales.h"
 #include "framework/data_exchange.h"
 #include "framework/image_resources.h"
 #include "framework/logical_font.h"
@@ -14,6 +12,7 @@
 #include "res/resource_ids.h"
 #include "res/steam_dialog_template.h"
 #include "res/string_table.h"
+#include "res/unit_controls.h"
 #include "shell/about_box.h"
 #include "shell/help_window.h"
 #include "shell/splash_window.h"
@@ -36,13 +35,13 @@ bool IsCategoryButton(const void* /*unused*/, int controlId) {
 using Entry = fw::MessageMapEntry<CConverterDlg>;
 
 constexpr Entry kMessageMap[] = {
-    OnGroupChange(tables::kPressure, &CConverterDlg::OnChangePressure),
-    OnGroupChange(tables::kMassFlow, &CConverterDlg::OnChangeMassFlow),
-    OnGroupChange(tables::kVolumeFlow, &CConverterDlg::OnChangeVolumeFlow),
-    {fw::Notify::EditChange, kCelsiusFieldId, &CConverterDlg::OnChangeCelsius},
-    {fw::Notify::EditChange, kFahrenheitFieldId, &CConverterDlg::OnChangeFahrenheit},
-    {fw::Notify::EditChange, kKelvinFieldId, &CConverterDlg::OnChangeKelvin},
-    {fw::Notify::EditChange, kRankineFieldId, &CConverterDlg::OnChangeRankine},
+    OnGroupChange(res::kPressureFields, &CConverterDlg::OnChangePressure),
+    OnGroupChange(res::kMassFlowFields, &CConverterDlg::OnChangeMassFlow),
+    OnGroupChange(res::kVolumeFlowFields, &CConverterDlg::OnChangeVolumeFlow),
+    {fw::Notify::EditChange, res::kCelsiusFieldId, &CConverterDlg::OnChangeCelsius},
+    {fw::Notify::EditChange, res::kFahrenheitFieldId, &CConverterDlg::OnChangeFahrenheit},
+    {fw::Notify::EditChange, res::kKelvinFieldId, &CConverterDlg::OnChangeKelvin},
+    {fw::Notify::EditChange, res::kRankineFieldId, &CConverterDlg::OnChangeRankine},
     {fw::Notify::ButtonClicked, IDC_THERMOCOUPLE_KIND, &CConverterDlg::OnThermocoupleKind},
     {fw::Notify::ButtonClicked, IDC_RTD_KIND, &CConverterDlg::OnRtdKind},
     {fw::Notify::SelChange, IDC_SENSOR_TYPE, &CConverterDlg::OnSensorTypeChange},
@@ -75,9 +74,9 @@ void CConverterDlg::SetStartupPause(int milliseconds) {
 }
 
 CConverterDlg::CConverterDlg(QWidget* parent)
-    : fw::CDialog(res::kMainWindowTemplate, parent), m_strPressure(tables::kPressure),
-      m_strTemperature(kTemperatureGroup), m_strMassFlow(tables::kMassFlow),
-      m_strVolumeFlow(tables::kVolumeFlow) {
+    : fw::CDialog(res::kMainWindowTemplate, parent), m_strPressure(res::kPressureFields),
+      m_strTemperature(res::kTemperatureFields), m_strMassFlow(res::kMassFlowFields),
+      m_strVolumeFlow(res::kVolumeFlowFields) {
     m_appIcon = fw::LoadIconGroup(res::IDR_MAINFRAME);
     // The window has no screen window yet: the splash stands on its own in
     // the middle of the screen.

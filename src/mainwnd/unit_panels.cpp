@@ -5,38 +5,37 @@
 // factor table.
 
 #include "categories/field_group_cycle.h"
-#include "convert/tables/unit_tables.h"
-#include "convert/temperature_scales.h"
 #include "mainwnd/converter_dlg.h"
+#include "res/unit_controls.h"
 
 namespace velmaro {
 
 void CConverterDlg::OnChangePressure(int controlId) {
-    RunChangeCycle(*this, tables::kPressure, controlId);
+    RunChangeCycle(*this, res::kPressureFields, controlId);
 }
 
 void CConverterDlg::OnChangeMassFlow(int controlId) {
-    RunChangeCycle(*this, tables::kMassFlow, controlId);
+    RunChangeCycle(*this, res::kMassFlowFields, controlId);
 }
 
 void CConverterDlg::OnChangeVolumeFlow(int controlId) {
-    RunChangeCycle(*this, tables::kVolumeFlow, controlId);
+    RunChangeCycle(*this, res::kVolumeFlowFields, controlId);
 }
 
 void CConverterDlg::OnChangeCelsius() {
-    RunChangeCycle(*this, kTemperatureGroup, kCelsiusFieldId);
+    RunChangeCycle(*this, res::kTemperatureFields, res::kCelsiusFieldId);
 }
 
 void CConverterDlg::OnChangeFahrenheit() {
-    RunChangeCycle(*this, kTemperatureGroup, kFahrenheitFieldId);
+    RunChangeCycle(*this, res::kTemperatureFields, res::kFahrenheitFieldId);
 }
 
 void CConverterDlg::OnChangeKelvin() {
-    RunChangeCycle(*this, kTemperatureGroup, kKelvinFieldId);
+    RunChangeCycle(*this, res::kTemperatureFields, res::kKelvinFieldId);
 }
 
 void CConverterDlg::OnChangeRankine() {
-    RunChangeCycle(*this, kTemperatureGroup, kRankineFieldId);
+    RunChangeCycle(*this, res::kTemperatureFields, res::kRankineFieldId);
 }
 
 } // namespace velmaro

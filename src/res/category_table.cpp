@@ -1,13 +1,13 @@
 #include "res/category_table.h"
 
-#include "convert/quantities.h"
+#include "res/texts/texts.h"
 
 namespace velmaro::res {
 
 std::string_view CategoryCaption(const Category& category) {
     for (const Quantity& quantity : Quantities()) {
         if (quantity.group == category.dialog.group) {
-            return quantity.caption;
+            return texts::QuantityName(quantity);
         }
     }
     return {};

@@ -99,8 +99,8 @@ QString Utf8(std::string_view text) {
 
 void FillWithSymbols(QComboBox& list, std::string_view quantityId, std::string_view chosen) {
     const Quantity* quantity = FindQuantity(quantityId);
-    for (const UnitField& unit : quantity->group->units) {
-        list.addItem(Utf8(UnitSymbol(unit.label)));
+    for (const Unit& unit : quantity->group->units) {
+        list.addItem(Utf8(unit.symbol));
     }
     list.setCurrentText(Utf8(chosen));
 }

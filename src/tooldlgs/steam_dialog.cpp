@@ -96,8 +96,8 @@ bool CSteamDialog::OnInitDialog() {
         mode->addItem(Utf8(text));
     }
     auto* pressureUnit = DlgItem<QComboBox>(IDC_STEAM_PRESSURE_UNIT);
-    for (const UnitField& unit : tables::kPressure.units) {
-        pressureUnit->addItem(Utf8(UnitSymbol(unit.label)));
+    for (const Unit& unit : tables::kPressure.units) {
+        pressureUnit->addItem(Utf8(unit.symbol));
     }
     pressureUnit->setCurrentText(QStringLiteral("MPa"));
     for (std::string_view text : kSteamPressureKinds) {
@@ -189,7 +189,7 @@ double AbsolutePressure(const CSteamDialog& dialog) {
     const double typed = Number(dialog, IDC_STEAM_PRESSURE);
     const auto unit = static_cast<std::size_t>(
         std::max(0, dialog.DlgItem<QComboBox>(IDC_STEAM_PRESSURE_UNIT)->currentIndex()));
-    const std::size_t mpa = tables::kPressure.indexOf(1064);
+    const std::size_t mpa = tables::kPressure.indexOf("MPa");
     double pressure = unit == mpa ? typed : typed * tables::kPressure.factor(unit, mpa);
     if (dialog.DlgItem<QComboBox>(IDC_STEAM_PRESSURE_KIND)->currentIndex() == 1) {
         pressure += Number(dialog, IDC_STEAM_AMBIENT) / 1000.0;
@@ -204,9 +204,9 @@ double Temperature(const CSteamDialog& dialog) {
     case 1:
         return typed;
     case 2: {
-        const std::size_t kelvin = kTemperatureGroup.indexOf(kKelvinFieldId);
+        const std::size_t kelvin = kTemperatureGroup.indexOf("K");
         for (const TargetValue& target :
-             kTemperatureGroup.formula(kTemperatureGroup.indexOf(kFahrenheitFieldId), typed)) {
+             kTemperatureGroup.formula(kTemperatureGroup.indexOf("°F"), typed)) {
             if (target.unitIndex == kelvin) {
                 return target.value;
             }

@@ -7,6 +7,7 @@
 
 #include "convert/number_text.h"
 #include "res/maker_details.h"
+#include "res/texts/texts.h"
 
 #include <QApplication>
 #include <QFile>
@@ -323,7 +324,7 @@ private slots:
         const velmaro::FieldGroup& group = *kind.layout->group;
         const QString typed = QStringLiteral("-2.5");
         for (std::size_t source = 0; source < group.size(); ++source) {
-            const int sourceId = group.units[source].controlId;
+            const int sourceId = kind.layout->fields[source].controlId;
             CategoryDialogUnderTest t(kind);
             t.field(sourceId)->setFocus();
             QTest::keyClicks(t.field(sourceId), typed);
@@ -337,7 +338,8 @@ private slots:
                 }
                 const std::string expected =
                     velmaro::FormatFixed(-2.5 * group.factor(source, target), group.format);
-                QCOMPARE(t.text(group.units[target].controlId), QString::fromStdString(expected));
+                QCOMPARE(t.text(kind.layout->fields[target].controlId),
+                         QString::fromStdString(expected));
             }
         }
     }
@@ -439,11 +441,12 @@ private slots:
     void fieldsAreNamedAfterTheirLabelsAndIds() {
         QFETCH(QString, dialog);
         CategoryDialogUnderTest t(KindOf(dialog));
-        for (const velmaro::UnitField& unit : t.dialog->group().units) {
-            QLineEdit* edit = t.field(unit.controlId);
-            QVERIFY2(edit != nullptr, qPrintable(QString::number(unit.controlId)));
-            QCOMPARE(edit->accessibleName(), Utf8(unit.label));
-            QCOMPARE(edit->objectName(), QString::number(unit.controlId));
+        const auto& fields = t.dialog->layout().fields;
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            QLineEdit* edit = t.field(fields[i].controlId);
+            QVERIFY2(edit != nullptr, qPrintable(QString::number(fields[i].controlId)));
+            QCOMPARE(edit->accessibleName(), Utf8(velmaro::texts::UnitLabel(t.dialog->group(), i)));
+            QCOMPARE(edit->objectName(), QString::number(fields[i].controlId));
             QVERIFY(edit->isVisible());
             QCOMPARE(edit->focusPolicy(), Qt::StrongFocus);
         }
@@ -493,8 +496,8 @@ private slots:
     void fieldsAreBlackOnGreenAndLabelsKeepTheDialogColors() {
         QFETCH(QString, dialog);
         CategoryDialogUnderTest t(KindOf(dialog));
-        for (const velmaro::UnitField& unit : t.dialog->group().units) {
-            const QPalette palette = t.field(unit.controlId)->palette();
+        for (const velmaro::res::FieldPlace& place : t.dialog->layout().fields) {
+            const QPalette palette = t.field(place.controlId)->palette();
             QCOMPARE(palette.color(QPalette::Base), QColor(156, 205, 166));
             QCOMPARE(palette.color(QPalette::Text), QColor(0, 0, 0));
         }

@@ -6,6 +6,7 @@
 #include "categories/category_templates.h"
 #include "res/category_table.h"
 #include "res/maker_details.h"
+#include "res/texts/texts.h"
 
 #include <gtest/gtest.h>
 
@@ -70,10 +71,9 @@ TEST_P(CategoryTemplates, UnitFieldsComeFirstInTabOrderEachFollowedByItsLabel) {
         EXPECT_EQ(controls[at].id, place.controlId);
         EXPECT_EQ(controls[at].kind, ControlKind::Edit);
         EXPECT_NE(controls[at].style & fw::kStyleTabStop, 0u);
-        const std::size_t unit = layout.group->indexOf(place.controlId);
-        ASSERT_LT(unit, layout.group->size());
+        const auto unit = static_cast<std::size_t>(&place - layout.fields.data());
         EXPECT_EQ(controls[at + 1].kind, ControlKind::Label);
-        EXPECT_EQ(controls[at + 1].text, layout.group->units[unit].label);
+        EXPECT_EQ(controls[at + 1].text, texts::UnitLabel(*layout.group, unit));
         // The label stands to the right of its field, on the same line.
         const DuRect& edit = controls[at].rect;
         const DuRect& label = controls[at + 1].rect;

@@ -62,7 +62,7 @@ TEST(BatchCases, EachPrintsRefusesAndEndsAsDescribed) {
          "",
          3,
          "",
-         "velmaro-convert: -inf Kg in t is -inf, not a finite number\n"},
+         "velmaro-convert: -inf kg in t is -inf, not a finite number\n"},
         {{"--json", "bar", "Pa"},
          "1\n1e308\n",
          3,

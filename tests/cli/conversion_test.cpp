@@ -20,8 +20,8 @@ using testing::RunCli;
 std::string WindowLines(const Quantity& quantity, std::size_t source, std::string_view typed) {
     const FieldGroup& group = *quantity.group;
     std::vector<std::string> texts(group.size());
-    for (const FieldText& field : Convert(group, group.units[source].controlId, typed)) {
-        texts[group.indexOf(field.controlId)] = field.text;
+    for (const UnitText& field : Convert(group, source, typed)) {
+        texts[field.unitIndex] = field.text;
     }
     std::string lines;
     for (std::size_t i = 0; i < group.size(); ++i) {

@@ -21,7 +21,7 @@ struct Refusal {
 TEST(Errors, EachRefusalIsOneLineAndAStatus) {
     const Refusal refusals[] = {
         {{}, 2, "missing UNIT"},
-        {{"1", "kgg"}, 2, "unknown unit 'kgg'; nearest: Kg"},
+        {{"1", "kgg"}, 2, "unknown unit 'kgg'; nearest: kg, kgf or kPa"},
         {{"1", "mass:kgf"}, 2, "unknown mass unit 'kgf'"},
         {{"1", "weight:lb"}, 2, "unknown quantity 'weight'"},
         {{"1", "lb"}, 2, "'lb' is a unit of length, mass and force: write length:lb, mass:lb or"},

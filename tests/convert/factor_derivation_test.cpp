@@ -289,11 +289,11 @@ TEST(FactorTables, EveryEntryFollowsFromTheDefinitionsOfItsUnits) {
                     ++onlyByOlder;
                 }
                 EXPECT_TRUE(byDefinition || byOlder || kept)
-                    << group.units[s].label << " -> " << group.units[t].label << ": "
+                    << group.units[s].symbol << " -> " << group.units[t].symbol << ": "
                     << FormatFixed(entry, {0, 12}) << ", true factor "
                     << FormatFixed(truth, {0, 12});
                 EXPECT_FALSE(kept && (byDefinition || byOlder))
-                    << group.units[s].label << " -> " << group.units[t].label
+                    << group.units[s].symbol << " -> " << group.units[t].symbol
                     << " follows from the definitions; it need not be kept";
             }
         }

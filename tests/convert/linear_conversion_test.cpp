@@ -1,5 +1,8 @@
 #include "convert/change_cycle.h"
 #include "linear_groups.h"
+#include "res/category_table.h"
+#include "res/texts/texts.h"
+#include "res/unit_controls.h"
 
 #include <gtest/gtest.h>
 
@@ -18,14 +21,39 @@ using testing::kLinearGroups;
 using testing::LinearGroup;
 using testing::UnitNamed;
 
-std::string TextOf(const FieldGroup& group, const std::vector<FieldText>& written,
+// The unit of `group` that the window's control `controlId` shows, or the
+// number of units when none: the cases below name their source as the
+// window's field that is typed into.
+std::size_t UnitShownBy(const FieldGroup& group, int controlId) {
+    std::span<const int> ids;
+    for (const res::UnitControls* fields : {&res::kPressureFields, &res::kMassFlowFields,
+                                            &res::kVolumeFlowFields, &res::kTemperatureFields}) {
+        ids = fields->group == &group ? fields->controlIds : ids;
+    }
+    std::vector<int> dialogIds;
+    for (const res::Category& category : res::kCategories) {
+        if (category.dialog.group == &group) {
+            for (const res::FieldPlace& place : category.dialog.fields) {
+                dialogIds.push_back(place.controlId);
+            }
+            ids = dialogIds;
+        }
+    }
+    return static_cast<std::size_t>(std::find(ids.begin(), ids.end(), controlId) - ids.begin());
+}
+
+std::vector<UnitText> Convert(const FieldGroup& group, int controlId, std::string_view typed) {
+    return velmaro::Convert(group, UnitShownBy(group, controlId), typed);
+}
+
+std::string TextOf(const FieldGroup& group, const std::vector<UnitText>& written,
                    std::string_view unit) {
     const std::size_t index = UnitNamed(group, unit);
     if (index == group.size()) {
         return "<no such unit>";
     }
-    for (const FieldText& field : written) {
-        if (field.controlId == group.units[index].controlId) {
+    for (const UnitText& field : written) {
+        if (field.unitIndex == index) {
             return field.text;
         }
     }
@@ -142,7 +170,7 @@ const EdgeCase kEdgeCases[] = {
 TEST(LinearConversion, ShowsTheListedValues) {
     for (const EdgeCase& c : kEdgeCases) {
         SCOPED_TRACE(c.name);
-        const std::vector<FieldText> written = Convert(*c.group, c.sourceId, c.typed);
+        const std::vector<UnitText> written = Convert(*c.group, c.sourceId, c.typed);
         ASSERT_EQ(written.size(), c.group->size() - 1);
         for (const Shown& s : c.shown) {
             EXPECT_EQ(TextOf(*c.group, written, s.unit), s.text) << "in " << s.unit;
@@ -160,7 +188,7 @@ template <typename Check> void ForEverySource(Check check) {
     for (const LinearGroup& row : kLinearGroups) {
         for (std::size_t s = 0; s < row.group->size(); ++s) {
             SCOPED_TRACE(std::string(row.name) + ", typed into " +
-                         std::string(row.group->units[s].label));
+                         std::string(texts::UnitLabel(*row.group, s)));
             check(*row.group, s);
         }
     }
@@ -168,16 +196,16 @@ template <typename Check> void ForEverySource(Check check) {
 
 TEST(LinearConversion, WritesEveryOtherFieldOnceAndNeverTheSource) {
     ForEverySource([](const FieldGroup& group, std::size_t s) {
-        const std::vector<FieldText> written = Convert(group, group.units[s].controlId, "1");
-        std::vector<int> expected;
+        const std::vector<UnitText> written = velmaro::Convert(group, s, "1");
+        std::vector<std::size_t> expected;
         for (std::size_t t = 0; t < group.size(); ++t) {
             if (t != s) {
-                expected.push_back(group.units[t].controlId);
+                expected.push_back(t);
             }
         }
-        std::vector<int> ids;
-        for (const FieldText& field : written) {
-            ids.push_back(field.controlId);
+        std::vector<std::size_t> ids;
+        for (const UnitText& field : written) {
+            ids.push_back(field.unitIndex);
         }
         EXPECT_EQ(ids, expected);
     });
@@ -186,7 +214,7 @@ TEST(LinearConversion, WritesEveryOtherFieldOnceAndNeverTheSource) {
 TEST(LinearConversion, TextWithoutALeadingNumberGivesZeros) {
     ForEverySource([](const FieldGroup& group, std::size_t s) {
         for (const char* typed : {"abc", "-", ".", "", "-."}) {
-            for (const FieldText& field : Convert(group, group.units[s].controlId, typed)) {
+            for (const UnitText& field : velmaro::Convert(group, s, typed)) {
                 EXPECT_EQ(field.text, Zero(group.format)) << '"' << typed << '"';
             }
         }
@@ -195,13 +223,12 @@ TEST(LinearConversion, TextWithoutALeadingNumberGivesZeros) {
 
 TEST(LinearConversion, ReadsOnlyTheLeadingNumber) {
     ForEverySource([](const FieldGroup& group, std::size_t s) {
-        const int id = group.units[s].controlId;
-        const std::vector<FieldText> twelve = Convert(group, id, "12");
-        const std::vector<FieldText> thousand = Convert(group, id, "1000");
-        const std::vector<FieldText> two = Convert(group, id, "2");
-        const std::vector<FieldText> trailing = Convert(group, id, " 12abc");
-        const std::vector<FieldText> exponent = Convert(group, id, "1e3");
-        const std::vector<FieldText> negative = Convert(group, id, "-2");
+        const std::vector<UnitText> twelve = velmaro::Convert(group, s, "12");
+        const std::vector<UnitText> thousand = velmaro::Convert(group, s, "1000");
+        const std::vector<UnitText> two = velmaro::Convert(group, s, "2");
+        const std::vector<UnitText> trailing = velmaro::Convert(group, s, " 12abc");
+        const std::vector<UnitText> exponent = velmaro::Convert(group, s, "1e3");
+        const std::vector<UnitText> negative = velmaro::Convert(group, s, "-2");
         for (std::size_t k = 0; k < twelve.size(); ++k) {
             EXPECT_EQ(trailing[k].text, twelve[k].text);
             EXPECT_EQ(exponent[k].text, thousand[k].text);
@@ -223,12 +250,11 @@ TEST(LinearConversion, EachFieldIsTheTypedValueTimesItsOwnEntry) {
                   {"1e300", 1e300}};
     ForEverySource([&](const FieldGroup& group, std::size_t s) {
         for (const auto& input : inputs) {
-            const std::vector<FieldText> written =
-                Convert(group, group.units[s].controlId, input.typed);
-            for (const FieldText& field : written) {
-                const std::size_t t = group.indexOf(field.controlId);
+            const std::vector<UnitText> written = velmaro::Convert(group, s, input.typed);
+            for (const UnitText& field : written) {
+                const std::size_t t = field.unitIndex;
                 EXPECT_EQ(field.text, FormatFixed(input.value * group.factor(s, t), group.format))
-                    << input.typed << " into " << group.units[t].label;
+                    << input.typed << " into " << group.units[t].symbol;
             }
         }
     });
@@ -246,6 +272,7 @@ TEST(LinearConversion, HugeValuesKeepEveryDigit) {
 TEST(LinearConversion, AControlOutsideTheGroupWritesNothing) {
     EXPECT_TRUE(Convert(kPressure, 1032, "1").empty()); // a mass-flow field
     EXPECT_TRUE(Convert(kLength, 1026, "1").empty());   // an area field
+    EXPECT_TRUE(velmaro::Convert(kLength, kLength.size(), "1").empty());
 }
 
 } // namespace

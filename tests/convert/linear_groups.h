@@ -4,6 +4,7 @@
 // table-driven tests.
 
 #include "convert/tables/unit_tables.h"
+#include "res/texts/texts.h"
 
 #include <gtest/gtest.h>
 
@@ -49,7 +50,7 @@ inline constexpr LinearGroup kLinearGroups[] = {
 inline std::size_t UnitNamed(const FieldGroup& group, std::string_view name) {
     std::size_t found = group.size();
     for (std::size_t i = 0; i < group.size(); ++i) {
-        const std::string_view label = group.units[i].label;
+        const std::string_view label = texts::UnitLabel(group, i);
         const std::string_view rest = label.substr(std::min(name.size(), label.size()));
         if (label.starts_with(name) &&
             (rest.empty() || rest[0] == ' ' || rest[0] == '(' || rest.starts_with("（"))) {

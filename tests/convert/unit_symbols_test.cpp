@@ -1,6 +1,7 @@
-// Unit symbols: the labels without their Chinese gloss, and the units a
-// symbol names across the quantities. Also the change cycle's single target,
-// which must write exactly what the whole cycle writes into that field.
+// Units by name: every spelling of a unit names it within its quantity, and
+// the names that several quantities share or that differ only in case. Also
+// the change cycle's single target, which must write exactly what the whole
+// cycle writes into that field.
 
 #include "convert/change_cycle.h"
 #include "convert/unit_symbols.h"
@@ -13,54 +14,54 @@
 namespace velmaro {
 namespace {
 
-std::string SymbolOf(std::string_view quantity, std::size_t index) {
-    return std::string(UnitRef{FindQuantity(quantity), index}.symbol());
-}
-
-TEST(UnitSymbols, GlossesOfEveryBracketKindGoAndUnitBracketsStay) {
-    EXPECT_EQ(SymbolOf("pressure", 0), "Pa");             // "Pa     (帕)"
-    EXPECT_EQ(SymbolOf("pressure", 13), "kg/cm2");        // "kg/cm2 (公斤每立方厘米)"
-    EXPECT_EQ(SymbolOf("mass-flow", 2), "t/h");           // "t/h （吨每时）"
-    EXPECT_EQ(SymbolOf("volume-flow", 6), "ft3/min");     // "ft3/min（立方英尺每分）"
-    EXPECT_EQ(SymbolOf("volume-flow", 8), "gal(US)/min"); // nested gloss
-    EXPECT_EQ(SymbolOf("temperature", 2), "K");           // "  K (开尔文)"
-    EXPECT_EQ(SymbolOf("length", 10), "n mile");
-    EXPECT_EQ(SymbolOf("mass", 9), "short t(US)");
-    EXPECT_EQ(SymbolOf("heat-transfer-coefficient", 3), "kcal/(m2.h.℃)");
-    EXPECT_EQ(SymbolOf("thermal-conductivity", 0), "W(m.K)");
-    EXPECT_EQ(SymbolOf("area", 11), "市亩");
-}
-
-TEST(UnitSymbols, EverySymbolNamesItsUnitAndIsUniqueInItsQuantity) {
+TEST(UnitSymbols, EverySpellingNamesItsUnitAloneWithinItsQuantity) {
     for (const Quantity& quantity : Quantities()) {
         std::set<std::string_view> seen;
         for (std::size_t i = 0; i < quantity.group->size(); ++i) {
             const UnitRef unit{&quantity, i};
-            const std::string_view symbol = unit.symbol();
-            EXPECT_FALSE(symbol.empty()) << quantity.id << " " << i;
-            EXPECT_TRUE(seen.insert(symbol).second) << quantity.id << " " << symbol;
-            EXPECT_EQ(UnitsNamed(quantity, symbol), std::vector<UnitRef>{unit}) << symbol;
+            EXPECT_FALSE(unit.symbol().empty()) << quantity.id << " " << i;
+            ForEachName(unit.unit(), [&](std::string_view spelling) {
+                EXPECT_TRUE(seen.insert(spelling).second) << quantity.id << " " << spelling;
+                EXPECT_EQ(UnitsNamed(quantity, spelling), std::vector<UnitRef>{unit}) << spelling;
+            });
         }
     }
 }
 
-TEST(UnitSymbols, SharedSymbolsSpellingsAndScales) {
-    const auto quantitiesOf = [](std::string_view name) {
-        std::string ids;
-        for (const UnitRef& unit : UnitsNamed(name)) {
-            ids += std::string(unit.quantity->id) + ":" + std::string(unit.symbol()) + " ";
-        }
-        return ids;
+TEST(UnitSymbols, NamesAcrossQuantitiesAndCases) {
+    const struct {
+        std::string_view name;
+        std::string_view units;
+    } cases[] = {
+        {"lb", "length:lb mass:lb force:lb "},
+        {"m3", "volume:m3 capacity:m3 "},
+        {"kg", "mass:kg "},
+        {"Kg", "mass:kg "}, // the older symbols stay as aliases
+        {"KG", "mass:kg "}, // another case, where no unit of mass clashes
+        {"mba", "pressure:mbar "},
+        {"MBAR", "pressure:mbar "},
+        {"l", "capacity:l "},
+        {"L", "capacity:l "},
+        {"kl", "capacity:kL "},
+        {"Kw.h", "energy:kWh "},
+        {"W(m.K)", "thermal-conductivity:W/(m.K) "},
+        {"W/(m2.℃)", "heat-transfer-coefficient:W/(m2.K) "},
+        {"C", "temperature:°C "},
+        {"℃", "temperature:°C "},
+        {"degC", "temperature:°C "},
+        {"F", "temperature:°F "},
+        {"kn", "speed:kn "},          // exact: the force's kN is not asked
+        {"KN", "force:kN speed:kn "}, // no exact match: case decides nothing
+        {"mj", ""},                   // mJ or MJ: case cannot choose
+        {"Pa     (帕)", ""},          // labels are not names
     };
-    EXPECT_EQ(quantitiesOf("lb"), "length:lb mass:lb force:lb ");
-    EXPECT_EQ(quantitiesOf("m3"), "volume:m3 capacity:m3 ");
-    EXPECT_EQ(quantitiesOf("kL"), "capacity:kl,kL ");
-    EXPECT_EQ(quantitiesOf("kl,kL"), "capacity:kl,kL ");
-    EXPECT_EQ(quantitiesOf("C"), "temperature:°C ");
-    EXPECT_EQ(quantitiesOf("℃"), "temperature:°C ");
-    EXPECT_EQ(quantitiesOf("F"), "temperature:°F ");
-    EXPECT_EQ(quantitiesOf("Pa     (帕)"), ""); // labels are not symbols
-    EXPECT_EQ(quantitiesOf("kg"), "");
+    for (const auto& c : cases) {
+        std::string units;
+        for (const UnitRef& unit : UnitsNamed(c.name)) {
+            units += std::string(unit.quantity->id) + ":" + std::string(unit.symbol()) + " ";
+        }
+        EXPECT_EQ(units, c.units) << c.name;
+    }
 }
 
 TEST(ConvertOne, WritesWhatTheWholeCycleWritesIntoThatField) {
@@ -68,11 +69,11 @@ TEST(ConvertOne, WritesWhatTheWholeCycleWritesIntoThatField) {
         const FieldGroup& group = *quantity.group;
         for (std::size_t source = 0; source < group.size(); ++source) {
             for (const char* typed : {"1", "-273.15", "12345.678"}) {
-                for (const FieldText& field :
-                     Convert(group, group.units[source].controlId, typed)) {
-                    const std::size_t target = group.indexOf(field.controlId);
-                    EXPECT_EQ(ConvertOne(group, source, target, ParseNumber(typed)), field.text)
-                        << quantity.id << " " << source << " to " << target << " of " << typed;
+                for (const UnitText& field : Convert(group, source, typed)) {
+                    EXPECT_EQ(ConvertOne(group, source, field.unitIndex, ParseNumber(typed)),
+                              field.text)
+                        << quantity.id << " " << source << " to " << field.unitIndex << " of "
+                        << typed;
                 }
             }
             EXPECT_EQ(ConvertOne(group, source, source, 1.0), std::nullopt);

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <set>
-#include <string_view>
 
 namespace velmaro {
 namespace {
@@ -30,20 +28,6 @@ TEST(UnitTables, EveryGroupIsASquareTableOfItsOwnPositiveConstants) {
                     EXPECT_TRUE(std::isfinite(f) && f > 0.0) << s << " -> " << t << ": " << f;
                 }
             }
-        }
-    }
-}
-
-TEST(UnitTables, ControlIdsAndLabelsAreUniqueWithinAGroup) {
-    for (const LinearGroup& row : kLinearGroups) {
-        SCOPED_TRACE(row.name);
-        std::set<int> ids;
-        std::set<std::string_view> labels;
-        for (const UnitField& unit : row.group->units) {
-            EXPECT_TRUE(ids.insert(unit.controlId).second) << unit.controlId;
-            EXPECT_FALSE(unit.label.empty());
-            EXPECT_TRUE(labels.insert(unit.label).second) << unit.label;
-            EXPECT_EQ(row.group->indexOf(unit.controlId), ids.size() - 1);
         }
     }
 }

@@ -116,12 +116,12 @@ std::string NumberLine(std::string_view text) {
     return line;
 }
 
-std::string ConvertLine(const Quantity& quantity, int sourceId, std::string_view text) {
+std::string ConvertLine(const Quantity& quantity, std::size_t source, std::string_view text) {
     std::string line = "convert";
     AppendField(line, quantity.id);
-    AppendField(line, std::to_string(sourceId));
+    AppendField(line, quantity.group->units[source].symbol);
     AppendField(line, text);
-    for (const FieldText& field : Convert(*quantity.group, sourceId, text)) {
+    for (const UnitText& field : Convert(*quantity.group, source, text)) {
         AppendField(line, field.text);
     }
     return line;
@@ -232,11 +232,11 @@ std::vector<std::string> GoldenLines() {
     }
     for (const Quantity& quantity : Quantities()) {
         for (std::string_view text : kHugeTexts) {
-            lines.push_back(ConvertLine(quantity, quantity.group->units[0].controlId, text));
+            lines.push_back(ConvertLine(quantity, 0, text));
         }
-        for (const UnitField& unit : quantity.group->units) {
+        for (std::size_t unit = 0; unit < quantity.group->size(); ++unit) {
             for (std::string_view text : kTypedTexts) {
-                lines.push_back(ConvertLine(quantity, unit.controlId, text));
+                lines.push_back(ConvertLine(quantity, unit, text));
             }
         }
     }
@@ -272,9 +272,15 @@ std::string Recompute(std::string_view line) {
     }
     if (f[0] == "convert" && f.size() > 3) {
         const Quantity* quantity = FindQuantity(f[1]);
-        return quantity == nullptr
-                   ? ""
-                   : ConvertLine(*quantity, std::atoi(std::string(f[2]).c_str()), f[3]);
+        if (quantity == nullptr) {
+            return {};
+        }
+        for (std::size_t unit = 0; unit < quantity->group->size(); ++unit) {
+            if (quantity->group->units[unit].symbol == f[2]) {
+                return ConvertLine(*quantity, unit, f[3]);
+            }
+        }
+        return {};
     }
     for (const SensorFunction& function : kSensorFunctions) {
         if (f[0] != function.name || f.size() < 3) {
@@ -294,7 +300,7 @@ constexpr const char* kHeader =
     "# Golden values of the core, one case a line, fields separated by tabs; the\n"
     "# first three or four fields are the inputs, the rest what is printed.\n"
     "# number   text, then its value in %.8f %.6f %2.6f %.5f %.2f\n"
-    "# convert  quantity, source control id, typed text, then the texts of the\n"
+    "# convert  quantity, source unit's symbol, typed text, then the texts of the\n"
     "#          group's other units in the group's order and format\n"
     "# tc-emf, rtd-ohms  type, °C text, range verdict, then the result, °F, K, R (%f),\n"
     "#          and the bits of the result's double in hex\n"

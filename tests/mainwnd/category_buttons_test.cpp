@@ -172,8 +172,8 @@ private slots:
         QStringList texts;
         QVERIFY(ClickAndInspect(button, [&](QWidget* modal) {
             auto* dialog = static_cast<CCategoryDialog*>(modal);
-            for (const auto& unit : dialog->group().units) {
-                texts << dialog->GetDlgItemText(unit.controlId);
+            for (const int id : dialog->fields().controlIds) {
+                texts << dialog->GetDlgItemText(id);
             }
         }));
         QCOMPARE(texts.size(), 12);

@@ -1,34 +1,33 @@
 #include "main_window_fixture.h"
 
 #include "convert/change_cycle.h"
-#include "convert/tables/unit_tables.h"
-#include "convert/temperature_scales.h"
 #include "mainwnd/converter_ids.h"
+#include "res/texts/texts.h"
+#include "res/unit_controls.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
 #include <QtTest>
 
+#include <algorithm>
 #include <vector>
 
-using velmaro::FieldGroup;
+using velmaro::res::UnitControls;
 using velmaro::test::MainWindowUnderTest;
 
-Q_DECLARE_METATYPE(const FieldGroup*)
+Q_DECLARE_METATYPE(const UnitControls*)
 
 namespace {
 
-const FieldGroup* const kMainWindowGroups[] = {
-    &velmaro::tables::kPressure, &velmaro::tables::kMassFlow, &velmaro::tables::kVolumeFlow,
-    &velmaro::kTemperatureGroup};
+const UnitControls* const kMainWindowGroups[] = {
+    &velmaro::res::kPressureFields, &velmaro::res::kMassFlowFields,
+    &velmaro::res::kVolumeFlowFields, &velmaro::res::kTemperatureFields};
 
 std::vector<int> AllUnitFieldIds() {
     std::vector<int> ids;
-    for (const FieldGroup* group : kMainWindowGroups) {
-        for (const auto& unit : group->units) {
-            ids.push_back(unit.controlId);
-        }
+    for (const UnitControls* group : kMainWindowGroups) {
+        ids.insert(ids.end(), group->controlIds.begin(), group->controlIds.end());
     }
     for (int id :
          {velmaro::IDC_SENSOR_OUTPUT, velmaro::IDC_SENSOR_CELSIUS, velmaro::IDC_SENSOR_FAHRENHEIT,
@@ -66,31 +65,34 @@ private slots:
 
     void unitFieldsAreNamedAfterTheirLabels() {
         MainWindowUnderTest t;
-        for (const FieldGroup* group : kMainWindowGroups) {
-            for (const auto& unit : group->units) {
-                QCOMPARE(t.field(unit.controlId)->accessibleName(),
-                         QString::fromUtf8(unit.label.data(), unit.label.size()));
-                QCOMPARE(t.field(unit.controlId)->objectName(), QString::number(unit.controlId));
+        for (const UnitControls* group : kMainWindowGroups) {
+            for (std::size_t i = 0; i < group->controlIds.size(); ++i) {
+                const int id = group->controlIds[i];
+                const std::string_view label = velmaro::texts::UnitLabel(*group->group, i);
+                QCOMPARE(t.field(id)->accessibleName(),
+                         QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())));
+                QCOMPARE(t.field(id)->objectName(), QString::number(id));
             }
         }
     }
 
     void aKeystrokeRewritesExactlyTheOtherFieldsOfItsGroup_data() {
-        QTest::addColumn<const FieldGroup*>("group");
+        QTest::addColumn<const UnitControls*>("group");
         QTest::addColumn<int>("source");
         QTest::addColumn<QString>("typed");
-        for (const FieldGroup* group : kMainWindowGroups) {
-            for (const auto& unit : group->units) {
-                const QByteArray name = QByteArray(group->name.data(), group->name.size()) + " " +
-                                        QByteArray::number(unit.controlId);
-                QTest::newRow(name.constData())
-                    << group << unit.controlId << QStringLiteral("-12.5e1");
+        for (const UnitControls* group : kMainWindowGroups) {
+            for (int id : group->controlIds) {
+                const auto& name = group->group->name;
+                const QByteArray row =
+                    QByteArray(name.data(), static_cast<qsizetype>(name.size())) + " " +
+                    QByteArray::number(id);
+                QTest::newRow(row.constData()) << group << id << QStringLiteral("-12.5e1");
             }
         }
     }
 
     void aKeystrokeRewritesExactlyTheOtherFieldsOfItsGroup() {
-        QFETCH(const FieldGroup*, group);
+        QFETCH(const UnitControls*, group);
         QFETCH(int, source);
         QFETCH(QString, typed);
         MainWindowUnderTest t;
@@ -102,11 +104,15 @@ private slots:
         QCOMPARE(edit->cursorPosition(), typed.size());
         QCOMPARE(t.handlerRuns[source], typed.size());  // once per keystroke
         QCOMPARE(t.handlerRuns.size(), std::size_t{1}); // no rewritten field ran its handler
-        for (const auto& target : velmaro::Convert(*group, source, typed.toStdString())) {
-            QCOMPARE(t.text(target.controlId), QString::fromStdString(target.text));
+        const auto& ids = group->controlIds;
+        const auto sourceIndex =
+            static_cast<std::size_t>(std::find(ids.begin(), ids.end(), source) - ids.begin());
+        for (const auto& target :
+             velmaro::Convert(*group->group, sourceIndex, typed.toStdString())) {
+            QCOMPARE(t.text(ids[target.unitIndex]), QString::fromStdString(target.text));
         }
         for (int id : AllUnitFieldIds()) {
-            if (group->indexOf(id) == group->size()) {
+            if (std::find(ids.begin(), ids.end(), id) == ids.end()) {
                 QCOMPARE(t.text(id), QString()); // other groups untouched
             }
         }

@@ -23,11 +23,10 @@
 #include "modal_watcher.h"
 
 #include "convert/change_cycle.h"
-#include "convert/tables/unit_tables.h"
-#include "convert/temperature_scales.h"
 #include "framework/app.h"
 #include "mainwnd/converter_dlg.h"
 #include "mainwnd/converter_ids.h"
+#include "res/unit_controls.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -35,6 +34,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
@@ -127,7 +127,7 @@ QString Describe(const std::vector<Notification>& notifications) {
 struct Window {
     QString name;
     fw::CDialog* dialog = nullptr;
-    std::vector<const FieldGroup*> groups;
+    std::vector<const res::UnitControls*> groups;
     std::vector<std::pair<int, QLineEdit*>> edits; // every edit control, template order
     std::vector<Notification> notified;            // during the current action
     int actions = 0;
@@ -158,7 +158,7 @@ private:
     void VerifySensorPanelState();
     void Fail(const QString& message);
 
-    const FieldGroup* GroupOf(const Window& window, int controlId) const;
+    const res::UnitControls* GroupOf(const Window& window, int controlId) const;
     QString FieldName(const Window& window, int controlId) const;
     Window& MainWindow() { return m_windows.front(); }
 
@@ -201,15 +201,15 @@ RandomWindowRun::RandomWindowRun(const Options& options)
     Window main;
     main.name = QStringLiteral("CConverterDlg");
     main.dialog = m_main.get();
-    main.groups = {&tables::kPressure, &kTemperatureGroup, &tables::kMassFlow,
-                   &tables::kVolumeFlow};
+    main.groups = {&res::kPressureFields, &res::kTemperatureFields, &res::kMassFlowFields,
+                   &res::kVolumeFlowFields};
     m_windows.push_back(main);
     for (const test::CategoryDialogKind& kind : test::kCategoryDialogKinds) {
         m_dialogs.push_back(kind.make());
         Window window;
         window.name = QLatin1String(kind.className);
         window.dialog = m_dialogs.back().get();
-        window.groups = {kind.layout->group};
+        window.groups = {&static_cast<CCategoryDialog*>(window.dialog)->fields()};
         m_windows.push_back(window);
     }
 
@@ -225,10 +225,9 @@ RandomWindowRun::RandomWindowRun(const Options& options)
             window.notified.push_back({id, code});
         });
     }
-    for (const FieldGroup* group : MainWindow().groups) {
-        for (const UnitField& unit : group->units) {
-            m_mainGroupFields.push_back(unit.controlId);
-        }
+    for (const res::UnitControls* group : MainWindow().groups) {
+        m_mainGroupFields.insert(m_mainGroupFields.end(), group->controlIds.begin(),
+                                 group->controlIds.end());
     }
 
     QObject::connect(&m_reference, &QLineEdit::textChanged, [this] { ++m_referenceChanges; });
@@ -278,10 +277,9 @@ void RandomWindowRun::Step() {
     }
     Window& window =
         m_windows[1 + static_cast<std::size_t>(m_random.Below(static_cast<int>(m_dialogs.size())))];
-    const FieldGroup& group = *window.groups.front();
-    EditField(window,
-              group.units[static_cast<std::size_t>(m_random.Below(static_cast<int>(group.size())))]
-                  .controlId);
+    const res::UnitControls& group = *window.groups.front();
+    const auto count = static_cast<int>(group.controlIds.size());
+    EditField(window, group.controlIds[static_cast<std::size_t>(m_random.Below(count))]);
 }
 
 void RandomWindowRun::EditField(Window& window, int controlId) {
@@ -303,11 +301,14 @@ void RandomWindowRun::EditField(Window& window, int controlId) {
     if (changed) {
         ++m_textChanges;
         const QString typed = m_reference.text();
-        if (const FieldGroup* group = GroupOf(window, controlId)) {
+        if (const res::UnitControls* group = GroupOf(window, controlId)) {
             const QByteArray utf8 = typed.toUtf8();
-            for (const FieldText& target :
-                 Convert(*group, controlId, std::string_view(utf8.constData(), utf8.size()))) {
-                expected.texts[target.controlId] = QString::fromStdString(target.text);
+            const auto& ids = group->controlIds;
+            const auto source = static_cast<std::size_t>(
+                std::find(ids.begin(), ids.end(), controlId) - ids.begin());
+            for (const UnitText& target :
+                 Convert(*group->group, source, std::string_view(utf8.constData(), utf8.size()))) {
+                expected.texts[ids[target.unitIndex]] = QString::fromStdString(target.text);
             }
         } else if (controlId == IDC_SENSOR_CELSIUS || controlId == IDC_SENSOR_OUTPUT) {
             const test::SensorPanelTexts panel =
@@ -516,9 +517,10 @@ void RandomWindowRun::Fail(const QString& message) {
               .arg(m_step));
 }
 
-const FieldGroup* RandomWindowRun::GroupOf(const Window& window, int controlId) const {
-    for (const FieldGroup* group : window.groups) {
-        if (group->indexOf(controlId) < group->size()) {
+const res::UnitControls* RandomWindowRun::GroupOf(const Window& window, int controlId) const {
+    for (const res::UnitControls* group : window.groups) {
+        if (std::find(group->controlIds.begin(), group->controlIds.end(), controlId) !=
+            group->controlIds.end()) {
             return group;
         }
     }

@@ -1,4 +1,5 @@
 #include "res/category_table.h"
+#include "res/unit_controls.h"
 
 #include <gtest/gtest.h>
 
@@ -24,9 +25,20 @@ TEST(CategoryLayouts, EveryFieldOfTheGroupHasOnePlace) {
         EXPECT_GT(layout->height, 0);
         ASSERT_NE(layout->group, nullptr);
         ASSERT_EQ(layout->fields.size(), layout->group->size());
-        for (std::size_t i = 0; i < layout->fields.size(); ++i) {
-            EXPECT_EQ(layout->fields[i].controlId, layout->group->units[i].controlId) << i;
+        std::set<int> ids;
+        for (const FieldPlace& place : layout->fields) {
+            EXPECT_TRUE(ids.insert(place.controlId).second) << place.controlId;
         }
+    }
+}
+
+TEST(UnitControls, EveryUnitOfTheMainWindowsGroupsHasItsOwnControl) {
+    for (const UnitControls* fields :
+         {&kPressureFields, &kMassFlowFields, &kVolumeFlowFields, &kTemperatureFields}) {
+        SCOPED_TRACE(fields->group->name);
+        EXPECT_EQ(fields->controlIds.size(), fields->group->size());
+        const std::set<int> ids(fields->controlIds.begin(), fields->controlIds.end());
+        EXPECT_EQ(ids.size(), fields->controlIds.size());
     }
 }
 

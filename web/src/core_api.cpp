@@ -9,6 +9,7 @@
 #include "convert/quantities.h"
 #include "convert/temperature_scales.h"
 #include "json_text.h"
+#include "res/texts/texts.h"
 #include "sensors/rtd.h"
 #include "sensors/thermocouple.h"
 
@@ -36,10 +37,12 @@ std::string CatalogueJson() {
         json += first ? "{" : ",{";
         first = false;
         json += "\"id\":" + JsonString(quantity.id);
-        json += ",\"caption\":" + JsonString(quantity.caption);
-        json +=
-            ",\"units\":" + JsonArray(quantity.group->units,
-                                      [](const velmaro::UnitField& unit) { return unit.label; });
+        json += ",\"caption\":" + JsonString(velmaro::texts::QuantityName(quantity));
+        std::vector<std::string_view> labels;
+        for (std::size_t i = 0; i < quantity.group->size(); ++i) {
+            labels.push_back(velmaro::texts::UnitLabel(quantity, i));
+        }
+        json += ",\"units\":" + JsonArray(labels, [](std::string_view label) { return label; });
         json += "}";
     }
     json += "],\"thermocouples\":";
@@ -98,10 +101,10 @@ const char* velmaro_convert(int quantity, int unit, const char* text) {
     if (unit < 0 || static_cast<std::size_t>(unit) >= group.size()) {
         return Reply({});
     }
-    const int sourceId = group.units[static_cast<std::size_t>(unit)].controlId;
     std::vector<std::string> lines(group.size());
-    for (velmaro::FieldText& target : velmaro::Convert(group, sourceId, text)) {
-        lines[group.indexOf(target.controlId)] = std::move(target.text);
+    for (velmaro::UnitText& target :
+         velmaro::Convert(group, static_cast<std::size_t>(unit), text)) {
+        lines[target.unitIndex] = std::move(target.text);
     }
     std::string reply;
     for (const std::string& line : lines) {

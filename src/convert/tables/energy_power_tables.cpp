@@ -20,19 +20,19 @@ namespace {
 // and Kw.h and Hp.h to BTU are mended from typos of the old tables (README, "Corrections to the
 // factor tables").
 // clang-format off
-constexpr UnitField kEnergyUnits[] = {
-    {1143, "mJ"},
-    {1144, "J"},
-    {1145, "kJ"},
-    {1146, "MJ"},
-    {1147, "kcal"},
-    {1148, "BTU"},
-    {1149, "Kw.h"},
-    {1150, "Hp.h"},
-    {1151, "kg.m"},
-    {1152, "ft.lb"},
-    {1153, "I.atm"},
-    {1154, "ft.pdl"},
+constexpr Unit kEnergyUnits[] = {
+    {"mJ"},
+    {"J"},
+    {"kJ"},
+    {"MJ"},
+    {"kcal"},
+    {"BTU"},
+    {"kWh", "Kw.h|kW.h"},
+    {"Hp.h"},
+    {"kg.m"},
+    {"ft.lb"},
+    {"l.atm", "I.atm|L.atm"},
+    {"ft.pdl"},
 };
 
 constexpr double kEnergyFactors[] = {
@@ -59,19 +59,19 @@ static_assert(std::size(kEnergyFactors) == std::size(kEnergyUnits) * std::size(k
 // kg.m/s and ft.lb/s and kW, MW and HP to BTU/h are mended from typos of the old tables (README,
 // "Corrections to the factor tables").
 // clang-format off
-constexpr UnitField kPowerUnits[] = {
-    {1155, "mW"},
-    {1156, "W"},
-    {1157, "kW"},
-    {1158, "MW"},
-    {1159, "kg.m/s"},
-    {1160, "kcal/h"},
-    {1161, "ft.lb/s"},
-    {1166, "HP"},
-    {1165, "BTU/min"},
-    {1164, "BTU/h"},
-    {1163, "erg/s"},
-    {1162, "J/s"},
+constexpr Unit kPowerUnits[] = {
+    {"mW"},
+    {"W"},
+    {"kW"},
+    {"MW"},
+    {"kg.m/s"},
+    {"kcal/h"},
+    {"ft.lb/s"},
+    {"HP"},
+    {"BTU/min"},
+    {"BTU/h"},
+    {"erg/s"},
+    {"J/s"},
 };
 
 constexpr double kPowerFactors[] = {

@@ -19,15 +19,15 @@ namespace {
 // as 24 hours; "lb" is the pound mass. Entries are rounded constants of their own (t/d to t/h
 // is 0.041666 while t/h to t/d is 24).
 // clang-format off
-constexpr UnitField kMassFlowUnits[] = {
-    {1032, "kg/h (千克每时)"},
-    {1033, "kg/s (千克每秒)"},
-    {1034, "t/h （吨每时）"},
-    {1035, "t/d （吨每日）"},
-    {1036, "t/a （吨每年）"},
-    {1037, "lb/s (磅每秒)"},
-    {1038, "lb/h (磅每时)"},
-    {1039, "lb/d (磅每日)"},
+constexpr Unit kMassFlowUnits[] = {
+    {"kg/h"},
+    {"kg/s"},
+    {"t/h"},
+    {"t/d"},
+    {"t/a"},
+    {"lb/s"},
+    {"lb/h"},
+    {"lb/d"},
 };
 
 constexpr double kMassFlowFactors[] = {
@@ -51,17 +51,17 @@ static_assert(std::size(kMassFlowFactors) == std::size(kMassFlowUnits) * std::si
 // more entries are mended from typos of the old tables (README, "Corrections to the factor
 // tables").
 // clang-format off
-constexpr UnitField kVolumeFlowUnits[] = {
-    {1048, "l/min  （升每分）"},
-    {1049, "l/s    （升每秒）"},
-    {1042, "bbl/d  （桶每日）"},
-    {1045, "m3/h   （立方米每时）"},
-    {1046, "m3/min （立方米每分）"},
-    {1047, "m3/s   （立方米每秒）"},
-    {1040, "ft3/min（立方英尺每分）"},
-    {1041, "ft3/s  （立方英尺每秒）"},
-    {1043, "gal(US)/min(加仑(美)每分)"},
-    {1044, "gal(UK)/min(加仑(英)每分)"},
+constexpr Unit kVolumeFlowUnits[] = {
+    {"l/min"},
+    {"l/s"},
+    {"bbl/d"},
+    {"m3/h"},
+    {"m3/min"},
+    {"m3/s"},
+    {"ft3/min"},
+    {"ft3/s"},
+    {"gal(US)/min"},
+    {"gal(UK)/min"},
 };
 
 constexpr double kVolumeFlowFactors[] = {

@@ -19,19 +19,19 @@ namespace {
 // they are; cm to lb, 28.3465, is mended from a typo of the old tables (README, "Corrections to
 // the factor tables").
 // clang-format off
-constexpr UnitField kLengthUnits[] = {
-    {1014, "km"},
-    {1015, "m"},
-    {1016, "dm"},
-    {1017, "cm"},
-    {1018, "mm"},
-    {1019, "μm"},
-    {1020, "in"},
-    {1021, "ft"},
-    {1022, "yd"},
-    {1023, "mile"},
-    {1024, "n mile"},
-    {1025, "lb"},
+constexpr Unit kLengthUnits[] = {
+    {"km"},
+    {"m"},
+    {"dm"},
+    {"cm"},
+    {"mm"},
+    {"μm", "um"},
+    {"in"},
+    {"ft"},
+    {"yd"},
+    {"mile", "mi"},
+    {"n mile", "nmi"},
+    {"lb"},
 };
 
 constexpr double kLengthFactors[] = {
@@ -56,19 +56,19 @@ static_assert(std::size(kLengthFactors) == std::size(kLengthUnits) * std::size(k
 // (1/1500 km2). Acre to km2 is 0.004 and acre to hm2 0.4047 although km2 to acre is 247.1054;
 // these rounded entries, like in2 to ft2 0.0069, stay as they are.
 // clang-format off
-constexpr UnitField kAreaUnits[] = {
-    {1026, "km2"},
-    {1027, "hm2"},
-    {1028, "m2"},
-    {1029, "dm2"},
-    {1030, "cm2"},
-    {1031, "mm2"},
-    {1032, "in2"},
-    {1033, "ft2"},
-    {1034, "yd2"},
-    {1035, "Acer"},
-    {1036, "市尺2"},
-    {1037, "市亩"},
+constexpr Unit kAreaUnits[] = {
+    {"km2"},
+    {"hm2"},
+    {"m2"},
+    {"dm2"},
+    {"cm2"},
+    {"mm2"},
+    {"in2"},
+    {"ft2"},
+    {"yd2"},
+    {"acre", "Acer"},
+    {"chi2"},
+    {"mu"},
 };
 
 constexpr double kAreaFactors[] = {
@@ -92,15 +92,15 @@ static_assert(std::size(kAreaFactors) == std::size(kAreaUnits) * std::size(kArea
 // Volume. "市尺3" is the cubic chi, 1/27 m3 (m3 to 市尺3 is 27). dm3 to ft3 and in3 to 市尺3 are
 // mended from typos of the old tables (README, "Corrections to the factor tables").
 // clang-format off
-constexpr UnitField kVolumeUnits[] = {
-    {1038, "m3"},
-    {1039, "dm3"},
-    {1040, "cm3"},
-    {1041, "mm3"},
-    {1042, "in3"},
-    {1043, "ft3"},
-    {1044, "yd3"},
-    {1045, "市尺3"},
+constexpr Unit kVolumeUnits[] = {
+    {"m3"},
+    {"dm3"},
+    {"cm3"},
+    {"mm3"},
+    {"in3"},
+    {"ft3"},
+    {"yd3"},
+    {"chi3"},
 };
 
 constexpr double kVolumeFactors[] = {
@@ -124,17 +124,17 @@ static_assert(std::size(kVolumeFactors) == std::size(kVolumeUnits) * std::size(k
 // bbl(UK) to gal(US) is mended from a typo of the old tables (README, "Corrections to the factor
 // tables").
 // clang-format off
-constexpr UnitField kCapacityUnits[] = {
-    {1038, "m3"},
-    {1046, "kl,kL"},
-    {1047, "I,L"},
-    {1048, "ml"},
-    {1042, "in3"},
-    {1043, "ft3"},
-    {1049, "gal(US)"},
-    {1050, "gal(Uk)"},
-    {1051, "bbl(US)"},
-    {1052, "bbl(UK)"},
+constexpr Unit kCapacityUnits[] = {
+    {"m3"},
+    {"kL", "kl"},
+    {"l", "L|I"},
+    {"ml", "mL"},
+    {"in3"},
+    {"ft3"},
+    {"gal(US)"},
+    {"gal(UK)", "gal(Uk)"},
+    {"bbl(US)"},
+    {"bbl(UK)"},
 };
 
 constexpr double kCapacityFactors[] = {

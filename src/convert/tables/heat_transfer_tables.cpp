@@ -20,15 +20,15 @@ namespace {
 // of BTU/(ft2.s) are mended from typos of the old tables (README, "Corrections to the factor
 // tables").
 // clang-format off
-constexpr UnitField kHeatFluxUnits[] = {
-    {1135, "W/(cm2)"},
-    {1136, "kW/(m2)"},
-    {1137, "cal/(cm2.s)"},
-    {1138, "cal/(cm2.h)"},
-    {1139, "kcal/(m2.s)"},
-    {1140, "kcal/(m2.h)"},
-    {1141, "BTU/(ft2.s)"},
-    {1142, "BTU/(ft2.h)"},
+constexpr Unit kHeatFluxUnits[] = {
+    {"W/cm2", "W/(cm2)"},
+    {"kW/m2", "kW/(m2)"},
+    {"cal/(cm2.s)"},
+    {"cal/(cm2.h)"},
+    {"kcal/(m2.s)"},
+    {"kcal/(m2.h)"},
+    {"BTU/(ft2.s)"},
+    {"BTU/(ft2.h)"},
 };
 
 constexpr double kHeatFluxFactors[] = {
@@ -50,13 +50,13 @@ static_assert(std::size(kHeatFluxFactors) == std::size(kHeatFluxUnits) * std::si
 // BTU/(ft2.h.°F) is mended from a typo of the old tables (README, "Corrections to the factor
 // tables").
 // clang-format off
-constexpr UnitField kHeatTransferCoefUnits[] = {
-    {1125, "W/(m2.℃)"},
-    {1126, "W/(cm2.℃)"},
-    {1127, "kcal/(m2.s.℃)"},
-    {1128, "kcal/(m2.h.℃)"},
-    {1129, "BTU/(ft2.s.°F)"},
-    {1130, "BTU/(ft2.h.°F)"},
+constexpr Unit kHeatTransferCoefUnits[] = {
+    {"W/(m2.K)", "W/(m2.°C)|W/(m2.℃)"},
+    {"W/(cm2.K)", "W/(cm2.°C)|W/(cm2.℃)"},
+    {"kcal/(m2.s.K)", "kcal/(m2.s.°C)|kcal/(m2.s.℃)"},
+    {"kcal/(m2.h.K)", "kcal/(m2.h.°C)|kcal/(m2.h.℃)"},
+    {"BTU/(ft2.s.F)", "BTU/(ft2.s.°F)"},
+    {"BTU/(ft2.h.F)", "BTU/(ft2.h.°F)"},
 };
 
 constexpr double kHeatTransferCoefFactors[] = {
@@ -78,17 +78,17 @@ static_assert(std::size(kHeatTransferCoefFactors) ==
 // BTU/(in.s.°F) and BTU/(ft.s.°F) are mended from typos of the old tables (README, "Corrections
 // to the factor tables").
 // clang-format off
-constexpr UnitField kThermalConductivityUnits[] = {
-    {1081, "W(m.K)"},
-    {1082, "W(cm.K)"},
-    {1083, "kcal/(cm.s.K)"},
-    {1084, "kcal/(cm.h.K)"},
-    {1085, "kcal/(m.s.K)"},
-    {1086, "kcal/(m.h.K)"},
-    {1087, "BTU/(in.s.°F)"},
-    {1088, "BTU/(in.h.°F)"},
-    {1089, "BTU/(ft.s.°F)"},
-    {1090, "BTU/(ft.h.°F)"},
+constexpr Unit kThermalConductivityUnits[] = {
+    {"W/(m.K)", "W(m.K)"},
+    {"W/(cm.K)", "W(cm.K)"},
+    {"kcal/(cm.s.K)"},
+    {"kcal/(cm.h.K)"},
+    {"kcal/(m.s.K)"},
+    {"kcal/(m.h.K)"},
+    {"BTU/(in.s.F)", "BTU/(in.s.°F)"},
+    {"BTU/(in.h.F)", "BTU/(in.h.°F)"},
+    {"BTU/(ft.s.F)", "BTU/(ft.s.°F)"},
+    {"BTU/(ft.h.F)", "BTU/(ft.h.°F)"},
 };
 
 constexpr double kThermalConductivityFactors[] = {

@@ -18,19 +18,19 @@ namespace {
 // "long t(UK)" 2240 lb. oz to gr and 市斤 to both tons are mended from typos of the old tables
 // (README, "Corrections to the factor tables").
 // clang-format off
-constexpr UnitField kMassUnits[] = {
-    {1167, "t"},
-    {1168, "Mg"},
-    {1169, "Kg"},
-    {1105, "g"},
-    {1170, "mg"},
-    {1171, "μg"},
-    {1109, "gr"},
-    {1172, "oz"},
-    {1025, "lb"},
-    {1173, "short t(US)"},
-    {1174, "long t(UK)"},
-    {1144, "市斤"},
+constexpr Unit kMassUnits[] = {
+    {"t"},
+    {"Mg"},
+    {"kg", "Kg"},
+    {"g"},
+    {"mg"},
+    {"μg", "ug"},
+    {"gr"},
+    {"oz"},
+    {"lb"},
+    {"short t(US)"},
+    {"long t(UK)"},
+    {"jin"},
 };
 
 constexpr double kMassFactors[] = {
@@ -57,17 +57,17 @@ static_assert(std::size(kMassFactors) == std::size(kMassUnits) * std::size(kMass
 // long t(UK), short t(US) to N and long t(UK) to N and dyn are mended from typos of the old
 // tables (README, "Corrections to the factor tables").
 // clang-format off
-constexpr UnitField kForceUnits[] = {
-    {1104, "kgf"},
-    {1105, "g"},
-    {1106, "kN"},
-    {1107, "N"},
-    {1108, "dyn"},
-    {1109, "gr"},
-    {1110, "pdl"},
-    {1025, "lb"},
-    {1111, "short t(US)"},
-    {1112, "long t(UK)"},
+constexpr Unit kForceUnits[] = {
+    {"kgf"},
+    {"g"},
+    {"kN"},
+    {"N"},
+    {"dyn"},
+    {"gr"},
+    {"pdl"},
+    {"lb"},
+    {"short t(US)"},
+    {"long t(UK)"},
 };
 
 constexpr double kForceFactors[] = {
@@ -91,17 +91,17 @@ static_assert(std::size(kForceFactors) == std::size(kForceUnits) * std::size(kFo
 // ft/min to yd/s 0.005 stay as they are. mile/h to m/min (26.8224) and to km/h (1.6093) are
 // mended from typos of the old tables (README, "Corrections to the factor tables").
 // clang-format off
-constexpr UnitField kSpeedUnits[] = {
-    {1175, "m/s"},
-    {1176, "m/min"},
-    {1177, "m/h"},
-    {1178, "km/h"},
-    {1179, "ft/s"},
-    {1180, "ft/min"},
-    {1181, "yd/s"},
-    {1182, "mile/h"},
-    {1183, "n mile/h"},
-    {1106, "kn"},
+constexpr Unit kSpeedUnits[] = {
+    {"m/s"},
+    {"m/min"},
+    {"m/h"},
+    {"km/h"},
+    {"ft/s"},
+    {"ft/min"},
+    {"yd/s"},
+    {"mile/h", "mph"},
+    {"n mile/h", "nmi/h"},
+    {"kn"},
 };
 
 constexpr double kSpeedFactors[] = {
@@ -127,19 +127,19 @@ static_assert(std::size(kSpeedFactors) == std::size(kSpeedUnits) * std::size(kSp
 // 1985. lb/ft3 to lb/in3 and lb/gal[UK] to t[UK]/yd3 are mended from typos of the old tables
 // (README, "Corrections to the factor tables").
 // clang-format off
-constexpr UnitField kDensityUnits[] = {
-    {1113, "kg/m3"},
-    {1114, "kg/dm3"},
-    {1115, "g/ml"},
-    {1124, "g/cm3"},
-    {1116, "g/m3"},
-    {1117, "Mg/m3"},
-    {1118, "t/m3"},
-    {1119, "lb/in3"},
-    {1120, "lb/ft3"},
-    {1121, "lb/gal[US]"},
-    {1122, "lb/gal[UK]"},
-    {1123, "t[UK]/yd3"},
+constexpr Unit kDensityUnits[] = {
+    {"kg/m3"},
+    {"kg/dm3"},
+    {"g/ml"},
+    {"g/cm3"},
+    {"g/m3"},
+    {"Mg/m3"},
+    {"t/m3"},
+    {"lb/in3"},
+    {"lb/ft3"},
+    {"lb/gal[US]"},
+    {"lb/gal[UK]"},
+    {"t[UK]/yd3"},
 };
 
 constexpr double kDensityFactors[] = {

@@ -25,21 +25,21 @@ namespace {
 // the conventional 9.80665 Pa per mm. Pa to inH2O and the entries into and out of Torr and mmHg
 // that the old tables miswrote are mended (README, "Corrections to the factor tables").
 // clang-format off
-constexpr UnitField kPressureUnits[] = {
-    {1066, "Pa     (帕)"},
-    {1068, "Torr   (托)"},
-    {1018, "bar    (巴)"},
-    {1020, "psi    (磅)"},
-    {1017, "mba    (毫巴)"},
-    {1064, "MPa    (兆帕)"},
-    {1065, "kPa    (千帕)"},
-    {1019, "mmHg   (毫米汞柱)"},
-    {1022, "mmH2O  (毫米水柱)"},
-    {1021, "inHg   (英寸汞柱)"},
-    {1023, "inH2O  (英寸水柱)"},
-    {1016, "atm    (标准大气压)"},
-    {1069, "lb/ft2 (磅每平方英尺)"},
-    {1067, "kg/cm2 (公斤每立方厘米)"},
+constexpr Unit kPressureUnits[] = {
+    {"Pa"},
+    {"Torr"},
+    {"bar"},
+    {"psi"},
+    {"mbar", "mba"},
+    {"MPa"},
+    {"kPa"},
+    {"mmHg"},
+    {"mmH2O"},
+    {"inHg"},
+    {"inH2O"},
+    {"atm"},
+    {"lb/ft2", "psf"},
+    {"kg/cm2", "kgf/cm2"},
 };
 
 constexpr double kPressureFactors[] = {

@@ -20,19 +20,19 @@ namespace {
 // lb.h/ft2 are force-based. lb/(ft.h) to Pa.s is 0.000414338 beside 0.00041338 into
 // kg/(m.s); both stay as they are.
 // clang-format off
-constexpr UnitField kDynamicViscosityUnits[] = {
-    {1190, "mPa.s"},
-    {1191, "Pa.s"},
-    {1192, "cP"},
-    {1193, "P"},
-    {1159, "kg/(m.s)"},
-    {1195, "kg/(m.h)"},
-    {1196, "lb/(ft.s)"},
-    {1197, "lb/(ft.h)"},
-    {1198, "dyn.s/cm2"},
-    {1199, "kgf.s/m2"},
-    {1200, "lb.s/ft2"},
-    {1201, "lb.h/ft2"},
+constexpr Unit kDynamicViscosityUnits[] = {
+    {"mPa.s"},
+    {"Pa.s"},
+    {"cP"},
+    {"P"},
+    {"kg/(m.s)"},
+    {"kg/(m.h)"},
+    {"lb/(ft.s)"},
+    {"lb/(ft.h)"},
+    {"dyn.s/cm2"},
+    {"kgf.s/m2"},
+    {"lb.s/ft2"},
+    {"lb.h/ft2"},
 };
 
 constexpr double kDynamicViscosityFactors[] = {
@@ -57,15 +57,15 @@ static_assert(std::size(kDynamicViscosityFactors) ==
 // Kinematic viscosity. "cSt" and "mm2/s" are one unit, as are "St" and "cm2/s": mutual
 // factor 1, equal rows.
 // clang-format off
-constexpr UnitField kKinematicViscosityUnits[] = {
-    {1202, "cSt"},
-    {1203, "St"},
-    {1204, "mm2/s"},
-    {1205, "cm2/s"},
-    {1206, "m2/s"},
-    {1207, "m2/h"},
-    {1208, "ft2/s"},
-    {1209, "ft2/h"},
+constexpr Unit kKinematicViscosityUnits[] = {
+    {"cSt"},
+    {"St"},
+    {"mm2/s"},
+    {"cm2/s"},
+    {"m2/s"},
+    {"m2/h"},
+    {"ft2/s"},
+    {"ft2/h"},
 };
 
 constexpr double kKinematicViscosityFactors[] = {
@@ -85,11 +85,11 @@ static_assert(std::size(kKinematicViscosityFactors) ==
 
 // Diffusion coefficient, area per time.
 // clang-format off
-constexpr UnitField kDiffusionCoefUnits[] = {
-    {1131, "cm2/s"},
-    {1132, "m2/h"},
-    {1133, "in2/s"},
-    {1134, "ft2/h"},
+constexpr Unit kDiffusionCoefUnits[] = {
+    {"cm2/s"},
+    {"m2/h"},
+    {"in2/s"},
+    {"ft2/h"},
 };
 
 constexpr double kDiffusionCoefFactors[] = {
@@ -107,13 +107,13 @@ static_assert(std::size(kDiffusionCoefFactors) ==
 // kilogram-force per metre and "lb/ft" pound-force per foot. "mN/m" and "dyn/cm" are one unit
 // (mutual factor 1) but their rows round differently (into g/cm: 0.0010197 against 0.001).
 // clang-format off
-constexpr UnitField kSurfaceTensionUnits[] = {
-    {1184, "N/m"},
-    {1185, "mN/m"},
-    {1186, "g/cm"},
-    {1187, "kg/m"},
-    {1188, "dyn/cm"},
-    {1189, "lb/ft"},
+constexpr Unit kSurfaceTensionUnits[] = {
+    {"N/m"},
+    {"mN/m"},
+    {"g/cm"},
+    {"kg/m"},
+    {"dyn/cm"},
+    {"lb/ft"},
 };
 
 constexpr double kSurfaceTensionFactors[] = {
