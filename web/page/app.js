@@ -56,6 +56,7 @@ function makeCore(module) {
       withText(text, (p) => module._velmaro_sensor_from_celsius(kind, type, p)),
     sensorFromOutput: (kind, type, text) =>
       withText(text, (p) => module._velmaro_sensor_from_output(kind, type, p)),
+    ...instrumentCalls(module, withText),
   };
 }
 
@@ -193,6 +194,7 @@ async function start() {
     if (container) buildGroup(core, container, index, timing);
   });
   buildSensorPanel(core, timing);
+  buildInstrumentPanel(core, timing);
   buildCategories(core, timing);
   // For the tests and the measurements: the core itself and the time of the
   // last update.
