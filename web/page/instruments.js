@@ -1,8 +1,9 @@
 // The instrument panel 仪表计算: the instrument window's three tools (cold
 // junction, transmitter signal, gas flow at reference conditions). As in the
 // rest of the page, the core computes and writes every number; this file only
-// passes the fields in and shows the answers. Loaded before app.js, whose
-// makeCore and start call instrumentCalls and buildInstrumentPanel.
+// passes the fields in and shows the answers, in the window's words, which
+// the core gives by their text ids. Loaded before app.js, whose makeCore and
+// start call instrumentCalls and buildInstrumentPanel.
 'use strict';
 
 // The core's instrument functions. Each takes a tool's fields as the lines of
@@ -10,6 +11,7 @@
 function instrumentCalls(module, withText) {
   const call = (exported) => (lines) => withText(lines.join('\n'), (p) => exported(p));
   return {
+    instrumentTexts: JSON.parse(module.UTF8ToString(module._velmaro_instrument_texts())),
     signalRanges: module.UTF8ToString(module._velmaro_signal_ranges()).split('\n').filter(Boolean),
     coldJunction: call(module._velmaro_cold_junction),
     transmitter: call(module._velmaro_transmitter),
@@ -20,14 +22,17 @@ function instrumentCalls(module, withText) {
 // One tool: a frame with its lists, fields and verdict line, built from
 // `rows` of [kind, key, label, first text or {entries, chosen}]. A kind is
 // 'list', 'field' (a number), 'text' (letters: a unit's name) or 'output'.
-function buildTool(container, title, rows) {
+// Title and labels are text ids, and so are list entries given as such.
+function buildTool(core, container, title, rows) {
+  const text = (id) => core.instrumentTexts[id] ?? id;
   const tool = document.createElement('fieldset');
   tool.className = 'tool';
   const legend = document.createElement('legend');
-  legend.textContent = title;
+  legend.textContent = text(title);
   tool.append(legend);
   const controls = {};
-  for (const [kind, key, label, first] of rows) {
+  for (const [kind, key, labelId, first] of rows) {
+    const label = text(labelId);
     let row;
     if (kind === 'list') {
       // A list row looks like a field row: the list, then its label.
@@ -35,7 +40,7 @@ function buildTool(container, title, rows) {
       const list = document.createElement('select');
       list.id = `tool-${key}`;
       list.setAttribute('aria-label', label);
-      list.append(...first.entries.map((text) => new Option(text)));
+      list.append(...first.entries.map((entry) => new Option(text(entry))));
       list.selectedIndex = first.chosen;
       row.querySelector('input').replaceWith(list);
       row.classList.add('list');
@@ -60,7 +65,7 @@ function buildTool(container, title, rows) {
 // Recomputes `tool` on every change of one of its controls, from the field of
 // `sources` typed last (the first until one is typed). `recompute(given)`
 // answers {shown: {key: text}, verdict}; the field typed in keeps its text.
-function wireTool(tool, sources, recompute, verdicts, timing) {
+function wireTool(tool, sources, recompute, timing) {
   let given = sources[0];
   const run = () => {
     const started = performance.now();
@@ -68,7 +73,7 @@ function wireTool(tool, sources, recompute, verdicts, timing) {
     for (const [key, text] of Object.entries(shown)) {
       if (key !== given) show(tool.controls[key], text);
     }
-    tool.verdict.textContent = verdicts[verdict] ?? '';
+    tool.verdict.textContent = verdict;
     timing.lastUpdateMs = performance.now() - started;
   };
   for (const [key, control] of Object.entries(tool.controls)) {
@@ -82,11 +87,11 @@ function wireTool(tool, sources, recompute, verdicts, timing) {
 
 // Type K by default; the hot end from the meter's EMF or the EMF from the hot end.
 function buildColdJunction(core, container) {
-  const tool = buildTool(container, '热电偶冷端补偿', [
-    ['list', 'cj-type', '分度号', { entries: core.catalogue.thermocouples, chosen: 3 }],
-    ['field', 'cj-cold', '冷端温度 °C', '25'],
-    ['field', 'cj-emf', '实测电势 mV', ''],
-    ['field', 'cj-hot', '热端温度 °C', '400'],
+  const tool = buildTool(core, container, 'instrument.cold-junction', [
+    ['list', 'cj-type', 'instrument.cj.type', { entries: core.catalogue.thermocouples, chosen: 3 }],
+    ['field', 'cj-cold', 'instrument.cj.cold', '25'],
+    ['field', 'cj-emf', 'instrument.cj.emf', ''],
+    ['field', 'cj-hot', 'instrument.cj.hot', '400'],
   ]);
   const c = tool.controls;
   return [tool, ['cj-hot', 'cj-emf'], (given) => {
@@ -99,16 +104,16 @@ function buildColdJunction(core, container) {
 // Signal, value and % of span from one another; the cut-off only with the
 // square root.
 function buildTransmitter(core, container) {
-  const tool = buildTool(container, '变送器信号', [
-    ['field', 'tx-lrv', '量程下限', '0'],
-    ['field', 'tx-urv', '量程上限', '1.6'],
-    ['text', 'tx-unit', '工程单位', 'MPa'],
-    ['list', 'tx-range', '信号范围', { entries: core.signalRanges, chosen: 0 }],
-    ['list', 'tx-sqrt', '输出特性', { entries: ['线性', '开方（差压流量）'], chosen: 0 }],
-    ['field', 'tx-cutoff', '小流量切除 %', '1'],
-    ['field', 'tx-signal', '信号', '12'],
-    ['field', 'tx-value', '工程值', ''],
-    ['field', 'tx-percent', '百分比 %', ''],
+  const tool = buildTool(core, container, 'instrument.transmitter', [
+    ['field', 'tx-lrv', 'instrument.tx.lrv', '0'],
+    ['field', 'tx-urv', 'instrument.tx.urv', '1.6'],
+    ['text', 'tx-unit', 'instrument.tx.unit', 'MPa'],
+    ['list', 'tx-range', 'instrument.tx.signal-range', { entries: core.signalRanges, chosen: 0 }],
+    ['list', 'tx-sqrt', 'instrument.tx.characteristic', { entries: ['instrument.characteristic.linear', 'instrument.characteristic.square-root'], chosen: 0 }],
+    ['field', 'tx-cutoff', 'instrument.tx.cut-off', '1'],
+    ['field', 'tx-signal', 'instrument.tx.signal', '12'],
+    ['field', 'tx-value', 'instrument.tx.value', ''],
+    ['field', 'tx-percent', 'instrument.tx.percent', ''],
   ]);
   const c = tool.controls;
   return [tool, ['tx-signal', 'tx-value', 'tx-percent'], (given) => {
@@ -128,21 +133,21 @@ function buildGasFlow(core, container) {
   const unitsOf = (id) => core.catalogue.quantities.find((q) => q.id === id).units;
   const flowUnits = unitsOf('volume-flow');
   const pressureUnits = unitsOf('pressure');
-  const tool = buildTool(container, '气体流量（工况、标况）', [
-    ['list', 'gas-unit', '流量单位', { entries: flowUnits, chosen: flowUnits.findIndex((u) => u.startsWith('m3/h')) }],
-    ['field', 'gas-pressure', '工况压力', '0.6'],
-    ['list', 'gas-pressure-unit', '压力单位', { entries: pressureUnits, chosen: pressureUnits.findIndex((u) => u.startsWith('MPa')) }],
-    ['list', 'gas-gauge', '压力类型', { entries: ['表压', '绝压'], chosen: 0 }],
-    ['field', 'gas-temperature', '工况温度 °C', '40'],
-    ['field', 'gas-z', '工况压缩因子 Z', '1'],
-    ['field', 'gas-z-ref', '标况压缩因子 Z', '1'],
-    ['list', 'gas-standard', '标准状态', { entries: ['20 °C, 101.325 kPa', '15 °C, 101.325 kPa'], chosen: 0 }],
-    ['field', 'gas-line', '工况流量', '1200'],
-    ['field', 'gas-normal', '标况流量', ''],
-    ['field', 'gas-standard-flow', '标准状态流量', ''],
-    ['field', 'gas-density', '标况密度 kg/m³', '1.293'],
-    ['field', 'gas-molar-mass', '摩尔质量 g/mol', ''],
-    ['output', 'gas-mass', '质量流量 kg/h', ''],
+  const tool = buildTool(core, container, 'instrument.gas-flow', [
+    ['list', 'gas-unit', 'instrument.gas.flow-unit', { entries: flowUnits, chosen: flowUnits.findIndex((u) => u.startsWith('m3/h')) }],
+    ['field', 'gas-pressure', 'instrument.gas.pressure', '0.6'],
+    ['list', 'gas-pressure-unit', 'instrument.gas.pressure-unit', { entries: pressureUnits, chosen: pressureUnits.findIndex((u) => u.startsWith('MPa')) }],
+    ['list', 'gas-gauge', 'instrument.gas.pressure-kind', { entries: ['instrument.gauge', 'instrument.absolute'], chosen: 0 }],
+    ['field', 'gas-temperature', 'instrument.gas.temperature', '40'],
+    ['field', 'gas-z', 'instrument.gas.z', '1'],
+    ['field', 'gas-z-ref', 'instrument.gas.z-ref', '1'],
+    ['list', 'gas-standard', 'instrument.gas.standard', { entries: ['instrument.standard.20', 'instrument.standard.15'], chosen: 0 }],
+    ['field', 'gas-line', 'instrument.gas.line-flow', '1200'],
+    ['field', 'gas-normal', 'instrument.gas.normal-flow', ''],
+    ['field', 'gas-standard-flow', 'instrument.gas.standard-flow', ''],
+    ['field', 'gas-density', 'instrument.gas.density', '1.293'],
+    ['field', 'gas-molar-mass', 'instrument.gas.molar-mass', ''],
+    ['output', 'gas-mass', 'instrument.gas.mass-flow', ''],
   ]);
   const c = tool.controls;
   // Listened to before the tool's own listener, which then reads the choice.
@@ -164,21 +169,9 @@ function buildGasFlow(core, container) {
 }
 
 function buildInstrumentPanel(core, timing) {
-  // What a tool's verdict line says for the core's verdict: the window's words.
-  const verdicts = {
-    'out-of-range': OUT_OF_RANGE,
-    outside: '信号超出信号范围',
-    'not-finite': '数值过大或无效',
-    'empty-range': '量程上限不能等于下限',
-    'cut-off': '小流量切除须在 0 ～ 100% 之间',
-    pressure: '绝对压力须大于零',
-    temperature: '绝对温度须大于零',
-    z: '压缩因子 Z 须大于零',
-    density: '密度、摩尔质量须大于零',
-  };
   const container = document.getElementById('instrument-tools');
   for (const build of [buildColdJunction, buildTransmitter, buildGasFlow]) {
     const [tool, sources, recompute] = build(core, container);
-    wireTool(tool, sources, recompute, verdicts, timing);
+    wireTool(tool, sources, recompute, timing);
   }
 }
