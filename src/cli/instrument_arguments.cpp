@@ -248,6 +248,17 @@ void CheckComplete(const InstrumentRequest& r) {
     }
 }
 
+// With --strict, refuses a number given that is not a number through and
+// through, as a value is refused elsewhere.
+void CheckStrictNumbers(const InstrumentRequest& r, std::span<const std::string_view> numbers) {
+    if (!r.strict) {
+        return;
+    }
+    for (const std::string_view number : numbers) {
+        CheckWholeNumber(number);
+    }
+}
+
 } // namespace
 
 bool IsInstrumentRequest(std::span<const std::string_view> args) {
@@ -303,11 +314,7 @@ InstrumentRequest ParseInstrumentArguments(std::span<const std::string_view> arg
         i += taken;
     }
     CheckComplete(request);
-    if (request.strict) {
-        for (const std::string_view number : numbers) {
-            CheckWholeNumber(number);
-        }
-    }
+    CheckStrictNumbers(request, numbers);
     return request;
 }
 
