@@ -26,17 +26,8 @@ inline constexpr std::array<std::string_view, 2> kPressureKinds = {
 inline constexpr std::array<std::string_view, 2> kStandardConditions = {
     texts::ToolText("instrument.standard.20"), texts::ToolText("instrument.standard.15")};
 
-inline constexpr std::string_view kOutOfRange = texts::ToolText("instrument.out-of-range");
+// Under the transmitter's fields when its signal lies outside the signal
+// range; the faults' texts are found by instruments::FaultTextId.
 inline constexpr std::string_view kSignalOutside = texts::ToolText("instrument.signal-outside");
-inline constexpr std::string_view kNotFinite = texts::ToolText("instrument.not-finite");
-inline constexpr std::string_view kEmptyRange = texts::ToolText("instrument.empty-range");
-inline constexpr std::string_view kCutOffOutside = texts::ToolText("instrument.cut-off-outside");
-inline constexpr std::string_view kPressureNotPositive =
-    texts::ToolText("instrument.pressure-not-positive");
-inline constexpr std::string_view kTemperatureNotPositive =
-    texts::ToolText("instrument.temperature-not-positive");
-inline constexpr std::string_view kZNotPositive = texts::ToolText("instrument.z-not-positive");
-inline constexpr std::string_view kDensityNotPositive =
-    texts::ToolText("instrument.density-not-positive");
 
 } // namespace velmaro::res

@@ -50,36 +50,9 @@ private:
     std::vector<std::string_view> lines_;
 };
 
-// The text id of what the window says under a tool for `fault`.
-std::string_view FaultTextId(velmaro::instruments::Fault fault) {
-    using velmaro::instruments::Fault;
-    switch (fault) {
-    case Fault::None:
-        return "";
-    case Fault::OutOfRange:
-        return "instrument.out-of-range";
-    case Fault::NotFinite:
-        return "instrument.not-finite";
-    case Fault::EmptyRange:
-    case Fault::EmptySignalRange:
-        return "instrument.empty-range";
-    case Fault::CutOffOutside:
-        return "instrument.cut-off-outside";
-    case Fault::PressureNotPositive:
-        return "instrument.pressure-not-positive";
-    case Fault::TemperatureNotPositive:
-        return "instrument.temperature-not-positive";
-    case Fault::ZNotPositive:
-        return "instrument.z-not-positive";
-    case Fault::DensityNotPositive:
-        return "instrument.density-not-positive";
-    }
-    return "";
-}
-
 // What the window says under a tool for `fault`: "" for none.
 std::string FaultMessage(velmaro::instruments::Fault fault) {
-    return std::string(velmaro::texts::Lookup(FaultTextId(fault)));
+    return std::string(velmaro::texts::Lookup(velmaro::instruments::FaultTextId(fault)));
 }
 
 std::string Fixed(double value, velmaro::FixedFormat format) {
