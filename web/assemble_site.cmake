@@ -1,29 +1,32 @@
-# Copies the page's files into SITE_DIR beside the built core and writes the
-# service worker with the list of files it caches and a digest of their
-# contents as its cache name.
+# Copies the page's files (PAGE_FILES, may be empty) into SITE_DIR beside the
+# built core, then writes the service worker from its template WORKER: the
+# SHA-256 of every file in SITE_DIR, which the worker checks each download
+# against, and a digest of them all as its cache name. Run on a finished site
+# folder alone, it stamps the worker anew for what the folder now holds.
 file(MAKE_DIRECTORY ${SITE_DIR})
-set(cached "./")
-set(digests "")
 foreach(source IN LISTS PAGE_FILES)
     get_filename_component(name ${source} NAME)
-    if(NOT name STREQUAL "sw.js")
-        file(COPY_FILE ${source} ${SITE_DIR}/${name} ONLY_IF_DIFFERENT)
-    endif()
+    file(COPY_FILE ${source} ${SITE_DIR}/${name} ONLY_IF_DIFFERENT)
 endforeach()
 file(GLOB site_files RELATIVE ${SITE_DIR} ${SITE_DIR}/*)
 list(REMOVE_ITEM site_files sw.js)
 list(SORT site_files)
+set(digests "")
+set(entries "")
 foreach(name IN LISTS site_files)
     file(SHA256 ${SITE_DIR}/${name} digest)
     string(APPEND digests "${name}:${digest}\n")
-    list(APPEND cached "./${name}")
+    list(APPEND entries "\"./${name}\": \"${digest}\"")
+    # The page's address itself is the index page.
+    if(name STREQUAL "index.html")
+        list(APPEND entries "\"./\": \"${digest}\"")
+    endif()
 endforeach()
-list(FILTER PAGE_FILES INCLUDE REGEX "/sw\\.js$")
-file(SHA256 ${PAGE_FILES} worker_digest)
+file(SHA256 ${WORKER} worker_digest)
 string(SHA256 version "${digests}${worker_digest}")
 string(SUBSTRING ${version} 0 16 version)
-list(JOIN cached "\", \"" cached_list)
-file(READ ${PAGE_FILES} worker)
+list(JOIN entries ",\n  " entries)
+file(READ ${WORKER} worker)
 string(REPLACE "@CACHE_VERSION@" "${version}" worker "${worker}")
-string(REPLACE "@CACHED_FILES@" "\"${cached_list}\"" worker "${worker}")
+string(REPLACE "@FILE_DIGESTS@" "\n  ${entries},\n" worker "${worker}")
 file(WRITE ${SITE_DIR}/sw.js "${worker}")

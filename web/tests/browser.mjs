@@ -19,16 +19,18 @@ const TYPES = {
 // The folder the web preset builds the page into, or $VELMARO_SITE.
 export const SITE = process.env.VELMARO_SITE ?? new URL('../../build/web/site/', import.meta.url).pathname;
 
-// Serves SITE on a free port of 127.0.0.1. `requests` counts what it answered.
-export async function serveSite() {
+// Serves the folder `root` (SITE unless given; `served.root` switches it) on a
+// free port of 127.0.0.1, with `headers` on every file. `requests` counts
+// what it answered.
+export async function serveSite(root = SITE, headers = {}) {
   const server = createServer((request, response) => {
     served.requests += 1;
     served.paths.push(request.url);
     const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname));
-    const file = join(SITE, path.endsWith('/') ? `${path}index.html` : path);
+    const file = join(served.root, path.endsWith('/') ? `${path}index.html` : path);
     try {
-      if (!file.startsWith(SITE) || !statSync(file).isFile()) throw new Error('not a file');
-      response.writeHead(200, { 'content-type': TYPES[extname(file)] ?? 'application/octet-stream' });
+      if (!file.startsWith(served.root) || !statSync(file).isFile()) throw new Error('not a file');
+      response.writeHead(200, { ...headers, 'content-type': TYPES[extname(file)] ?? 'application/octet-stream' });
       response.end(readFileSync(file));
     } catch {
       response.writeHead(404).end();
@@ -36,6 +38,7 @@ export async function serveSite() {
   });
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
   const served = {
+    root,
     requests: 0,
     paths: [],
     url: `http://127.0.0.1:${server.address().port}/`,

@@ -81,7 +81,7 @@ test('the sensor panel converts both ways and says inline when a value is out of
 
   await page.click('label:has(#sensor-rtd)');
   assert.equal(await caption(), '电阻');
-  assert.equal(await page.$eval('#sensor-output', (e) => e.getAttribute('aria-label')), ' Ω(欧姆)');
+  assert.equal(await page.$eval('#sensor-output', (e) => e.getAttribute('aria-label')), '电阻 Ω(欧姆)');
   assert.equal(await page.$eval('#sensor-output', (e) => e.value), '100.000000'); // Pt100 at 0 °C
   await typeInto(page, '#sensor-output', '138.5');
   assert.equal(await page.$eval('#sensor-celsius', (e) => e.value), '99.99');
@@ -123,6 +123,40 @@ test('on a phone the panels stack without sideways scrolling and the fields are 
   assert.ok(layout.smallestField >= 44, `smallest field ${layout.smallestField} px high`);
   assert.deepEqual(layout.keyboards, ['decimal']);
   await phone.close();
+});
+
+test('a text the core has no memory for is refused, not written over the core', async () => {
+  const starved = await browser.newPage();
+  // The core's allocator answers 0, as it does when its memory cannot grow,
+  // once `window.starved` is set.
+  await starved.evaluateOnNewDocument(() => {
+    let factory;
+    Object.defineProperty(window, 'createVelmaroCore', {
+      configurable: true,
+      set: (value) => { factory = value; },
+      get: () => async (...args) => {
+        const module = await factory(...args);
+        const malloc = module._malloc;
+        module._malloc = (size) => (window.starved ? 0 : malloc(size));
+        return module;
+      },
+    });
+  });
+  // On an origin of its own, so that its worker stays apart from the page's.
+  const own = await serveSite();
+  await starved.goto(own.url);
+  await starved.waitForSelector('html[data-ready="true"]');
+  const thrown = await starved.evaluate(() => {
+    window.starved = true;
+    try {
+      return window.velmaro.core.convert(0, 0, '1').join();
+    } catch (error) {
+      return error.name;
+    }
+  });
+  assert.equal(thrown, 'RangeError');
+  await starved.close();
+  await own.close();
 });
 
 test('after one visit the page is installable, works offline and makes no request after loading', async () => {
