@@ -33,9 +33,9 @@ void WriteCategories(PageHtml& html) {
         }
         const std::string id = "category-" + std::string(quantity->id);
         // The section is named by its dialog's title, also while folded.
-        html << "<details class=\"category\" id=\"" << id << "\" aria-labelledby=\"" << id
-             << "-title\">\n<summary>";
-        html.Escaped(texts::QuantityName(*quantity)) << "</summary>\n<h3 id=\"" << id << "-title\">";
+        html << "<details class=\"category\" id=\"" << id << "\" aria-label=\"";
+        html.Escaped(category->dialog.title) << "\">\n<summary>";
+        html.Escaped(texts::QuantityName(*quantity)) << "</summary>\n<h3>";
         html.Escaped(category->dialog.title) << "</h3>\n";
         html.UnitFields(quantity->id);
         html << "</details>\n";

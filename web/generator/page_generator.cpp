@@ -24,10 +24,13 @@
 //   3. A row in kPanels below: the writer and the panel's script
 //      (web/page/steam.js), which the page loads after app.js. Its place in
 //      kPanels is its place on the page and among the jump links.
-//   4. The script finds its fields by id when it starts and keeps what is
-//      typed before the core is ready; app.js fires the event
-//      "velmaro-core" on document with the core's module as its detail once
-//      the core has loaded (see app.js), and sets window.velmaro then.
+//   4. The script runs once the page has been read (defer), finds its
+//      fields by id and keeps what is typed before the core is ready. The
+//      core may have loaded before or after it starts: window.velmaro
+//      ({core, module, timing}) is set once it has, and app.js then fires
+//      the event "velmaro-core" on document with the module as its detail.
+//      The panel's exported functions go into velmaro_core_web's
+//      EXPORTED_FUNCTIONS in web/CMakeLists.txt.
 
 #include "page_html.h"
 #include "panels.h"
@@ -66,7 +69,9 @@ void WriteJumpLinks(PageHtml& html, const PageHtml& panels) {
 }
 
 void WriteScripts(PageHtml& html) {
-    html << "<script defer src=\"app.js\"></script>";
+    // app.js runs before the body is read, as the style arrives, so that its
+    // listeners serve every field from its first paint on.
+    html << "<script src=\"app.js\"></script>";
     for (const Panel& panel : kPanels) {
         if (!panel.script.empty()) {
             html << "\n<script defer src=\"" << panel.script << "\"></script>";

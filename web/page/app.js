@@ -60,60 +60,83 @@ function show(input, text) {
 
 // The fields of one quantity: typing into one writes all the others, once per
 // keystroke.
-function connectGroup(container) {
+function fromGroupField(source) {
+  const container = source.closest('.fields[data-quantity]');
   const inputs = [...container.querySelectorAll('input')];
-  inputs.forEach((source, unit) => {
-    source.addEventListener('input', () => {
-      whenReady(container, (c) => {
-        const texts = c.convert(c.quantityIndex(container.dataset.quantity), unit, source.value);
-        inputs.forEach((target, i) => {
-          if (i !== unit) show(target, texts[i]);
-        });
-      });
+  const unit = inputs.indexOf(source);
+  whenReady(container, (c) => {
+    const texts = c.convert(c.quantityIndex(container.dataset.quantity), unit, source.value);
+    inputs.forEach((target, i) => {
+      if (i !== unit) show(target, texts[i]);
     });
   });
 }
 
-function connectSensorPanel() {
-  const byId = (id) => document.getElementById(id);
-  const kindButtons = [byId('sensor-thermocouple'), byId('sensor-rtd')];
-  const typeList = byId('sensor-type');
-  const celsius = byId('sensor-celsius');
-  const scales = [byId('sensor-fahrenheit'), byId('sensor-kelvin'), byId('sensor-rankine')];
-  const output = byId('sensor-output');
+// The sensor panel: a temperature in °C into the output of the chosen type,
+// or an output into the temperature.
+const byId = (id) => document.getElementById(id);
+const sensorKind = () => (byId('sensor-rtd').checked ? 1 : 0);
+
+function showSensorAnswer(computed, lines) {
+  show(computed, lines[0]);
+  ['sensor-fahrenheit', 'sensor-kelvin', 'sensor-rankine'].forEach((id, i) => show(byId(id), lines[i + 1]));
   const verdict = byId('sensor-range');
-  const panel = byId('sensor-panel');
+  verdict.textContent = lines[4] === 'out-of-range' ? verdict.dataset.text : '';
+}
 
-  const kind = () => (kindButtons[1].checked ? 1 : 0);
-  // The core's lines: the computed field, the three scales, the verdict.
-  const showAnswer = (computed, lines) => {
-    show(computed, lines[0]);
-    scales.forEach((input, i) => show(input, lines[i + 1]));
-    verdict.textContent = lines[4] === 'out-of-range' ? verdict.dataset.text : '';
-  };
-  const fromCelsius = () => whenReady(panel, (c) =>
-    showAnswer(output, c.sensorFromCelsius(kind(), typeList.selectedIndex, celsius.value)));
-  const fromOutput = () => whenReady(panel, (c) =>
-    showAnswer(celsius, c.sensorFromOutput(kind(), typeList.selectedIndex, output.value)));
-  // A family or type chosen starts again at 0 °C, as in the window.
-  const restart = () => {
-    celsius.value = '0';
-    fromCelsius();
-  };
-
-  kindButtons.forEach((button, value) => {
-    button.addEventListener('click', () => {
-      typeList.replaceChildren(byId(`sensor-types-${value}`).content.cloneNode(true));
-      byId('sensor-output-caption').textContent = button.dataset.caption;
-      byId('sensor-output-unit').textContent = button.dataset.unit;
-      output.setAttribute('aria-label', button.dataset.caption + button.dataset.unit);
-      typeList.selectedIndex = 0;
-      restart();
-    });
+function fromSensorField(source) {
+  const typeList = byId('sensor-type');
+  whenReady(byId('sensor-panel'), (c) => {
+    if (source.id === 'sensor-celsius') {
+      showSensorAnswer(byId('sensor-output'), c.sensorFromCelsius(sensorKind(), typeList.selectedIndex, source.value));
+    } else {
+      showSensorAnswer(byId('sensor-celsius'), c.sensorFromOutput(sensorKind(), typeList.selectedIndex, source.value));
+    }
   });
-  typeList.addEventListener('change', restart);
-  celsius.addEventListener('input', fromCelsius);
-  output.addEventListener('input', fromOutput);
+}
+
+// A family or type chosen starts again at 0 °C, as in the window.
+function restartSensor() {
+  byId('sensor-celsius').value = '0';
+  fromSensorField(byId('sensor-celsius'));
+}
+
+function chooseFamily(button) {
+  const typeList = byId('sensor-type');
+  typeList.replaceChildren(byId(`sensor-types-${button.value}`).content.cloneNode(true));
+  byId('sensor-output-caption').textContent = button.dataset.caption;
+  byId('sensor-output-unit').textContent = button.dataset.unit;
+  byId('sensor-output').setAttribute('aria-label', button.dataset.caption + button.dataset.unit);
+  typeList.selectedIndex = 0;
+  restartSensor();
+}
+
+// What a typed text, a click or a choice sets off. One listener each for the
+// whole page, so that a field takes input as soon as it is on the screen,
+// while the rest of the page is still arriving.
+function onInput(event) {
+  const field = event.target;
+  if (field.closest('.fields[data-quantity]')) fromGroupField(field);
+  else if (field.id === 'sensor-celsius' || field.id === 'sensor-output') fromSensorField(field);
+}
+
+function onClick(event) {
+  const button = event.target.closest?.('input[name="sensor-kind"]');
+  if (button) chooseFamily(button);
+}
+
+function onChange(event) {
+  if (event.target.id === 'sensor-type') restartSensor();
+}
+
+// Text typed before this script ran is still in its field, which the page
+// had shown already: converted as if typed now. (What is typed from now on
+// reaches the listeners, also in fields the page has yet to show.)
+function takeEarlierInput() {
+  document.querySelectorAll('.fields[data-quantity] input, #sensor-celsius, #sensor-output')
+    .forEach((field) => {
+      if (field.value !== '') onInput({ target: field });
+    });
 }
 
 // The core, compiled while the page is already in use; then what was typed
@@ -126,9 +149,9 @@ function loadCore() {
     core = makeCore(module);
     for (const update of waiting.values()) whenReady(null, update);
     waiting.clear();
-    // For the tests and the measurements: the core itself and the time of
-    // the last update. Panels with a script of their own start from here.
-    window.velmaro = { core, timing };
+    // For the tests and the measurements, and for the panels with a script
+    // of their own: the core, its module and the time of the last update.
+    window.velmaro = { core, module, timing };
     document.dispatchEvent(new CustomEvent('velmaro-core', { detail: module }));
     document.documentElement.dataset.ready = 'true';
     performance.mark('velmaro-ready');
@@ -136,9 +159,11 @@ function loadCore() {
   document.head.append(script);
 }
 
-document.querySelectorAll('.fields[data-quantity]').forEach(connectGroup);
-connectSensorPanel();
+document.addEventListener('input', onInput);
+document.addEventListener('click', onClick);
+document.addEventListener('change', onChange);
 performance.mark('velmaro-fields');
+takeEarlierInput();
 loadCore();
 
 if ('serviceWorker' in navigator) {

@@ -159,6 +159,59 @@ test('a text the core has no memory for is refused, not written over the core', 
   await own.close();
 });
 
+test('the fields take text before the core has loaded, and it is converted once it has', async () => {
+  const early = await browser.newPage();
+  const errors = [];
+  early.on('pageerror', (error) => errors.push(String(error)));
+  // On an origin of its own, whose core arrives only when released.
+  const own = await serveSite();
+  let release;
+  const held = new Promise((resolve) => { release = resolve; });
+  await early.setRequestInterception(true);
+  early.on('request', async (request) => {
+    if (request.url().endsWith('/velmaro-core.js')) await held;
+    request.continue();
+  });
+  await early.goto(own.url, { waitUntil: 'domcontentloaded' });
+  await early.type('#pressure-2', '1'); // bar
+  await early.click('label:has(#sensor-rtd)');
+  await early.type('#sensor-output', '138.5');
+  assert.equal(await early.$eval('html', (e) => e.dataset.ready), undefined, 'the core is not there yet');
+  release();
+  await early.waitForSelector('html[data-ready="true"]');
+  assert.deepEqual(await values(early, ['#pressure-2', '#pressure-6', '#sensor-output', '#sensor-celsius']),
+    ['1', '100.000000', '138.5', '99.99']);
+  assert.deepEqual(errors, []);
+  await early.close();
+  await own.close();
+});
+
+test('every field, section and panel has a name of its own, and a phone has links to the panels', async () => {
+  const nameOf = async (selector) => {
+    const node = await page.$(selector);
+    return (await page.accessibility.snapshot({ root: node, interestingOnly: false })).name;
+  };
+  const scales = ['celsius', 'fahrenheit', 'kelvin', 'rankine'];
+  for (const [i, scale] of scales.entries()) {
+    assert.notEqual(await nameOf(`#sensor-${scale}`), await nameOf(`#temperature-${i}`));
+  }
+  await page.click('label:has(#sensor-thermocouple)');
+  assert.match(await nameOf('#sensor-output'), /^电势 mV/);
+  await page.click('label:has(#sensor-rtd)');
+  assert.match(await nameOf('#sensor-output'), /^电阻 Ω/);
+  const sections = await page.$$eval('details.category', (all) => all.map((d) => [d.id, d.querySelector('h3').textContent]));
+  assert.equal(sections.length, 17);
+  for (const [id, title] of sections) assert.equal(await nameOf(`#${id}`), title);
+
+  const phone = await openPage(browser, server.url, { width: 360, height: 740, isMobile: true, hasTouch: true });
+  const links = await phone.$$eval('nav.jump a', (all) => all.map((a) => a.getAttribute('href')));
+  assert.deepEqual(links, ['#pressure-panel', '#temperature-panel', '#sensor-panel', '#flow-panel', '#categories']);
+  await phone.click('nav.jump a[href="#categories"]');
+  await phone.waitForFunction(() => Math.abs(document.getElementById('categories').getBoundingClientRect().top) < 2);
+  await phone.close();
+  assert.equal(await page.$eval('nav.jump', (nav) => nav.offsetHeight), 0, 'no jump links on a wide screen');
+});
+
 test('after one visit the page is installable, works offline and makes no request after loading', async () => {
   await page.evaluate(() => navigator.serviceWorker.ready);
   // Idle: the worker's own update check is part of loading.
