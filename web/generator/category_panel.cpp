@@ -33,7 +33,7 @@ void WriteCategories(PageHtml& html) {
         }
         const std::string id = "category-" + std::string(quantity->id);
         // The section is named by its dialog's title, also while folded.
-        html << "<details class=\"category\" id=\"" << id << "\" aria-label=\"";
+        html << R"(<details class="category" id=")" << id << "\" aria-label=\"";
         html.Escaped(category->dialog.title) << "\">\n<summary>";
         html.Escaped(texts::QuantityName(*quantity)) << "</summary>\n<h3>";
         html.Escaped(category->dialog.title) << "</h3>\n";

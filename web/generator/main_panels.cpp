@@ -17,7 +17,7 @@ namespace {
 void OpenPanel(PageHtml& html, std::string_view name, std::string_view titleTextId) {
     const std::string id = std::string(name) + "-panel";
     html.JumpTarget(id, titleTextId);
-    html << "<section class=\"panel\" id=\"" << id << "\" aria-labelledby=\"" << name
+    html << R"(<section class="panel" id=")" << id << "\" aria-labelledby=\"" << name
          << "-title\">\n<h2 id=\"" << name << "-title\">";
     html.TextOf(titleTextId) << "</h2>\n";
 }
@@ -74,13 +74,13 @@ void WriteSensorPanel(PageHtml& html) {
     html.JumpTarget("sensor-panel", "sensor.panel");
     html << "<fieldset class=\"sensor\" id=\"sensor-panel\">\n<legend id=\"sensor-title\">";
     html.TextOf("sensor.panel") << "</legend>\n";
-    html << "<div class=\"family\" role=\"radiogroup\" aria-label=\"";
+    html << R"(<div class="family" role="radiogroup" aria-label=")";
     html.TextOf("page.sensor-family") << "\">\n";
     for (std::size_t family = 0; family < std::size(kSensorFamilies); ++family) {
         const SensorFamily& f = kSensorFamilies[family];
-        html << "<label><input type=\"radio\" name=\"sensor-kind\" value=\""
-             << std::to_string(family) << "\" id=\"" << f.inputId << "\""
-             << (family == 0 ? " checked" : "") << " data-caption=\"";
+        html << R"(<label><input type="radio" name="sensor-kind" value=")" << std::to_string(family)
+             << "\" id=\"" << f.inputId << "\"" << (family == 0 ? " checked" : "")
+             << " data-caption=\"";
         html.TextOf(f.captionTextId) << "\" data-unit=\"";
         html.TextOf(f.unitTextId) << "\"><span>";
         html.TextOf(f.buttonTextId) << "</span></label>\n";
@@ -115,7 +115,8 @@ void WriteSensorPanel(PageHtml& html) {
     html << "<div class=\"sensor-row\">\n<span class=\"caption\" id=\"sensor-output-caption\">";
     html.TextOf("sensor.voltage") << "</span>\n";
     html.Field("sensor-output",
-               std::string(html.Text(first.captionTextId)) + std::string(html.Text(first.unitTextId)),
+               std::string(html.Text(first.captionTextId)) +
+                   std::string(html.Text(first.unitTextId)),
                html.Text(first.unitTextId));
     html << "</div>\n<p class=\"out-of-range\" id=\"sensor-range\" role=\"status\" data-text=\"";
     html.TextOf("sensor.out-of-range") << "\"></p>\n</fieldset>\n";

@@ -35,9 +35,11 @@
 #include "page_html.h"
 #include "panels.h"
 
-#include <cstdio>
+#include <cstddef>
 #include <fstream>
+#include <iostream>
 #include <iterator>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -59,7 +61,7 @@ constexpr Panel kPanels[] = {
 
 // The phone's jump links to every panel that asked for one.
 void WriteJumpLinks(PageHtml& html, const PageHtml& panels) {
-    html << "<nav class=\"jump\" aria-label=\"";
+    html << R"(<nav class="jump" aria-label=")";
     html.TextOf("page.jump") << "\">";
     for (const auto& [id, title] : panels.JumpTargets()) {
         html << "<a href=\"#" << id << "\">";
@@ -80,8 +82,7 @@ void WriteScripts(PageHtml& html) {
 }
 
 // Replaces the skeleton's one mark `<!--page:NAME-->` with `markup`.
-void Fill(std::string& page, std::string_view name, std::string_view markup,
-          PageHtml& problems) {
+void Fill(std::string& page, std::string_view name, std::string_view markup, PageHtml& problems) {
     const std::string mark = "<!--page:" + std::string(name) + "-->";
     const std::size_t at = page.find(mark);
     if (at == std::string::npos || page.find(mark, at + 1) != std::string::npos) {
@@ -107,7 +108,7 @@ std::string JsonEscaped(std::string_view text) {
 bool Read(const std::string& path, std::string& text) {
     std::ifstream file(path, std::ios::binary);
     if (!file) {
-        std::fprintf(stderr, "page_generator: cannot read %s\n", path.c_str());
+        std::cerr << "page_generator: cannot read " << path << "\n";
         return false;
     }
     text.assign(std::istreambuf_iterator<char>(file), {});
@@ -119,7 +120,7 @@ bool Write(const std::string& path, const std::string& text) {
     file << text;
     file.close();
     if (!file) {
-        std::fprintf(stderr, "page_generator: cannot write %s\n", path.c_str());
+        std::cerr << "page_generator: cannot write " << path << "\n";
     }
     return static_cast<bool>(file);
 }
@@ -154,7 +155,7 @@ int Generate(const std::string& from, const std::string& to) {
     bool failed = false;
     for (const PageHtml* html : {&panels, &parts, &jump, &scripts, &texts}) {
         for (const std::string& problem : html->Problems()) {
-            std::fprintf(stderr, "page_generator: %s\n", problem.c_str());
+            std::cerr << "page_generator: " << problem << "\n";
             failed = true;
         }
     }
@@ -169,9 +170,10 @@ int Generate(const std::string& from, const std::string& to) {
 } // namespace velmaro::web
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: page_generator <skeleton folder> <output folder>\n");
+    const std::span<char*> arguments(argv, static_cast<std::size_t>(argc));
+    if (arguments.size() != 3) {
+        std::cerr << "usage: page_generator <skeleton folder> <output folder>\n";
         return 2;
     }
-    return velmaro::web::Generate(argv[1], argv[2]);
+    return velmaro::web::Generate(arguments[1], arguments[2]);
 }

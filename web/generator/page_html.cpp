@@ -52,7 +52,7 @@ void PageHtml::UnitFields(std::string_view quantityId) {
         return;
     }
     const Quantity& quantity = *found;
-    *this << "<div class=\"fields\" data-quantity=\"" << quantity.id << "\">\n";
+    *this << R"(<div class="fields" data-quantity=")" << quantity.id << "\">\n";
     for (std::size_t unit = 0; unit < quantity.group->size(); ++unit) {
         const std::string_view label = texts::UnitLabel(quantity, unit);
         if (label.empty()) {
@@ -65,11 +65,11 @@ void PageHtml::UnitFields(std::string_view quantityId) {
 
 void PageHtml::Field(std::string_view id, std::string_view name, std::string_view label,
                      bool readOnly) {
-    *this << "<div class=\"field\"><input id=\"" << id << "\" type=\"text\"";
+    *this << R"(<div class="field"><input id=")" << id << R"(" type="text")";
     *this << (readOnly ? " readonly"
-                       : " inputmode=\"decimal\" autocomplete=\"off\" spellcheck=\"false\"");
+                       : R"( inputmode="decimal" autocomplete="off" spellcheck="false")");
     *this << " aria-label=\"";
-    Escaped(name) << "\"><span class=\"unit\" id=\"" << id << "-unit\" aria-hidden=\"true\">";
+    Escaped(name) << R"("><span class="unit" id=")" << id << R"(-unit" aria-hidden="true">)";
     Escaped(label) << "</span></div>\n";
 }
 
