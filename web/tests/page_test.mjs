@@ -187,21 +187,29 @@ test('the fields take text before the core has loaded, and it is converted once 
 });
 
 test('every field, section and panel has a name of its own, and a phone has links to the panels', async () => {
-  const nameOf = async (selector) => {
-    const node = await page.$(selector);
-    return (await page.accessibility.snapshot({ root: node, interestingOnly: false })).name;
+  // The names a screen reader gives the elements, as the browser computes them.
+  const cdp = await page.createCDPSession();
+  const namesOf = async (selectors) => {
+    const { nodes } = await cdp.send('Accessibility.getFullAXTree');
+    const names = new Map(nodes.map((n) => [n.backendDOMNodeId, n.name?.value]));
+    const { root } = await cdp.send('DOM.getDocument', { depth: 0 });
+    return Promise.all(selectors.map(async (selector) => {
+      const { nodeId } = await cdp.send('DOM.querySelector', { nodeId: root.nodeId, selector });
+      return names.get((await cdp.send('DOM.describeNode', { nodeId })).node.backendNodeId);
+    }));
   };
-  const scales = ['celsius', 'fahrenheit', 'kelvin', 'rankine'];
-  for (const [i, scale] of scales.entries()) {
-    assert.notEqual(await nameOf(`#sensor-${scale}`), await nameOf(`#temperature-${i}`));
-  }
-  await page.click('label:has(#sensor-thermocouple)');
-  assert.match(await nameOf('#sensor-output'), /^电势 mV/);
-  await page.click('label:has(#sensor-rtd)');
-  assert.match(await nameOf('#sensor-output'), /^电阻 Ω/);
-  const sections = await page.$$eval('details.category', (all) => all.map((d) => [d.id, d.querySelector('h3').textContent]));
+  const sections = await page.$$eval('details.category', (all) => all.map((d) => [`#${d.id}`, d.querySelector('h3').textContent]));
   assert.equal(sections.length, 17);
-  for (const [id, title] of sections) assert.equal(await nameOf(`#${id}`), title);
+  await page.click('label:has(#sensor-thermocouple)');
+  const scales = ['celsius', 'fahrenheit', 'kelvin', 'rankine'];
+  const [emf, ...names] = await namesOf(['#sensor-output', ...scales.map((s) => `#sensor-${s}`),
+    ...scales.map((_, i) => `#temperature-${i}`), ...sections.map(([id]) => id)]);
+  assert.match(emf, /^电势 mV/);
+  scales.forEach((scale, i) => assert.notEqual(names[i], names[i + 4], scale));
+  assert.deepEqual(names.slice(8), sections.map(([, title]) => title));
+  await page.click('label:has(#sensor-rtd)');
+  assert.match((await namesOf(['#sensor-output']))[0], /^电阻 Ω/);
+  await cdp.detach();
 
   const phone = await openPage(browser, server.url, { width: 360, height: 740, isMobile: true, hasTouch: true });
   const links = await phone.$$eval('nav.jump a', (all) => all.map((a) => a.getAttribute('href')));
