@@ -1,15 +1,21 @@
-# Checks a folder of the Windows program for DLLs it would miss at run time:
+# Checks a folder of the Windows program for DLLs it would miss at run time,
+# and its programs for Windows' exploit mitigations:
 #   cmake -D TREE=<folder> -D OBJDUMP=<mingw objdump> [-D BUILD_DIR=<build>]
 #         -P CheckWindowsImports.cmake
 # With BUILD_DIR the build is installed into TREE first. Every DLL that
 # velmaro.exe, a DLL or a plugin imports must lie in the folder beside
 # velmaro.exe (where Windows looks first) or be one of Windows' own
 # (packaging/windows/system-dlls.txt); the plugins the program loads by name
-# must be there. Fails naming each missing file.
+# must be there. Both programs must be marked for address-space layout
+# randomisation with 64-bit entropy and for data execution prevention. Fails
+# naming each missing file and each missing mark.
 
 cmake_minimum_required(VERSION 3.25)
 
-set(required velmaro.exe platforms/qwindows.dll styles/qwindowsvistastyle.dll)
+set(programs velmaro.exe velmaro-convert.exe)
+set(required ${programs} platforms/qwindows.dll styles/qwindowsvistastyle.dll)
+# The DllCharacteristics flags objdump -p names.
+set(mitigations DYNAMIC_BASE NX_COMPAT HIGH_ENTROPY_VA)
 
 if(BUILD_DIR)
     file(REMOVE_RECURSE "${TREE}")
@@ -41,6 +47,13 @@ foreach(binary IN LISTS binaries)
         list(APPEND failures "${binary}: ${OBJDUMP} failed")
         continue()
     endif()
+    if(binary IN_LIST programs)
+        foreach(flag IN LISTS mitigations)
+            if(NOT dump MATCHES "\n[\t ]+${flag}\n")
+                list(APPEND failures "${binary} is not marked ${flag}")
+            endif()
+        endforeach()
+    endif()
     string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${dump}")
     foreach(import IN LISTS imports)
         string(REGEX REPLACE "DLL Name: " "" dll "${import}")
@@ -55,7 +68,9 @@ endforeach()
 
 if(failures)
     list(JOIN failures "\n  " text)
-    message(FATAL_ERROR "The Windows package would not start:\n  ${text}")
+    message(FATAL_ERROR "The Windows package would not start or lacks a mitigation:\n  ${text}")
 endif()
 list(LENGTH binaries count)
-message(STATUS "All imports of ${count} programs and DLLs are in the package or in Windows")
+list(JOIN mitigations ", " marks)
+message(STATUS "All imports of ${count} programs and DLLs are in the package or in Windows; "
+               "both programs are marked ${marks}")

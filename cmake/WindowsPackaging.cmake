@@ -93,8 +93,17 @@ set(CPACK_PACKAGE_EXECUTABLES "velmaro;Velmaro")
 # Windows (or Wine prefix) cannot start; the program goes into the 64-bit
 # Program Files. The installer's own version information comes along (in a
 # file of its own: CPack would split quoted values here).
+# The uninstaller takes the vendor's key along with the program's when no other
+# program of the vendor's is left under it: CPack's own removes only the
+# program's and leaves an empty vendor key behind.
+set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY "${CPACK_PACKAGE_NAME} ${CPACK_PACKAGE_VERSION}")
+set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS "!insertmacro VelmaroRemoveRegistryKeys")
 file(WRITE "${PROJECT_BINARY_DIR}/installer.nsh"
      "Target amd64-unicode\n"
+     "!macro VelmaroRemoveRegistryKeys\n"
+     "  DeleteRegKey SHCTX \"Software\\${CPACK_PACKAGE_VENDOR}\\${CPACK_PACKAGE_INSTALL_REGISTRY_KEY}\"\n"
+     "  DeleteRegKey /ifempty SHCTX \"Software\\${CPACK_PACKAGE_VENDOR}\"\n"
+     "!macroend\n"
      "VIProductVersion ${PROJECT_VERSION}.0\n"
      "VIAddVersionKey ProductName Velmaro\n"
      "VIAddVersionKey ProductVersion ${PROJECT_VERSION}\n"

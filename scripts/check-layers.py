@@ -10,6 +10,8 @@ the folder graph it found and fails when
   - the folder graph has a cycle (folders of one layer may include each other
     one way only),
   - the core (convert, sensors, instruments, steam) includes a Qt header,
+  - the core names a control (an IDC_ id, a control id) or holds a Chinese
+    text in a string literal: texts live in src/res/texts, controls in src/res,
   - a folder of src/ is in no layer (a new folder takes its place here),
   - a file of the page's sources (web/page) holds a text of the program or a
     unit: the build writes them into the page from src/res/texts.
@@ -26,7 +28,7 @@ LAYERS = [
     ("texts", ["res/texts"]),
     ("framework", ["framework"]),
     ("controls and resources", ["controls", "res"]),
-    ("windows", ["categories", "shell", "mainwnd"]),
+    ("windows", ["tooldlgs", "categories", "shell", "mainwnd"]),
     ("applications", ["app", "cli"]),
 ]
 
@@ -39,6 +41,13 @@ QT_FREE = {"convert", "sensors", "instruments", "steam", "res/texts"}
 
 # Folders nested in a top folder that form a folder of their own.
 NESTED = ["res/texts"]
+
+# The core knows quantities, units and sensors, never the windows' controls
+# or the program's language.
+CORE = {"convert", "sensors", "instruments", "steam"}
+CONTROL_NAME = re.compile(r"\b(IDC_\w+|\w*[Cc]ontrolId\w*)\b")
+STRING_LITERAL = re.compile(r'"(?:[^"\\\n]|\\.)*"')
+CHINESE = re.compile(r"[\u3400-\u9fff\uff08\uff09]")
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
 QT_HEADER = re.compile(r"^(Q[A-Za-z]|Qt|qt|q[a-z]+\.h$)")
@@ -124,6 +133,16 @@ def main():
             continue
         source = folder_of(relative)
         for number, line in enumerate(path.read_text(encoding="utf-8").splitlines(), 1):
+            if source in CORE:
+                code = STRING_LITERAL.sub('""', line).split("//")[0]
+                control = CONTROL_NAME.search(code)
+                if control:
+                    problems.append(f"src/{relative}:{number}: the core names a control "
+                                    f"({control.group(0)}); controls belong to src/res")
+                literals = STRING_LITERAL.findall(line.split("//")[0])
+                if any(CHINESE.search(text) for text in literals):
+                    problems.append(f"src/{relative}:{number}: Chinese text in the core; texts "
+                                    "belong to src/res/texts")
             match = INCLUDE.match(line)
             if not match:
                 continue
@@ -191,8 +210,8 @@ def main():
             print(problem, file=sys.stderr)
         print(f"layer check: {len(problems)} problem(s)", file=sys.stderr)
         return 1
-    print("layer check: every include points down, no cycle, no Qt in the core, no text of "
-          "the program in web/page")
+    print("layer check: every include points down, no cycle, no Qt, control or Chinese text "
+          "in the core, no text of the program in web/page")
     return 0
 
 

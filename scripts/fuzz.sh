@@ -6,7 +6,7 @@
 # Usage: scripts/fuzz.sh [--short | SECONDS] [TARGET...]
 #   --short   30 seconds per target: what CI runs after the tests
 #   SECONDS   that many seconds per target (default 600)
-#   TARGET    run only these targets (default: all five)
+#   TARGET    run only these targets (default: all six)
 #
 # Inputs that reach new code are kept in build/fuzz/corpus/<target>/, so a
 # later run goes on from there; the seed corpus in the repository is only read.
@@ -32,7 +32,8 @@ case "${1:-}" in
     exit 2
     ;;
 esac
-targets=${*:-parse_number_fuzzer format_fixed_fuzzer convert_fuzzer sensor_fuzzer cli_fuzzer}
+targets=${*:-parse_number_fuzzer format_fixed_fuzzer convert_fuzzer sensor_fuzzer cli_fuzzer
+    number_routes_fuzzer}
 
 ./scripts/install-deps.sh
 cmake --preset fuzz
@@ -49,6 +50,8 @@ for target in $targets; do
     convert_fuzzer) options="-max_len=1024 -dict=fuzz/number_text.dict" ;;
     format_fixed_fuzzer) options="-max_len=16" ;;
     sensor_fuzzer) options="-max_len=16" ;;
+    # The precision and the double, then a number text.
+    number_routes_fuzzer) options="-max_len=1034 -dict=fuzz/number_text.dict" ;;
     # A command line and a few values of input.
     cli_fuzzer) options="-max_len=256" ;;
     *)

@@ -23,8 +23,14 @@ PACKAGES="
     libx11-dev
 "
 
+# Installed without what they merely recommend: devscripts brings
+# hardening-check, which checks the release binaries' hardening, and would
+# bring a packaging workshop besides.
+LEAN_PACKAGES="devscripts"
+
 if [ "${1:-}" = "--web" ]; then
     PACKAGES=$WEB_PACKAGES
+    LEAN_PACKAGES=""
     # The machine's own Node.js and npm serve when there are any; Debian's
     # otherwise.
     if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
@@ -38,18 +44,28 @@ else
     SUDO="sudo"
 fi
 
-missing=""
-for p in $PACKAGES; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-        missing="$missing $p"
-    fi
-done
+# The packages of the list $1 that are not installed yet.
+missing() {
+    for p in $1; do
+        if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+            printf ' %s' "$p"
+        fi
+    done
+}
+missing=$(missing "$PACKAGES")
+missing_lean=$(missing "$LEAN_PACKAGES")
 
-if [ -n "$missing" ]; then
-    echo "Installing:$missing"
+if [ -n "$missing$missing_lean" ]; then
+    echo "Installing:$missing$missing_lean"
     $SUDO apt-get update -qq
+fi
+if [ -n "$missing" ]; then
     # shellcheck disable=SC2086
     DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq $missing
+fi
+if [ -n "$missing_lean" ]; then
+    # shellcheck disable=SC2086
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends $missing_lean
 fi
 
 if [ "${1:-}" = "--web" ]; then

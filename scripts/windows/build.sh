@@ -2,8 +2,9 @@
 # The Windows version, from a fresh Debian 12 machine to the packages:
 # installs what is missing, builds Qt for mingw-w64 once (cached outside the
 # work tree), cross-builds the program and its tests (preset `windows`), runs
-# every test under Wine on a virtual screen, and makes the installer and the
-# zip with CPack:
+# every test under Wine on a virtual screen, makes the installer and the zip
+# with CPack, and installs, starts and uninstalls the installer under Wine
+# (scripts/windows/check-installer.sh):
 #
 #   build/windows/velmaro-<version>-win64.exe    NSIS installer
 #   build/windows/velmaro-<version>-win64.zip    portable folder
@@ -35,3 +36,7 @@ fi
 
 (cd build/windows && cpack -C Release)
 ls -l build/windows/velmaro-*-win64.exe build/windows/velmaro-*-win64.zip
+if [ -n "$TESTS" ]; then
+    version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/windows/CMakeCache.txt)
+    ./scripts/windows/check-installer.sh "build/windows/velmaro-$version-win64.exe"
+fi

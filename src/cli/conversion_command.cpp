@@ -51,7 +51,10 @@ public:
         if (target_ && !json_) {
             // The batch path: one field formatted, nothing else.
             const std::string result = *ConvertOne(group_, source_, *target_, ParseNumber(text));
-            out << FiniteOrRefuse(result, What(text, *target_)) << '\n';
+            if (!IsFiniteText(result)) {
+                RefuseNotFinite(What(text, *target_), result);
+            }
+            out << result << '\n';
             return;
         }
         const std::vector<std::string> texts = TextsByUnit(text);
@@ -70,7 +73,7 @@ public:
             }
         }
         if (infinite) {
-            FiniteOrRefuse(texts[*infinite], What(text, *infinite));
+            RefuseNotFinite(What(text, *infinite), texts[*infinite]);
         }
     }
 

@@ -8,8 +8,23 @@ std::string_view HelpText() {
   or:  velmaro-convert [--json] [--strict] --sensor TYPE --temperature T|--emf MV|--resistance OHM
   or:  velmaro-convert --table TYPE [--from T1] [--to T2] [--step S] [--csv]
   or:  velmaro-convert --list [QUANTITY]
+  or:  velmaro-convert [--json] --sensor TYPE --emf MV|--temperature T
+                       --cold-junction TC
+  or:  velmaro-convert [--json] --transmitter --range LRV URV [UNIT]
+                       --signal S|--value V|--percent P [--signal-range LO HI
+                       [mA|V]] [--sqrt [--cut-off PCT]]
+  or:  velmaro-convert [--json] --gas-flow Q UNIT [--pressure P UNIT [--gauge]
+                       --temperature T] [--from COND] [--to COND] [--z Z]
+                       [--z-ref Z] [--density RHO|--molar-mass M]
+  or:  velmaro-convert [--json] --steam --pressure P [UNIT] [--gauge]
+         --temperature T [UNIT]|--enthalpy H|--entropy S
+  or:  velmaro-convert [--json] --steam --pressure P [UNIT]|--temperature T [UNIT]
+         --saturation|--quality X
+  or:  velmaro-convert --table steam --by temperature|pressure --from A --to B
+         --step C [--csv]
 Convert between units with the digits the Velmaro windows show, convert
-thermocouple and resistance-thermometer readings, and print reference tables.
+thermocouple and resistance-thermometer readings, print reference tables, and
+work out the instrument sums one step past a conversion.
 
 VALUE is read as a unit field reads its text: the leading number counts
 (12abc is 12) and text without one is 0; with --strict it must be a number
@@ -33,7 +48,8 @@ Options:
                        through (blanks around it aside) instead of reading
                        its leading number
   --sensor TYPE        a sensor type: S R B K N E J T (thermocouples) or
-                       Pt100 Pt10 Cu100 Cu50 (resistance thermometers)
+                       Pt100 Pt10 Cu100 Cu50 Pt1000 Pt500 (resistance
+                       thermometers)
   --temperature T      the EMF in mV or the resistance in ohms at T °C
   --emf MV             the temperature in °C of a thermocouple EMF
   --resistance OHM     the temperature in °C of a resistance
@@ -47,6 +63,55 @@ Options:
   -h, --help           print this help and exit
   -V, --version        print the version and exit
 
+Water and steam (IAPWS-IF97):
+  --steam              the properties of water or steam at a state: region,
+                       phase, T, p, v, rho, h, u, s, cp, cv, w and x
+  --pressure P [UNIT]  P in MPa, or in any pressure unit of --list pressure
+  --gauge              P is read over the atmosphere's 101.325 kPa
+  --temperature T [UNIT]
+                       T in C (the default), K or F
+  --enthalpy H         h in kJ/kg; --entropy S: s in kJ/(kg K)
+  --saturation         saturated liquid and vapour at P or at T
+  --quality X          wet steam of quality X (0 ... 1) at P or at T
+  --table steam        the saturated-steam table (t, p, v', v'', h', h'', the
+                       latent heat r, s', s''), --by temperature in C or by
+                       pressure in MPa, from A to B by C
+  With --json, one object (or {"liquid":...,"vapour":...} for --saturation)
+  with the numbers as the shortest text that reads back as the same double.
+
+Cold-junction compensation (thermocouples only; both junctions within the
+type's range, EMF and temperatures as the sensor panel prints them):
+  --cold-junction TC   the meter's terminals are at TC °C; with --emf MV the
+                       hot-junction temperature E^-1(MV + E(TC)), with
+                       --temperature T the EMF the meter reads, E(T) - E(TC)
+
+Transmitter scaling, printed as the signal (3 decimals), the value (6) and
+the % of span (2), one per line:
+  --transmitter        scale a transmitter signal
+  --range LRV URV [UNIT]  the calibrated range; UNIT is only printed
+  --signal-range LO HI [mA|V]  4 20 mA (default), 0 20 mA, 1 5 V, 0 10 V or
+                       any other
+  --signal S, --value V, --percent P  the one face that is given
+  --sqrt               square root of a differential-pressure flow meter:
+                       flow fraction = sqrt(signal fraction)
+  --cut-off PCT        flows below PCT % of span read as 0 (default 1)
+A signal outside its range is printed all the same and reported (status 3).
+
+Gas flow at reference conditions, Q2 = Q1 (p1/p2) (T2/T1) (Z2/Z1), printed
+as the flow in UNIT at --to conditions and the mass flow in kg/h:
+  --gas-flow Q UNIT    a volume flow in a unit of --list volume-flow
+  --pressure P UNIT    line pressure in a unit of --list pressure, absolute
+                       unless --gauge (then above 101.325 kPa)
+  --temperature T      line temperature in °C
+  --from COND, --to COND  line, normal (0 °C, 101.325 kPa), standard (20 °C,
+                       101.325 kPa) or standard15 (15 °C); from line to
+                       normal by default, from normal when --to is line
+  --z Z, --z-ref Z     compressibility at line and at reference conditions
+                       (default 1)
+  --density RHO        normal density in kg/m3 for the mass flow (default
+                       air, 1.293)
+  --molar-mass M       or the density from the molar mass in g/mol
+
 The sensor values are read like VALUE and may be - for standard input. They
 print as the sensor panel prints them: the EMF or resistance with six
 decimals, a temperature with two.
@@ -58,9 +123,13 @@ Exit status (of several refusals, the one listed first):
   2  usage: unknown unit, quantity, type or option, missing or conflicting
      argument, a bad step, a table of over a million rows; with --strict,
      a value that is not a number
-  3  a value or table range outside the sensor type's range, or a result
-     beyond the range of a double; nothing but its --json object is printed
-     for it
+  3  a value or table range outside the sensor type's range, a result
+     beyond the range of a double, or a state outside IAPWS-IF97; nothing
+     but its --json object is printed for it
+  2  also: an upper range value equal to the lower one, an absolute pressure
+     or temperature or a Z of zero or less (nothing is printed)
+  3  also: a transmitter signal outside its signal range; its results are
+     printed all the same
 
 Examples:
   velmaro-convert 1 bar              1 bar in the 13 other pressure units
@@ -72,9 +141,20 @@ Examples:
                                      type K EMF at 100 °C: 4.096230
   velmaro-convert --sensor Pt100 --resistance 138.5
                                      Pt100 at 138.5 ohms: 99.99 °C
+  velmaro-convert --sensor K --emf 15.2 --cold-junction 25
+                                     hot junction at 395.34 °C
+  velmaro-convert --transmitter --range 0 1.6 MPa --signal 12.4
+                                     12.4 mA is 0.84 MPa, 52.50 %
+  velmaro-convert --gas-flow 1200 m3/h --pressure 0.6 MPa --gauge
+                  --temperature 40 --to normal
+                                     7244.905797 m3/h at 0 °C, 101.325 kPa
   velmaro-convert --table K          the ITS-90 table of type K
   velmaro-convert --table Pt100 --from 0 --to 100 --step 0.5 --csv
                                      Pt100 every 0.5 °C for a spreadsheet
+  velmaro-convert --steam --pressure 10 bar --temperature 300
+                                     superheated steam at 10 bar, 300 °C
+  velmaro-convert --steam --pressure 1 --saturation
+                                     saturated water and steam at 1 MPa
 )help";
 }
 

@@ -13,11 +13,8 @@ std::string NotFiniteMessage(std::string_view what, std::string_view printed) {
     return std::string(what) + " is " + std::string(printed) + ", not a finite number";
 }
 
-const std::string& FiniteOrRefuse(const std::string& printed, std::string_view what) {
-    if (!IsFiniteText(printed)) {
-        throw ValueError(NotFiniteMessage(what, printed));
-    }
-    return printed;
+void RefuseNotFinite(std::string_view what, std::string_view printed) {
+    throw ValueError(NotFiniteMessage(what, printed));
 }
 
 } // namespace velmaro::cli

@@ -17,8 +17,8 @@ bool IsFiniteText(std::string_view printed);
 // "1e+308 bar in Pa is inf, not a finite number"
 std::string NotFiniteMessage(std::string_view what, std::string_view printed);
 
-// `printed`, unless it is not finite: then a refusal with status 3 that
-// names `what` ("1e308 bar in Pa").
-const std::string& FiniteOrRefuse(const std::string& printed, std::string_view what);
+// Refuses with status 3 the result `what` ("1e+308 bar in Pa") that printed
+// as `printed`, which is not finite.
+[[noreturn]] void RefuseNotFinite(std::string_view what, std::string_view printed);
 
 } // namespace velmaro::cli

@@ -4,9 +4,11 @@
 #include "cli/conversion_command.h"
 #include "cli/diagnostics.h"
 #include "cli/help_text.h"
+#include "cli/instrument_commands.h"
 #include "cli/list_command.h"
 #include "cli/output_buffer.h"
 #include "cli/sensor_command.h"
+#include "cli/steam_command.h"
 #include "cli/table_command.h"
 #include "cli/value_source.h"
 
@@ -43,9 +45,15 @@ int Run(std::span<const std::string_view> args, std::istream& in, std::ostream& 
     Diagnostics diagnostics(err);
     OutputBuffer buffer(out);
     try {
-        const Request request = ParseArguments(args);
-        ValueInput values(in, diagnostics, request.strict);
-        Dispatch(request, values, buffer);
+        if (IsInstrumentRequest(args)) {
+            RunInstrument(ParseInstrumentArguments(args), buffer);
+        } else if (IsSteamRequest(args)) {
+            RunSteam(args, buffer);
+        } else {
+            const Request request = ParseArguments(args);
+            ValueInput values(in, diagnostics, request.strict);
+            Dispatch(request, values, buffer);
+        }
         buffer.Flush();
     } catch (const CliError& error) {
         if (error.status() != kExitIoFailed) {

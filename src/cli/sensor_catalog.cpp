@@ -25,27 +25,19 @@ bool SameIgnoringCase(std::string_view a, std::string_view b) {
     return true;
 }
 
-// The ASCII start of a list text: "Pt100铂热电阻" is "Pt100".
-std::string AsciiPrefix(std::string_view text) {
-    std::string prefix;
-    for (const char c : text) {
-        if (static_cast<unsigned char>(c) >= 0x80U) {
-            break;
-        }
-        prefix += c;
-    }
-    return prefix;
-}
-
 std::vector<SensorType> BuildCatalogue() {
     std::vector<SensorType> types;
-    for (const sensors::ThermocoupleInfo& info : sensors::ThermocoupleTypes()) {
-        types.push_back({SensorFamily::Thermocouple, info.type, std::string(1, info.letter), "emf",
-                         "mV", info.celsius, info.emf});
-    }
-    for (const sensors::RtdInfo& info : sensors::RtdTypes()) {
-        types.push_back({SensorFamily::Rtd, info.type, AsciiPrefix(info.listText), "resistance",
-                         "Ω", info.celsius, info.ohms});
+    for (const SensorFamily family : {SensorFamily::Thermocouple, SensorFamily::Rtd}) {
+        const sensors::PanelFamily& panel = sensors::FamilyOf(family);
+        for (unsigned index = 0; index < sensors::TypeCount(family); ++index) {
+            const bool rtd = family == SensorFamily::Rtd;
+            types.push_back(
+                {family, index, sensors::TypeSymbol(family, index), panel.outputQuantity,
+                 panel.outputSymbol,
+                 rtd ? sensors::RtdTypes()[index].celsius
+                     : sensors::ThermocoupleTypes()[index].celsius,
+                 rtd ? sensors::RtdTypes()[index].ohms : sensors::ThermocoupleTypes()[index].emf});
+        }
     }
     return types;
 }
@@ -70,14 +62,11 @@ const SensorType& SensorTypeNamed(std::string_view name) {
 }
 
 sensors::SensorResult OutputAt(const SensorType& type, double celsius) {
-    return type.family == SensorFamily::Thermocouple ? sensors::ThermocoupleEmf(type.index, celsius)
-                                                     : sensors::RtdResistance(type.index, celsius);
+    return sensors::OutputAt(type.family, type.index, celsius);
 }
 
 sensors::SensorResult TemperatureAt(const SensorType& type, double output) {
-    return type.family == SensorFamily::Thermocouple
-               ? sensors::ThermocoupleTemperature(type.index, output)
-               : sensors::RtdTemperature(type.index, output);
+    return sensors::TemperatureAt(type.family, type.index, output);
 }
 
 std::string ShortestText(double value) {

@@ -1,8 +1,9 @@
 #pragma once
 
-// The twelve sensor types of the sensor panel by the names the command line
+// The sensor types of the sensor panel by the names the command line
 // uses ("K", "Pt100"), with their ranges and guarded conversions.
 
+#include "sensors/sensor_panel_rule.h"
 #include "sensors/sensor_range.h"
 
 #include <span>
@@ -11,7 +12,7 @@
 
 namespace velmaro::cli {
 
-enum class SensorFamily { Thermocouple, Rtd };
+using sensors::SensorFamily;
 
 struct SensorType {
     SensorFamily family;
@@ -28,7 +29,8 @@ struct SensorType {
     }
 };
 
-// The eight thermocouple types S R B K N E J T, then Pt100 Pt10 Cu100 Cu50.
+// The eight thermocouple types S R B K N E J T, then Pt100 Pt10 Cu100 Cu50
+// Pt1000 Pt500.
 std::span<const SensorType> SensorTypes();
 
 // The type called `name` (case ignored); refuses an unknown name with the

@@ -31,21 +31,20 @@ void RunSensor(const Request& request, ValueInput& in, OutputBuffer& out) {
     const bool fromTemperature = request.input == SensorInput::Temperature;
     const std::string_view inputUnit = fromTemperature ? kCelsius : type.outputUnit;
     const std::string_view resultUnit = fromTemperature ? type.outputUnit : kCelsius;
-    // The panel writes its output field with "%f" and, converting back, its
-    // °C field with "%.2f".
-    const FixedFormat format = fromTemperature ? kFormatF : kFormat2f;
     const sensors::ClosedRange accepted = fromTemperature ? type.celsius : type.output;
 
     ForEachValue(CommandLineValue(request.inputValue), in, [&](std::string_view text, std::size_t) {
         const double x = ParseNumber(text);
-        const sensors::SensorResult result =
-            fromTemperature ? OutputAt(type, x) : TemperatureAt(type, x);
+        // The result is the field the panel would write, in the panel's format.
+        const sensors::PanelTexts panel = fromTemperature
+                                              ? sensors::FromCelsius(type.family, type.index, x)
+                                              : sensors::FromOutput(type.family, type.index, x);
         std::optional<std::string> refusal;
-        if (result.check != sensors::RangeCheck::InRange) {
+        if (panel.check != sensors::RangeCheck::InRange) {
             refusal = ShortestText(x) + " " + std::string(inputUnit) + " is outside the range of " +
                       type.title() + ": " + RangeText(accepted, inputUnit);
         }
-        const std::string value = FormatFixed(result.value, format);
+        const std::string& value = fromTemperature ? panel.output : panel.celsius;
         if (request.json) {
             out << R"({"sensor":)" << JsonString(type.name) << R"(,"input":)" << JsonString(text)
                 << R"(,"input_unit":)" << JsonString(inputUnit) << R"(,"quantity":)"

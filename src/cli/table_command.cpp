@@ -1,6 +1,7 @@
 #include "cli/table_command.h"
 
 #include "cli/cli_error.h"
+#include "cli/option_number.h"
 #include "cli/reference_table.h"
 #include "cli/sensor_catalog.h"
 
@@ -13,22 +14,6 @@ namespace {
 
 constexpr double kMostRows = 1'000'000;
 constexpr double kFinestStep = 1e-6;
-
-// The range options must be numbers through and through: unlike a unit
-// field, "--step abc" is a mistake, not 0.
-double OptionNumber(std::string_view option, std::string_view text) {
-    std::string_view digits = text;
-    if (digits.starts_with('+')) {
-        digits.remove_prefix(1);
-    }
-    double value = 0.0;
-    const char* end = digits.data() + digits.size();
-    const auto result = std::from_chars(digits.data(), end, value);
-    if (digits.empty() || result.ec != std::errc{} || result.ptr != end || !std::isfinite(value)) {
-        throw UsageError(std::string(option) + " needs a number, not '" + std::string(text) + "'");
-    }
-    return value;
-}
 
 } // namespace
 

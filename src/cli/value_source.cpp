@@ -2,21 +2,18 @@
 
 #include "convert/number_text.h"
 
-#include <array>
-
 namespace velmaro::cli {
 
 ValueInput::Line ValueInput::NextLine(std::string& line) {
     line.clear();
-    std::array<char, std::size_t{64} * 1024> chunk{};
     bool tooLong = false;
     for (bool first = true;; first = false) {
-        lines_.getline(chunk.data(), static_cast<std::streamsize>(chunk.size()));
+        lines_.getline(chunk_.data(), static_cast<std::streamsize>(chunk_.size()));
         const auto got = static_cast<std::size_t>(lines_.gcount());
         if (lines_.bad()) {
             throw CliError(kExitIoFailed, "could not read standard input");
         }
-        const bool filled = lines_.fail() && !lines_.eof() && got + 1 == chunk.size();
+        const bool filled = lines_.fail() && !lines_.eof() && got + 1 == chunk_.size();
         if (first && got == 0 && lines_.fail()) {
             return Line::End;
         }
@@ -24,7 +21,7 @@ ValueInput::Line ValueInput::NextLine(std::string& line) {
         const std::size_t stored = filled || lines_.eof() ? got : got - 1;
         tooLong = tooLong || line.size() + stored > kLongestLine;
         if (!tooLong) {
-            line.append(chunk.data(), stored);
+            line.append(chunk_.data(), stored);
         }
         if (!filled) {
             break;

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace velmaro::cli {
 
@@ -19,7 +20,7 @@ namespace velmaro::cli {
 class ValueInput {
 public:
     ValueInput(std::istream& lines, Diagnostics& diagnostics, bool strict)
-        : lines_(lines), diagnostics_(diagnostics), strict_(strict) {}
+        : lines_(lines), diagnostics_(diagnostics), strict_(strict), chunk_(kChunk) {}
 
     // Calls each(text, line) for `value`, or, when there is none, for every
     // line of standard input (a carriage return before the line end is
@@ -77,9 +78,13 @@ private:
     // Refuses text that is not wholly a number, blanks around it aside.
     static void CheckWholeNumber(std::string_view text);
 
+    // What one read of a line takes at most; allocated once, as lines are many.
+    static constexpr std::size_t kChunk = std::size_t{64} * 1024;
+
     std::istream& lines_;
     Diagnostics& diagnostics_;
     bool strict_;
+    std::vector<char> chunk_;
 };
 
 template <class Each>

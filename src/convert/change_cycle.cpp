@@ -2,6 +2,15 @@
 
 namespace velmaro {
 
+std::size_t FieldGroup::indexOf(std::string_view symbol) const {
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        if (units[i].symbol == symbol) {
+            return i;
+        }
+    }
+    return units.size();
+}
+
 std::vector<UnitText> Convert(const FieldGroup& group, std::size_t source,
                               std::string_view sourceText) {
     std::vector<UnitText> result;

@@ -47,6 +47,8 @@ struct FieldGroup {
     GroupFormula formula = nullptr;
 
     std::size_t size() const { return units.size(); }
+    // Position of the unit whose symbol is `symbol`, or size() when none is.
+    std::size_t indexOf(std::string_view symbol) const;
     double factor(std::size_t source, std::size_t target) const {
         return factors[source * units.size() + target];
     }

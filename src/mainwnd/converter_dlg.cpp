@@ -6,14 +6,18 @@
 #include "framework/logical_font.h"
 #include "mainwnd/converter_ids.h"
 #include "mainwnd/system_menu.h"
+#include "res/instrument_texts.h"
 #include "res/main_window_template.h"
 #include "res/maker_details.h"
 #include "res/resource_ids.h"
+#include "res/steam_dialog_template.h"
 #include "res/string_table.h"
 #include "res/unit_controls.h"
 #include "shell/about_box.h"
 #include "shell/help_window.h"
 #include "shell/splash_window.h"
+#include "tooldlgs/instrument_dialog.h"
+#include "tooldlgs/steam_dialog.h"
 
 #include <QThread>
 
@@ -78,6 +82,8 @@ CConverterDlg::CConverterDlg(QWidget* parent)
     // the middle of the screen.
     CSplashWindow::ShowSplash(this);
     AddHelpKey(*this);
+    AddInstrumentKey(*this);
+    AddSteamKey(*this);
 }
 
 CConverterDlg::~CConverterDlg() = default;
@@ -144,7 +150,7 @@ std::optional<fw::CtlColor> CConverterDlg::OnCtlColor(fw::CtlColorKind kind) {
 bool CConverterDlg::OnInitDialog() {
     fw::CDialog::OnInitDialog();
 
-    // The window menu gets the About command after a separator.
+    // The window menu gets the About and instrument commands after a separator.
     if (windowFlags().testFlag(Qt::WindowSystemMenuHint)) {
         if (m_pSysMenu == nullptr) {
             m_pSysMenu = new CSystemMenu(*this, [this](unsigned nID) { OnSysCommand(nID); });
@@ -156,6 +162,13 @@ bool CConverterDlg::OnInitDialog() {
                 ID_SYSCMD_ABOUT,
                 QString::fromUtf8(aboutText.data(), static_cast<qsizetype>(aboutText.size())));
         }
+        m_pSysMenu->AppendCommand(
+            ID_SYSCMD_INSTRUMENTS,
+            QString::fromUtf8(res::kInstrumentsCommand.data(),
+                              static_cast<qsizetype>(res::kInstrumentsCommand.size())));
+        m_pSysMenu->AppendCommand(
+            ID_SYSCMD_STEAM, QString::fromUtf8(res::kSteamCommand.data(),
+                                               static_cast<qsizetype>(res::kSteamCommand.size())));
     }
 
     // A second request while the constructor's splash stands does nothing;
@@ -188,6 +201,10 @@ void CConverterDlg::OnSysCommand(unsigned nID) {
     if ((nID & kSysCommandMask) == ID_SYSCMD_ABOUT) {
         CAboutBox dlgAbout;
         dlgAbout.DoModal();
+    } else if ((nID & kSysCommandMask) == ID_SYSCMD_INSTRUMENTS) {
+        RunInstrumentDialog(this);
+    } else if ((nID & kSysCommandMask) == ID_SYSCMD_STEAM) {
+        RunSteamDialog(this);
     } else {
         CSystemMenu::DefaultCommand(*this, nID);
     }

@@ -28,7 +28,8 @@ class CSystemMenu;
 
 namespace sensors {
 struct SensorResult;
-}
+struct PanelTexts;
+} // namespace sensors
 
 // The sensor family, the index of the checked family button.
 enum SensorKind : int {
@@ -97,8 +98,8 @@ public:
 private:
     void FillSensorTypeList(SensorKind kind);
     void SelectSensorKind(SensorKind kind);
-    // The panel's °F, K and R members from a Celsius temperature.
-    void SetSensorScales(double celsius, FixedFormat format);
+    // The panel's °F, K and R members from the panel's rule.
+    void SetSensorScales(const sensors::PanelTexts& panel);
     double Checked(const sensors::SensorResult& result);
     void ShowOutOfRangeMessage();
 

@@ -8,6 +8,10 @@ namespace velmaro {
 
 // The About command the window adds to its window menu.
 inline constexpr unsigned ID_SYSCMD_ABOUT = 0x0010;
+// The instrument window's command beside it.
+inline constexpr unsigned ID_SYSCMD_INSTRUMENTS = 0x0020;
+// The water and steam command beside it.
+inline constexpr unsigned ID_SYSCMD_STEAM = 0x0030;
 
 // Sensor panel.
 inline constexpr int IDC_THERMOCOUPLE_KIND = 1074;

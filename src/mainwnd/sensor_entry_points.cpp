@@ -2,7 +2,9 @@
 // out-of-range message has the main window as its owner.
 
 #include "mainwnd/converter_dlg.h"
+#include "res/texts/texts.h"
 #include "sensors/rtd.h"
+#include "sensors/sensor_panel_rule.h"
 #include "sensors/thermocouple.h"
 
 #include <QMessageBox>
@@ -29,7 +31,11 @@ void CConverterDlg::ShowOutOfRangeMessage() {
         return;
     }
     g_messageShowing = true;
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("ERRO"), QStringLiteral("超出范围"),
+    const std::string_view caption = texts::Lookup(sensors::kOutOfRangeCaptionTextId);
+    const std::string_view text = texts::Lookup(sensors::kOutOfRangeTextId);
+    QMessageBox box(QMessageBox::Critical,
+                    QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())),
+                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
                     QMessageBox::Ok, this);
     box.exec();
     g_messageShowing = false;

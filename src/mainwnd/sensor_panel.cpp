@@ -1,51 +1,40 @@
 // Sensor panel: a temperature into a thermocouple EMF or an RTD resistance
-// and back, for the family and type the user picks. The conversions are the
-// guarded entry points (sensor_entry_points.cpp), which show the
-// out-of-range message and give 0 for a value outside the type's range.
+// and back, for the family and type the user picks. What each field shows is
+// the panel's rule in the core (sensors/sensor_panel_rule.h), which the
+// command line and the page follow too; a value outside the type's range
+// shows the window's out-of-range message (sensor_entry_points.cpp).
 
-#include "convert/number_text.h"
-#include "convert/temperature_scales.h"
 #include "mainwnd/converter_dlg.h"
 #include "mainwnd/converter_ids.h"
-#include "sensors/rtd_types.h"
-#include "sensors/thermocouple_types.h"
+#include "res/texts/texts.h"
+#include "sensors/sensor_panel_rule.h"
 
 namespace velmaro {
 namespace {
 
-// What the panel shows for each family.
-struct FamilyTexts {
-    const char* outputCaption; // left of the output field
-    const char* outputUnit;    // right of the output field
-};
+sensors::SensorFamily FamilyOf(int kind) {
+    return kind == SENSOR_RTD ? sensors::SensorFamily::Rtd : sensors::SensorFamily::Thermocouple;
+}
 
-constexpr FamilyTexts kThermocoupleTexts{"电势", " mV (毫伏)"};
-constexpr FamilyTexts kRtdTexts{"电阻", " Ω(欧姆)"};
-
-QString Text(double value, FixedFormat format) {
-    return QString::fromStdString(FormatFixed(value, format));
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 } // namespace
 
 void CConverterDlg::FillSensorTypeList(SensorKind kind) {
     m_cbSensorType.clear();
-    if (kind == SENSOR_RTD) {
-        for (const sensors::RtdInfo& info : sensors::RtdTypes()) {
-            m_cbSensorType.addItem(QString::fromUtf8(info.listText));
-        }
-    } else {
-        for (const sensors::ThermocoupleInfo& info : sensors::ThermocoupleTypes()) {
-            m_cbSensorType.addItem(QString::fromUtf8(info.listText));
-        }
+    const sensors::SensorFamily family = FamilyOf(kind);
+    for (unsigned type = 0; type < sensors::TypeCount(family); ++type) {
+        m_cbSensorType.addItem(Text(texts::Lookup(sensors::TypeTextId(family, type))));
     }
 }
 
 void CConverterDlg::SelectSensorKind(SensorKind kind) {
     FillSensorTypeList(kind);
-    const FamilyTexts& texts = kind == SENSOR_RTD ? kRtdTexts : kThermocoupleTexts;
-    SetDlgItemText(IDC_SENSOR_OUTPUT_CAPTION, QString::fromUtf8(texts.outputCaption));
-    SetDlgItemText(IDC_SENSOR_OUTPUT_UNIT, QString::fromUtf8(texts.outputUnit));
+    const sensors::PanelFamily& family = sensors::FamilyOf(FamilyOf(kind));
+    SetDlgItemText(IDC_SENSOR_OUTPUT_CAPTION, Text(texts::Lookup(family.captionTextId)));
+    SetDlgItemText(IDC_SENSOR_OUTPUT_UNIT, Text(texts::Lookup(family.unitTextId)));
     m_cbSensorType.setCurrentIndex(0);
     // Set directly, so the °C handler converts 0 °C for the new family.
     SetDlgItemText(IDC_SENSOR_CELSIUS, QStringLiteral("0"));
@@ -68,13 +57,15 @@ void CConverterDlg::OnSensorCelsiusChange() {
     UpdateData(true);
     const double t = ParseNumber(GetDlgItemText(IDC_SENSOR_CELSIUS).toStdString());
     const auto type = static_cast<unsigned>(m_cbSensorType.currentIndex());
-    if (m_nSensorKind == SENSOR_THERMOCOUPLE) {
-        m_strSensorOutput = Text(ThermocoupleEmf(type, t), kFormatF);
-        UpdateData(false);
-    } else {
-        m_strSensorOutput = Text(RtdResistance(type, t), kFormatF);
+    const sensors::PanelTexts panel = sensors::FromCelsius(FamilyOf(m_nSensorKind), type, t);
+    if (panel.check == sensors::RangeCheck::OutOfRange) {
+        ShowOutOfRangeMessage();
     }
-    SetSensorScales(t, kFormatF);
+    m_strSensorOutput = Text(panel.output);
+    if (m_nSensorKind == SENSOR_THERMOCOUPLE) {
+        UpdateData(false);
+    }
+    SetSensorScales(panel);
     UpdateData(false);
 }
 
@@ -82,18 +73,19 @@ void CConverterDlg::OnSensorOutputChange() {
     UpdateData(true);
     const double v = ParseNumber(GetDlgItemText(IDC_SENSOR_OUTPUT).toStdString());
     const auto type = static_cast<unsigned>(m_cbSensorType.currentIndex());
-    const double t = m_nSensorKind == SENSOR_THERMOCOUPLE ? ThermocoupleTemperature(type, v)
-                                                          : RtdTemperature(type, v);
-    m_strSensorCelsius = Text(t, kFormat2f);
-    SetSensorScales(t, kFormat5f);
+    const sensors::PanelTexts panel = sensors::FromOutput(FamilyOf(m_nSensorKind), type, v);
+    if (panel.check == sensors::RangeCheck::OutOfRange) {
+        ShowOutOfRangeMessage();
+    }
+    m_strSensorCelsius = Text(panel.celsius);
+    SetSensorScales(panel);
     UpdateData(false);
 }
 
-void CConverterDlg::SetSensorScales(double celsius, FixedFormat format) {
-    const OtherScales scales = ScalesFromCelsius(celsius);
-    m_strSensorFahrenheit = Text(scales.fahrenheit, format);
-    m_strSensorKelvin = Text(scales.kelvin, format);
-    m_strSensorRankine = Text(scales.rankine, format);
+void CConverterDlg::SetSensorScales(const sensors::PanelTexts& panel) {
+    m_strSensorFahrenheit = Text(panel.fahrenheit);
+    m_strSensorKelvin = Text(panel.kelvin);
+    m_strSensorRankine = Text(panel.rankine);
 }
 
 void CConverterDlg::OnSensorScaleChange() {

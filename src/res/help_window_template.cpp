@@ -20,10 +20,13 @@ constexpr std::string_view kPanels =
     "主窗口：压力（14 种单位）、温度（°C、°F、K、R）、质量流量（8 种单位）和体积\n"
     "流量（10 种单位）。\n"
     "90温标转换：由温度求热电偶（S、R、B、K、N、E、J、T 型）的热电势（mV）或\n"
-    "热电阻（Pt100、Pt10、Cu100、Cu50）的电阻（Ω），也可由热电势或电阻求温度。\n"
+    "热电阻（Pt100、Pt10、Cu100、Cu50、Pt1000、Pt500）的电阻（Ω），也可反求温度。\n"
     "其他单位转换：17 个按钮各打开一个换算窗口：长度、面积、体积、容积、质量、力、\n"
     "速度、密度、能量、功率、传热速度、传热系数、导热系数、动力粘度、运动粘度、\n"
-    "扩散系数和表面张力。";
+    "扩散系数和表面张力。\n"
+    "仪表计算（Ctrl+I）：热电偶冷端补偿、变送器信号、气体流量的工况与标况换算。\n"
+    "水和水蒸气性质（Ctrl+H）：按 IAPWS-IF97 由压力和温度、比焓或比熵\n"
+    "求水和水蒸气的状态，以及饱和水和饱和蒸汽。";
 
 constexpr std::string_view kNumbers =
     "在任一单位的框中输入数字，同组其他单位的框随即算出，不必按键确认。\n"
@@ -42,7 +45,7 @@ constexpr std::string_view kResults =
 constexpr std::string_view kStandards =
     "热电偶：ITS-90 参考函数，系数取自 NIST Monograph 175（与 IEC 60584-1 相同），\n"
     "参考端 0 °C；由热电势求温度，K 型用标准的反函数，其他各型以二分法解参考函数。\n"
-    "铂热电阻 Pt100、Pt10：IEC 60751 的 Callendar–Van Dusen 方程，\n"
+    "铂热电阻 Pt100、Pt10、Pt1000、Pt500：IEC 60751 的 Callendar–Van Dusen 方程，\n"
     "    A = 3.9083×10⁻³，B = −5.775×10⁻⁷，C = −4.183×10⁻¹²（C 只用于 0 °C 以下）。\n"
     "铜热电阻 Cu100、Cu50（−50 ～ 150 °C）：\n"
     "    由温度求电阻 R = R0[1 + αt + βt(t − 100) + γt²(t − 100)]，\n"
@@ -106,6 +109,16 @@ constexpr ControlTemplate kControls[] = {
      "",
      {kLeft + kWidth - 50 - 6 - 90, kButtonsTop, 90, kButtonHeight},
      kStyleTabStop},
+    {IDC_HELP_INSTRUMENTS,
+     ControlKind::PushButton,
+     "",
+     {kLeft + kWidth - 50 - 6 - 90 - 6 - 100, kButtonsTop, 100, kButtonHeight},
+     kStyleTabStop},
+    {IDC_HELP_STEAM,
+     ControlKind::PushButton,
+     "",
+     {kLeft, kButtonsTop, 90, kButtonHeight},
+     kStyleTabStop},
     Text(kPanelsTop, kPanels),
     Box("换算内容", kPanelsTop, kPanels),
     Text(kNumbersTop, kNumbers),
@@ -116,7 +129,7 @@ constexpr ControlTemplate kControls[] = {
     Box("传感器依据的标准", kStandardsTop, kStandards),
 };
 
-static_assert(std::size(kControls) == 10);
+static_assert(std::size(kControls) == 12);
 
 } // namespace
 

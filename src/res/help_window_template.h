@@ -11,6 +11,10 @@ namespace velmaro::res {
 inline constexpr int IDC_HELP_CLOSE = 1;
 // Opens the About box; captioned with string 101 when the window opens.
 inline constexpr int IDC_HELP_ABOUT = 1301;
+// Opens the instrument window.
+inline constexpr int IDC_HELP_INSTRUMENTS = 1302;
+// Opens the water and steam window.
+inline constexpr int IDC_HELP_STEAM = 1303;
 
 extern const fw::DialogTemplate kHelpWindowTemplate;
 

@@ -7,6 +7,7 @@ namespace velmaro::res {
 inline constexpr int IDD_ABOUTBOX = 100;
 inline constexpr int IDD_CONVERTER_DIALOG = 102;
 inline constexpr int IDD_HELP = 103;
+// IDD_INSTRUMENTS = 104 is in res/instrument_ids.h with the window's controls.
 
 inline constexpr int IDR_MAINFRAME = 128; // application icon
 inline constexpr int IDI_VOLUME_FLOW = 157;

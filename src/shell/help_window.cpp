@@ -1,9 +1,13 @@
 #include "shell/help_window.h"
 
 #include "res/help_window_template.h"
+#include "res/instrument_texts.h"
 #include "res/resource_ids.h"
+#include "res/steam_dialog_template.h"
 #include "res/string_table.h"
 #include "shell/about_box.h"
+#include "tooldlgs/instrument_dialog.h"
+#include "tooldlgs/steam_dialog.h"
 
 #include <QShortcut>
 
@@ -15,6 +19,8 @@ using Entry = fw::MessageMapEntry<CHelpWindow>;
 constexpr Entry kMessageMap[] = {
     {fw::Notify::ButtonClicked, res::IDC_HELP_CLOSE, &CHelpWindow::OnClose},
     {fw::Notify::ButtonClicked, res::IDC_HELP_ABOUT, &CHelpWindow::OnAbout},
+    {fw::Notify::ButtonClicked, res::IDC_HELP_INSTRUMENTS, &CHelpWindow::OnInstruments},
+    {fw::Notify::ButtonClicked, res::IDC_HELP_STEAM, &CHelpWindow::OnSteam},
 };
 
 } // namespace
@@ -28,6 +34,12 @@ bool CHelpWindow::OnInitDialog() {
     const std::string_view about = res::LoadStringResource(res::IDS_ABOUTBOX);
     SetDlgItemText(res::IDC_HELP_ABOUT,
                    QString::fromUtf8(about.data(), static_cast<qsizetype>(about.size())));
+    SetDlgItemText(res::IDC_HELP_INSTRUMENTS,
+                   QString::fromUtf8(res::kInstrumentsButton.data(),
+                                     static_cast<qsizetype>(res::kInstrumentsButton.size())));
+    SetDlgItemText(res::IDC_HELP_STEAM,
+                   QString::fromUtf8(res::kSteamButton.data(),
+                                     static_cast<qsizetype>(res::kSteamButton.size())));
     return true;
 }
 
@@ -44,6 +56,14 @@ void CHelpWindow::OnAbout() {
     // Owned by this window, not the main window, so that it comes up on top.
     about.setParent(this, about.windowFlags());
     about.DoModal();
+}
+
+void CHelpWindow::OnInstruments() {
+    RunInstrumentDialog(this);
+}
+
+void CHelpWindow::OnSteam() {
+    RunSteamDialog(this);
 }
 
 void AddHelpKey(QWidget& window) {

@@ -21,6 +21,10 @@ public:
     void OnClose();
     // The About button: the About box, modal over this window.
     void OnAbout();
+    // The instrument button: the instrument window, modal over this window.
+    void OnInstruments();
+    // The water and steam button: that window, modal over this one.
+    void OnSteam();
 
 protected:
     // Captions the About button with the About command's text (string 101).

@@ -24,15 +24,15 @@ enum class Phase {
 };
 
 struct State {
-    int region; // 1, 2, 3, 5; 4 on the saturation line and inside the dome
-    Phase phase;
-    double temperature;
-    double pressure;
-    double volume;
-    double density;
-    double enthalpy;
-    double internalEnergy;
-    double entropy;
+    int region = 0; // 1, 2, 3, 5; 4 on the saturation line and inside the dome
+    Phase phase = Phase::CompressedLiquid;
+    double temperature = 0.0;
+    double pressure = 0.0;
+    double volume = 0.0;
+    double density = 0.0;
+    double enthalpy = 0.0;
+    double internalEnergy = 0.0;
+    double entropy = 0.0;
     // Not defined for a mixture of the two phases.
     std::optional<double> cp;
     std::optional<double> cv;

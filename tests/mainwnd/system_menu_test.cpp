@@ -94,16 +94,18 @@ class SystemMenuTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void theAboutCommandComesLastAfterASeparator() {
+    void theAboutAndInstrumentCommandsComeLastAfterASeparator() {
         MainWindowUnderTest t;
         CSystemMenu* sysMenu = t.window->GetSystemMenu();
         QVERIFY(sysMenu != nullptr);
         QCOMPARE(CommandTexts(sysMenu->Menu()),
                  (QStringList{"还原(&R)", "移动(&M)", "最小化(&N)", "关闭(&C)\tAlt+F4", "-",
-                              "关于 Velmaro(&A)..."}));
+                              "关于 Velmaro(&A)...", "仪表计算(&I)...\tCtrl+I",
+                              "水和水蒸气性质(&W)...\tCtrl+H"}));
         const QList<QAction*> actions = sysMenu->Menu().actions();
-        QCOMPARE(actions.back()->data().toUInt(), velmaro::ID_SYSCMD_ABOUT);
-        QCOMPARE(sysMenu->FindCommand(velmaro::ID_SYSCMD_ABOUT), actions.back());
+        QCOMPARE(sysMenu->FindCommand(velmaro::ID_SYSCMD_ABOUT), actions[actions.size() - 3]);
+        QCOMPARE(sysMenu->FindCommand(velmaro::ID_SYSCMD_INSTRUMENTS), actions[actions.size() - 2]);
+        QCOMPARE(sysMenu->FindCommand(velmaro::ID_SYSCMD_STEAM), actions.back());
     }
 
     void altSpaceOpensTheMenuFromAnyField() {

@@ -1,8 +1,9 @@
-// The texts of the catalogue: each quantity and each unit has its text in the
-// program's language, and no text is left over from a unit that is gone.
+// The texts of the catalogue: each quantity, unit and sensor type has its text
+// in the program's language, and no text is left over from one that is gone.
 
 #include "convert/quantities.h"
 #include "res/texts/texts.h"
+#include "sensors/sensor_panel_rule.h"
 
 #include <gtest/gtest.h>
 
@@ -22,11 +23,25 @@ TEST(Texts, EveryQuantityAndUnitHasItsTextAndEveryTextItsOwner) {
             EXPECT_FALSE(UnitLabel(quantity, i).empty()) << UnitTextId(quantity, i);
         }
     }
+    for (const auto family : {sensors::SensorFamily::Thermocouple, sensors::SensorFamily::Rtd}) {
+        const sensors::PanelFamily& panel = sensors::FamilyOf(family);
+        for (const std::string_view id :
+             {panel.captionTextId, panel.unitTextId, sensors::kOutOfRangeTextId,
+              sensors::kOutOfRangeCaptionTextId}) {
+            EXPECT_FALSE(Lookup(id).empty()) << id;
+        }
+        for (unsigned type = 0; type < sensors::TypeCount(family); ++type) {
+            wanted.insert(sensors::TypeTextId(family, type));
+            EXPECT_FALSE(Lookup(sensors::TypeTextId(family, type)).empty())
+                << sensors::TypeTextId(family, type);
+        }
+    }
     std::set<std::string> given;
     for (const Text& text : ChineseTexts()) {
         EXPECT_TRUE(given.insert(std::string(text.id)).second) << "twice: " << text.id;
-        if (std::string(text.id).starts_with("quantity.") ||
-            std::string(text.id).starts_with("unit.")) {
+        const std::string id(text.id);
+        if (id.starts_with("quantity.") || id.starts_with("unit.") ||
+            id.starts_with("sensor.type.")) {
             EXPECT_TRUE(wanted.contains(std::string(text.id))) << "no owner: " << text.id;
         }
     }

@@ -2,13 +2,11 @@
 
 #include "convert/quantities.h"
 #include "res/texts/texts.h"
-#include "sensors/rtd_types.h"
-#include "sensors/thermocouple_types.h"
+#include "sensors/sensor_panel_rule.h"
 
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace velmaro::web {
 namespace {
@@ -22,40 +20,23 @@ void OpenPanel(PageHtml& html, std::string_view name, std::string_view titleText
     html.TextOf(titleTextId) << "</h2>\n";
 }
 
-// The sensor panel's family buttons, in their order (their values 0 and 1 are
-// the core's family numbers): the button's text, and the caption and unit of
-// the output field once the family is chosen.
-struct SensorFamily {
+// The sensor panel's family buttons, in the core's order of the families
+// (their values are the families' numbers), with the button's text.
+struct FamilyButton {
+    sensors::SensorFamily family;
     std::string_view inputId;
-    std::string_view buttonTextId;
-    std::string_view captionTextId;
-    std::string_view unitTextId;
+    std::string_view textId;
 };
 
-constexpr SensorFamily kSensorFamilies[] = {
-    {"sensor-thermocouple", "sensor.thermocouple", "sensor.emf", "sensor.emf.unit"},
-    {"sensor-rtd", "sensor.rtd", "sensor.resistance", "sensor.resistance.unit"},
+constexpr FamilyButton kFamilyButtons[] = {
+    {sensors::SensorFamily::Thermocouple, "sensor-thermocouple", "sensor.thermocouple"},
+    {sensors::SensorFamily::Rtd, "sensor-rtd", "sensor.rtd"},
 };
 
-// The sensor type list of family `family`, in its order.
-std::vector<std::string_view> SensorTypes(std::size_t family) {
-    std::vector<std::string_view> list;
-    if (family == 0) {
-        for (const sensors::ThermocoupleInfo& type : sensors::ThermocoupleTypes()) {
-            list.emplace_back(type.listText);
-        }
-    } else {
-        for (const sensors::RtdInfo& type : sensors::RtdTypes()) {
-            list.emplace_back(type.listText);
-        }
-    }
-    return list;
-}
-
-void TypeOptions(PageHtml& html, std::size_t family) {
-    for (const std::string_view type : SensorTypes(family)) {
+void TypeOptions(PageHtml& html, sensors::SensorFamily family) {
+    for (unsigned type = 0; type < sensors::TypeCount(family); ++type) {
         html << "<option>";
-        html.Escaped(type) << "</option>";
+        html.TextOf(sensors::TypeTextId(family, type)) << "</option>";
     }
 }
 
@@ -76,22 +57,24 @@ void WriteSensorPanel(PageHtml& html) {
     html.TextOf("sensor.panel") << "</legend>\n";
     html << R"(<div class="family" role="radiogroup" aria-label=")";
     html.TextOf("page.sensor-family") << "\">\n";
-    for (std::size_t family = 0; family < std::size(kSensorFamilies); ++family) {
-        const SensorFamily& f = kSensorFamilies[family];
-        html << R"(<label><input type="radio" name="sensor-kind" value=")" << std::to_string(family)
-             << "\" id=\"" << f.inputId << "\"" << (family == 0 ? " checked" : "")
+    for (const FamilyButton& button : kFamilyButtons) {
+        const sensors::PanelFamily& family = sensors::FamilyOf(button.family);
+        html << R"(<label><input type="radio" name="sensor-kind" value=")"
+             << std::to_string(static_cast<unsigned>(button.family)) << "\" id=\"" << button.inputId
+             << "\"" << (button.family == kFamilyButtons[0].family ? " checked" : "")
              << " data-caption=\"";
-        html.TextOf(f.captionTextId) << "\" data-unit=\"";
-        html.TextOf(f.unitTextId) << "\"><span>";
-        html.TextOf(f.buttonTextId) << "</span></label>\n";
+        html.TextOf(family.captionTextId) << "\" data-unit=\"";
+        html.TextOf(family.unitTextId) << "\"><span>";
+        html.TextOf(button.textId) << "</span></label>\n";
     }
     html << "</div>\n<select id=\"sensor-type\" aria-label=\"";
     html.TextOf("page.sensor-type") << "\">";
-    TypeOptions(html, 0);
+    TypeOptions(html, kFamilyButtons[0].family);
     html << "</select>\n";
-    for (std::size_t family = 0; family < std::size(kSensorFamilies); ++family) {
-        html << "<template id=\"sensor-types-" << std::to_string(family) << "\">";
-        TypeOptions(html, family);
+    for (const FamilyButton& button : kFamilyButtons) {
+        html << "<template id=\"sensor-types-"
+             << std::to_string(static_cast<unsigned>(button.family)) << "\">";
+        TypeOptions(html, button.family);
         html << "</template>\n";
     }
 
@@ -111,7 +94,7 @@ void WriteSensorPanel(PageHtml& html) {
                    scale != 0);
         html << "</div>\n";
     }
-    const SensorFamily& first = kSensorFamilies[0];
+    const sensors::PanelFamily& first = sensors::FamilyOf(kFamilyButtons[0].family);
     html << "<div class=\"sensor-row\">\n<span class=\"caption\" id=\"sensor-output-caption\">";
     html.TextOf("sensor.voltage") << "</span>\n";
     html.Field("sensor-output",
@@ -119,7 +102,7 @@ void WriteSensorPanel(PageHtml& html) {
                    std::string(html.Text(first.unitTextId)),
                html.Text(first.unitTextId));
     html << "</div>\n<p class=\"out-of-range\" id=\"sensor-range\" role=\"status\" data-text=\"";
-    html.TextOf("sensor.out-of-range") << "\"></p>\n</fieldset>\n";
+    html.TextOf(sensors::kOutOfRangeTextId) << "\"></p>\n</fieldset>\n";
 }
 
 } // namespace

@@ -7,11 +7,9 @@
 #include "convert/change_cycle.h"
 #include "convert/number_text.h"
 #include "convert/quantities.h"
-#include "convert/temperature_scales.h"
 #include "json_text.h"
 #include "res/texts/texts.h"
-#include "sensors/rtd.h"
-#include "sensors/thermocouple.h"
+#include "sensors/sensor_panel_rule.h"
 
 #include <cstddef>
 #include <string>
@@ -45,38 +43,33 @@ std::string CatalogueJson() {
         json += ",\"units\":" + JsonArray(labels, [](std::string_view label) { return label; });
         json += "}";
     }
-    json += "],\"thermocouples\":";
-    json += JsonArray(velmaro::sensors::ThermocoupleTypes(),
-                      [](const velmaro::sensors::ThermocoupleInfo& info) {
-                          return std::string_view(info.listText);
-                      });
-    json += ",\"rtds\":";
-    json += JsonArray(velmaro::sensors::RtdTypes(), [](const velmaro::sensors::RtdInfo& info) {
-        return std::string_view(info.listText);
-    });
+    json += "]";
+    using velmaro::sensors::SensorFamily;
+    for (const auto& [key, family] : {std::pair{"thermocouples", SensorFamily::Thermocouple},
+                                      std::pair{"rtds", SensorFamily::Rtd}}) {
+        std::vector<std::string_view> names;
+        for (unsigned type = 0; type < velmaro::sensors::TypeCount(family); ++type) {
+            names.push_back(velmaro::texts::Lookup(velmaro::sensors::TypeTextId(family, type)));
+        }
+        json += ",\"" + std::string(key) + "\":";
+        json += JsonArray(names, [](std::string_view name) { return name; });
+    }
     json += "}";
     return json;
 }
 
-// The sensor panel's families, as its family buttons number them.
-enum SensorKind : int { kThermocouple = 0, kRtd = 1 };
-
-// °F, K and R of `celsius`, each followed by a newline.
-std::string ScalesText(double celsius, velmaro::FixedFormat format) {
-    const velmaro::OtherScales scales = velmaro::ScalesFromCelsius(celsius);
-    return velmaro::FormatFixed(scales.fahrenheit, format) + "\n" +
-           velmaro::FormatFixed(scales.kelvin, format) + "\n" +
-           velmaro::FormatFixed(scales.rankine, format) + "\n";
+// The panel's fields, one a line, and the verdict line that ends every
+// sensor reply: "out-of-range", or empty when in range.
+std::string PanelReply(const velmaro::sensors::PanelTexts& panel, bool fromCelsius) {
+    std::string reply = (fromCelsius ? panel.output : panel.celsius) + "\n";
+    reply += panel.fahrenheit + "\n" + panel.kelvin + "\n" + panel.rankine + "\n";
+    return reply + (panel.check == velmaro::sensors::RangeCheck::OutOfRange ? "out-of-range" : "");
 }
 
-// The verdict line that ends every sensor reply: empty when in range.
-std::string Verdict(const velmaro::sensors::SensorResult& result) {
-    return result.check == velmaro::sensors::RangeCheck::OutOfRange ? "out-of-range" : "";
-}
-
-// The panel shows 0 for a value the type refuses, like any other result.
-double Shown(const velmaro::sensors::SensorResult& result) {
-    return result.check == velmaro::sensors::RangeCheck::InRange ? result.value : 0.0;
+velmaro::sensors::SensorFamily Family(int kind) {
+    return kind == static_cast<int>(velmaro::sensors::SensorFamily::Rtd)
+               ? velmaro::sensors::SensorFamily::Rtd
+               : velmaro::sensors::SensorFamily::Thermocouple;
 }
 
 } // namespace
@@ -117,26 +110,17 @@ const char* velmaro_convert(int quantity, int unit, const char* text) {
 // The sensor panel from a temperature typed in °C: lines output, °F, K, R and
 // the verdict ("out-of-range" or empty).
 const char* velmaro_sensor_from_celsius(int kind, int type, const char* text) {
-    const double t = velmaro::ParseNumber(text);
-    const auto index = static_cast<unsigned>(type);
-    const velmaro::sensors::SensorResult result = kind == kRtd
-                                                      ? velmaro::sensors::RtdResistance(index, t)
-                                                      : velmaro::sensors::ThermocoupleEmf(index, t);
-    return Reply(velmaro::FormatFixed(Shown(result), velmaro::kFormatF) + "\n" +
-                 ScalesText(t, velmaro::kFormatF) + Verdict(result));
+    return Reply(PanelReply(velmaro::sensors::FromCelsius(Family(kind), static_cast<unsigned>(type),
+                                                          velmaro::ParseNumber(text)),
+                            true));
 }
 
 // The sensor panel from an output typed in mV or Ω: lines °C, °F, K, R and the
 // verdict.
 const char* velmaro_sensor_from_output(int kind, int type, const char* text) {
-    const double v = velmaro::ParseNumber(text);
-    const auto index = static_cast<unsigned>(type);
-    const velmaro::sensors::SensorResult result =
-        kind == kRtd ? velmaro::sensors::RtdTemperature(index, v)
-                     : velmaro::sensors::ThermocoupleTemperature(index, v);
-    const double t = Shown(result);
-    return Reply(velmaro::FormatFixed(t, velmaro::kFormat2f) + "\n" +
-                 ScalesText(t, velmaro::kFormat5f) + Verdict(result));
+    return Reply(PanelReply(velmaro::sensors::FromOutput(Family(kind), static_cast<unsigned>(type),
+                                                         velmaro::ParseNumber(text)),
+                            false));
 }
 
 } // extern "C"

@@ -10,6 +10,31 @@ namespace {
 
 // clang-format off
 constexpr Text kChinese[] = {
+    // The sensor panel: the output field's caption and unit per family, the
+    // verdict for a value out of range (and its message box's caption), and
+    // the sensor type list.
+    {"sensor.emf", "电势"},
+    {"sensor.emf.unit", " mV (毫伏)"},
+    {"sensor.resistance", "电阻"},
+    {"sensor.resistance.unit", " Ω(欧姆)"},
+    {"sensor.out-of-range", "超出范围"},
+    {"sensor.out-of-range.caption", "ERRO"},
+    {"sensor.type.S", "(S型)铂铑10-铂热电偶"},
+    {"sensor.type.R", "(R型)铂铑13-铂热电偶"},
+    {"sensor.type.B", "(B型)铂铑30-铂铑6热电偶"},
+    {"sensor.type.K", "(K型)镍铬-镍硅热电偶"},
+    {"sensor.type.N", "(N型)镍铬硅-镍硅热电偶"},
+    {"sensor.type.E", "(E型)镍铬硅-铜镍合金(康铜)热电偶"},
+    {"sensor.type.J", "(J型)铁-铜镍合金(康铜)热电偶"},
+    {"sensor.type.T", "(T型)铜-铜镍合金(康铜)热电偶"},
+    // The list calls the copper sensors "铂热电阻" like the platinum ones;
+    // that is the text users know.
+    {"sensor.type.Pt100", "Pt100铂热电阻"},
+    {"sensor.type.Pt10", "Pt10铂热电阻"},
+    {"sensor.type.Cu100", "Cu100铂热电阻"},
+    {"sensor.type.Cu50", "Cu50铂热电阻"},
+    {"sensor.type.Pt1000", "Pt1000铂热电阻"},
+    {"sensor.type.Pt500", "Pt500铂热电阻"},
     // Quantities: the short names, which the category buttons show.
     {"quantity.pressure", "压力"},
     {"quantity.mass-flow", "质量流量"},
@@ -261,17 +286,13 @@ constexpr Text kChinese[] = {
     {"panel.flow.volume", "体积流率："},
     {"panel.categories", "其他单位转换"},
     // The sensor panel: its frame, family buttons and captions. The output's
-    // caption reads "电压" until a family is chosen, then the family's.
+    // caption reads "电压" until a family is chosen, then the family's
+    // (above).
     {"sensor.panel", "90温标转换"},
     {"sensor.thermocouple", "热电偶"},
     {"sensor.rtd", "热电阻"},
     {"sensor.temperature", "温度"},
     {"sensor.voltage", "电压"},
-    {"sensor.emf", "电势"},
-    {"sensor.emf.unit", " mV (毫伏)"},
-    {"sensor.resistance", "电阻"},
-    {"sensor.resistance.unit", " Ω(欧姆)"},
-    {"sensor.out-of-range", "超出范围"},
     // The page's own: its title and description, the names a screen reader gives the family
     // buttons, the type list and the phone's jump links, and its word for a
     // browser without scripts.

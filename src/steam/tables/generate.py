@@ -114,8 +114,8 @@ def main():
         lines.append(f"// {r['meaning']} [{r['unit']}]")
         lines.append(f"inline constexpr double {constant_name(r['name'])} = {r['value']};")
     lines.append("")
-    for spec in TABLES:
-        lines += table(folder, *spec)
+    for layout in TABLES:
+        lines += table(folder, *layout)
         lines.append("")
     lines.append("} // namespace velmaro::steam::tables")
     target.write_text("\n".join(lines) + "\n", encoding="utf-8")

@@ -1,0 +1,99 @@
+// The instrument sums on the command line: worked examples of each tool in
+// plain and JSON output, and the statuses of input without an answer.
+
+#include "cli/run.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace velmaro::cli {
+namespace {
+
+struct Outcome {
+    int status;
+    std::string out;
+};
+
+Outcome Call(const std::vector<std::string_view>& args) {
+    std::istringstream in;
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = Run(args, in, out, err);
+    EXPECT_EQ(err.str().empty(), status == 0) << err.str();
+    return {status, out.str()};
+}
+
+// The meter reads E(T) - E(TC): the hot end is the plain inverse of the sum,
+// and the meter's EMF the difference of two plain EMFs.
+TEST(Instruments, ColdJunctionIsTheSensorCommandAtBothEnds) {
+    const double cold = std::stod(Call({"--sensor", "K", "--temperature", "25"}).out);
+    const std::string sum = std::to_string(15.2 + cold);
+    EXPECT_EQ(Call({"--sensor", "K", "--emf", "15.2", "--cold-junction", "25"}).out,
+              Call({"--sensor", "K", "--emf", sum}).out);
+    const double hot = std::stod(Call({"--sensor", "J", "--temperature", "400"}).out);
+    const double jCold = std::stod(Call({"--sensor", "J", "--temperature", "-10"}).out);
+    EXPECT_NEAR(
+        std::stod(Call({"--sensor", "J", "--temperature", "400", "--cold-junction", "-10"}).out),
+        hot - jCold, 1.5e-6);
+}
+
+struct Example {
+    std::vector<std::string_view> args;
+    int status;
+    std::string out;
+};
+
+TEST(Instruments, WorkedExamplesAndStatuses) {
+    const Example examples[] = {
+        {{"--transmitter", "--range", "0", "1.6", "MPa", "--signal", "12.4"},
+         0,
+         "12.400 mA\n0.840000 MPa\n52.50 %\n"},
+        {{"--transmitter", "--range", "0", "100", "m3/h", "--sqrt", "--value", "50", "--json"},
+         0,
+         R"({"signal":"8.000","signal_unit":"mA","value":"50.000000","unit":"m3/h",)"
+         R"("percent":"50.00","square_root":true,"outside_signal_range":false})"
+         "\n"},
+        {{"--transmitter", "--range", "0", "10", "--signal-range", "1", "5", "--percent", "25"},
+         0,
+         "2.000 V\n2.500000\n25.00 %\n"},
+        // Computed, printed, and reported.
+        {{"--transmitter", "--range", "0", "1.6", "MPa", "--signal", "21"},
+         3,
+         "21.000 mA\n1.700000 MPa\n106.25 %\n"},
+        {{"--transmitter", "--range", "1", "1", "--signal", "12"}, 2, ""},
+        // 1200 * 701325 / 101325 * 273.15 / 313.15, and that times 1.293.
+        {{"--gas-flow", "1200", "m3/h", "--pressure", "0.6", "MPa", "--gauge", "--temperature",
+          "40", "--to", "normal"},
+         0,
+         "7244.905797 m3/h\n9367.663195 kg/h\n"},
+        {{"--gas-flow", "7244.905797", "m3/h", "--pressure", "701.325", "kPa", "--temperature",
+          "40", "--to", "line", "--json"},
+         0,
+         R"({"flow":"7244.905797","flow_unit":"m3/h","from":"normal","to":"line",)"
+         // 7244.905797 * 1.293
+         R"("value":"1200.000000","unit":"m3/h","mass_flow":"9367.663196","mass_flow_unit":"kg/h"})"
+         "\n"},
+        {{"--gas-flow", "1", "m3/h", "--pressure", "-0.2", "MPa", "--gauge", "--temperature", "20"},
+         2,
+         ""},
+        {{"--gas-flow", "1", "m3/h", "--pressure", "1", "bar", "--temperature", "20", "--z", "0"},
+         2,
+         ""},
+        {{"--gas-flow", "1", "m3/h", "--pressure", "1", "bar", "--temperature", "-273.15"}, 2, ""},
+        {{"--gas-flow", "1", "m3/h", "--to", "standard"}, 2, ""},
+        {{"--sensor", "K", "--emf", "54", "--cold-junction", "25"}, 3, ""},
+        {{"--sensor", "Pt100", "--emf", "1", "--cold-junction", "25"}, 2, ""},
+        {{"--transmitter", "--range", "0", "1", "--signal", "4", "--emf", "1"}, 2, ""},
+    };
+    for (const Example& e : examples) {
+        const Outcome outcome = Call(e.args);
+        EXPECT_EQ(outcome.status, e.status) << e.args[0] << ' ' << e.args[1];
+        EXPECT_EQ(outcome.out, e.out) << e.args[0] << ' ' << e.args[1];
+    }
+}
+
+} // namespace
+} // namespace velmaro::cli
