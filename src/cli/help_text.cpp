@@ -7,7 +7,7 @@ std::string_view HelpText() {
   or:  velmaro-convert [--json] [--strict] UNIT [TARGET] < VALUES
   or:  velmaro-convert [--json] [--strict] --sensor TYPE --temperature T|--emf MV|--resistance OHM
   or:  velmaro-convert --table TYPE [--from T1] [--to T2] [--step S] [--csv]
-  or:  velmaro-convert --list [QUANTITY]
+  or:  velmaro-convert [--json] --list [QUANTITY]
   or:  velmaro-convert [--json] --sensor TYPE --emf MV|--temperature T
                        --cold-junction TC
   or:  velmaro-convert [--json] --transmitter --range LRV URV [UNIT]
@@ -40,7 +40,10 @@ takes its quantity as a prefix, mass:lb. Temperature takes C, °C, ℃, F, °F,
 K and R.
 
 Options:
-  --list [QUANTITY]    list the quantities and their units (symbol, label)
+  --list [QUANTITY]    list the quantities and their units (symbol, label);
+                       QUANTITY is an id (pressure) or a name (压力); with
+                       --json one object per quantity and line, each unit
+                       with its symbol, aliases and label
   --json               one JSON object per value; the numbers are the
                        window's texts, as strings, and a refused value is
                        null with an "error"

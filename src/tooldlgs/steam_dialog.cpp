@@ -1,5 +1,6 @@
 #include "tooldlgs/steam_dialog.h"
 
+#include "convert/change_cycle.h"
 #include "convert/number_text.h"
 #include "convert/tables/unit_tables.h"
 #include "convert/temperature_scales.h"
@@ -189,8 +190,8 @@ double AbsolutePressure(const CSteamDialog& dialog) {
     const double typed = Number(dialog, IDC_STEAM_PRESSURE);
     const auto unit = static_cast<std::size_t>(
         std::max(0, dialog.DlgItem<QComboBox>(IDC_STEAM_PRESSURE_UNIT)->currentIndex()));
-    const std::size_t mpa = tables::kPressure.indexOf("MPa");
-    double pressure = unit == mpa ? typed : typed * tables::kPressure.factor(unit, mpa);
+    double pressure =
+        ConvertValue(tables::kPressure, unit, tables::kPressure.indexOf("MPa"), typed);
     if (dialog.DlgItem<QComboBox>(IDC_STEAM_PRESSURE_KIND)->currentIndex() == 1) {
         pressure += Number(dialog, IDC_STEAM_AMBIENT) / 1000.0;
     }
@@ -199,23 +200,11 @@ double AbsolutePressure(const CSteamDialog& dialog) {
 
 // The temperature field in kelvins, by the temperature panel's scales.
 double Temperature(const CSteamDialog& dialog) {
-    const double typed = Number(dialog, IDC_STEAM_TEMPERATURE);
-    switch (dialog.DlgItem<QComboBox>(IDC_STEAM_TEMPERATURE_UNIT)->currentIndex()) {
-    case 1:
-        return typed;
-    case 2: {
-        const std::size_t kelvin = kTemperatureGroup.indexOf("K");
-        for (const TargetValue& target :
-             kTemperatureGroup.formula(kTemperatureGroup.indexOf("°F"), typed)) {
-            if (target.unitIndex == kelvin) {
-                return target.value;
-            }
-        }
-        return typed;
-    }
-    default:
-        return typed + kCelsiusOffset;
-    }
+    const auto entry = static_cast<std::size_t>(
+        std::max(0, dialog.DlgItem<QComboBox>(IDC_STEAM_TEMPERATURE_UNIT)->currentIndex()));
+    return ConvertValue(kTemperatureGroup,
+                        kTemperatureGroup.indexOf(kSteamTemperatureUnits.at(entry)),
+                        kTemperatureGroup.indexOf("K"), Number(dialog, IDC_STEAM_TEMPERATURE));
 }
 
 } // namespace

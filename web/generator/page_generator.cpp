@@ -53,9 +53,8 @@ struct Panel {
 
 // In their order on the page.
 constexpr Panel kPanels[] = {
-    {WritePressurePanel, {}},
-    {WriteTemperaturePanel, {}},
-    {WriteFlowPanel, {}},
+    {WritePressurePanel, {}}, {WriteTemperaturePanel, {}},
+    {WriteFlowPanel, {}},     {WriteInstrumentPanel, "instruments.js"},
     {WriteCategories, {}},
 };
 

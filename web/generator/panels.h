@@ -13,6 +13,9 @@ void WritePressurePanel(PageHtml& html);
 void WriteTemperaturePanel(PageHtml& html);
 void WriteFlowPanel(PageHtml& html);
 
+// The instrument window's tools: cold junction, transmitter, gas flow.
+void WriteInstrumentPanel(PageHtml& html);
+
 // The category dialogs, one folding section each, in the order of the main
 // window's button row.
 void WriteCategories(PageHtml& html);

@@ -49,6 +49,9 @@ function makeCore(module) {
       withText(text, (p) => module._velmaro_sensor_from_celsius(kind, type, p)),
     sensorFromOutput: (kind, type, text) =>
       withText(text, (p) => module._velmaro_sensor_from_output(kind, type, p)),
+    // Any other exported function of one text: the lines given, the lines
+    // answered.
+    call: (exported, lines) => withText(lines.join('\n'), (p) => module[exported](p)),
   };
 }
 

@@ -53,7 +53,8 @@ try {
   console.log(`core loaded (typed text converted): median ${ms(median(ready))}, worst ${ms(worst(ready))}`);
 
   // One key at a time into the pressure field, the largest group of the
-  // main window (14 fields), then the sensor panel's slowest inverse.
+  // main window (14 fields), the sensor panel's slowest inverse, then the
+  // gas flow of the instrument panel.
   const page = await openPage(browser, server.url);
   const timed = async (selector, keys) => {
     const times = [];
@@ -71,6 +72,9 @@ try {
   await page.select('#sensor-type', await page.$eval('#sensor-type', (s) => s.options[7].value)); // T
   const sensor = await timed('#sensor-output', Math.min(keystrokes, 200));
   console.log(`keystroke, type T output to °C (${sensor.length}): median ${ms(median(sensor))}, worst ${ms(worst(sensor))}`);
+  // The instrument panel's largest tool: three flows, the density and the mass flow.
+  const gas = await timed('#tool-gas-line', Math.min(keystrokes, 200));
+  console.log(`keystroke, gas flow line to normal and standard (${gas.length}): median ${ms(median(gas))}, worst ${ms(worst(gas))}`);
 } finally {
   await browser.close();
   await server.close();

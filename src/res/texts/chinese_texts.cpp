@@ -3,7 +3,12 @@
 // the blanks that line up the main window's labels). Another language would be
 // a file like this one with the same ids.
 
+#include "res/texts/chinese_tool_texts.h"
 #include "res/texts/texts.h"
+
+#include <array>
+#include <cstddef>
+#include <iterator>
 
 namespace velmaro::texts {
 namespace {
@@ -304,10 +309,24 @@ constexpr Text kChinese[] = {
     {"page.noscript", "此页面需要 JavaScript。"},
 };
 // clang-format on
+
+// The catalogue's and sensors' texts, then the tool windows'.
+constexpr auto kAllChinese = [] {
+    std::array<Text, std::size(kChinese) + kChineseToolTexts.size()> all{};
+    std::size_t i = 0;
+    for (const Text& text : kChinese) {
+        all.at(i++) = text;
+    }
+    for (const Text& text : kChineseToolTexts) {
+        all.at(i++) = text;
+    }
+    return all;
+}();
+
 } // namespace
 
 std::span<const Text> ChineseTexts() {
-    return kChinese;
+    return kAllChinese;
 }
 
 } // namespace velmaro::texts
