@@ -34,7 +34,7 @@ void ToolField(PageHtml& html, std::string_view key, std::string_view labelTextI
                std::string_view first, Holds holds = Holds::Number) {
     const std::string_view label = html.Text(labelTextId);
     OpenRow(html, "field");
-    html << "<input id=\"tool-" << key << "\" type=\"text\"";
+    html << "<input id=\"tool-" << key << R"(" type="text")";
     if (holds == Holds::Result) {
         html << " readonly";
     } else {
