@@ -14,7 +14,7 @@ using fw::kStyleTabStop;
 
 // Three columns, one per tool, each a framed caption over rows of a field
 // (or a list) with its label to the right. Dialog units.
-constexpr int kColumnWidth = 160;
+constexpr int kColumnWidth = 172; // a list's label, 标准状态 the longest, fits beside it
 constexpr int kColumnGap = 5;
 constexpr int kTop = 4;
 constexpr int kFirstRow = kTop + 13;

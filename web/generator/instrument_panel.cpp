@@ -160,25 +160,6 @@ void GasFlow(PageHtml& html) {
     CloseTool(html);
 }
 
-// The core's verdicts (web/src/instrument_api.cpp) and the window's words
-// for them.
-struct Verdict {
-    std::string_view word;
-    std::string_view textId;
-};
-
-constexpr Verdict kVerdicts[] = {
-    {"out-of-range", "instrument.out-of-range"},
-    {"outside", "instrument.signal-outside"},
-    {"not-finite", "instrument.not-finite"},
-    {"empty-range", "instrument.empty-range"},
-    {"cut-off", "instrument.cut-off-outside"},
-    {"pressure", "instrument.pressure-not-positive"},
-    {"temperature", "instrument.temperature-not-positive"},
-    {"z", "instrument.z-not-positive"},
-    {"density", "instrument.density-not-positive"},
-};
-
 } // namespace
 
 // The instrument window's three tools across the page's width, with their
@@ -186,12 +167,8 @@ constexpr Verdict kVerdicts[] = {
 void WriteInstrumentPanel(PageHtml& html) {
     html.JumpTarget("instruments-panel", "instrument.title");
     html << R"(<section class="instruments" id="instruments-panel" )"
-         << R"(aria-labelledby="instruments-title")";
-    for (const Verdict& verdict : kVerdicts) {
-        html << " data-verdict-" << verdict.word << "=\"";
-        html.TextOf(verdict.textId) << "\"";
-    }
-    html << ">\n<h2 id=\"instruments-title\">";
+         << R"(aria-labelledby="instruments-title">)"
+         << "\n<h2 id=\"instruments-title\">";
     html.TextOf("instrument.title") << "</h2>\n<div id=\"instrument-tools\">\n";
     ColdJunction(html);
     Transmitter(html);

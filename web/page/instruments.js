@@ -10,7 +10,6 @@
   const control = (key) => document.getElementById(`tool-${key}`);
   const value = (key) => control(key).value;
   const chosen = (key) => control(key).selectedIndex;
-  const panel = document.getElementById('instruments-panel');
 
   // Each tool: its first control, the fields one can compute from (the one
   // typed last is the given; the first until one is typed), and what the core
@@ -66,7 +65,7 @@
   const timing = () => window.velmaro.timing;
 
   // Recomputes `tool` from its given field; the field typed in keeps its
-  // text. The verdict line says the window's words for the core's verdict.
+  // text. Under the tool, what the window says there (the core's verdict).
   const run = (tool) => {
     if (!core) return;
     const started = performance.now();
@@ -74,7 +73,7 @@
     for (const [key, text] of Object.entries(shown)) {
       if (key !== tool.given && control(key).value !== text) control(key).value = text;
     }
-    tool.verdict.textContent = verdict ? panel.getAttribute(`data-verdict-${verdict}`) ?? '' : '';
+    tool.verdict.textContent = verdict;
     timing().lastUpdateMs = performance.now() - started;
   };
 

@@ -1,8 +1,8 @@
 // The page's instrument panel: the three tools of the instrument window, one
 // exported function each. A call takes the panel's fields as lines of one
 // text and answers with the computed fields' lines and a verdict line (empty,
-// "outside" for a transmitter signal outside its range, or the fault's name),
-// so the page itself does no arithmetic.
+// or what the window says under the tool), so the page itself does no
+// arithmetic. The panel's words are the window's, by the same text ids.
 
 #include "convert/number_text.h"
 #include "convert/quantities.h"
@@ -10,6 +10,7 @@
 #include "instruments/cold_junction.h"
 #include "instruments/gas_flow_sheet.h"
 #include "instruments/transmitter.h"
+#include "res/texts/texts.h"
 
 #include <algorithm>
 #include <string>
@@ -48,30 +49,36 @@ private:
     std::vector<std::string_view> lines_;
 };
 
-std::string_view FaultName(velmaro::instruments::Fault fault) {
+// The text id of what the window says under a tool for `fault`.
+std::string_view FaultTextId(velmaro::instruments::Fault fault) {
     using velmaro::instruments::Fault;
     switch (fault) {
     case Fault::None:
         return "";
     case Fault::OutOfRange:
-        return "out-of-range";
+        return "instrument.out-of-range";
     case Fault::NotFinite:
-        return "not-finite";
+        return "instrument.not-finite";
     case Fault::EmptyRange:
     case Fault::EmptySignalRange:
-        return "empty-range";
+        return "instrument.empty-range";
     case Fault::CutOffOutside:
-        return "cut-off";
+        return "instrument.cut-off-outside";
     case Fault::PressureNotPositive:
-        return "pressure";
+        return "instrument.pressure-not-positive";
     case Fault::TemperatureNotPositive:
-        return "temperature";
+        return "instrument.temperature-not-positive";
     case Fault::ZNotPositive:
-        return "z";
+        return "instrument.z-not-positive";
     case Fault::DensityNotPositive:
-        return "density";
+        return "instrument.density-not-positive";
     }
     return "";
+}
+
+// What the window says under a tool for `fault`: "" for none.
+std::string FaultMessage(velmaro::instruments::Fault fault) {
+    return std::string(velmaro::texts::Lookup(FaultTextId(fault)));
 }
 
 std::string Fixed(double value, velmaro::FixedFormat format) {
@@ -92,18 +99,6 @@ double FactorTo(std::string_view quantityId, unsigned index, std::string_view ba
 
 extern "C" {
 
-// The transmitter's signal ranges as the list shows them, one per line.
-const char* velmaro_signal_ranges() {
-    std::string reply;
-    for (const velmaro::instruments::SignalRangeInfo& range :
-         velmaro::instruments::SignalRanges()) {
-        reply += velmaro::FormatFixed(range.span.low, velmaro::FixedFormat{0, 0}) + " ~ " +
-                 velmaro::FormatFixed(range.span.high, velmaro::FixedFormat{0, 0}) + " " +
-                 std::string(range.unit) + "\n";
-    }
-    return Reply(std::move(reply));
-}
-
 // Lines in: type, "emf" or "hot" (the field typed last), the meter's EMF in
 // mV, the hot end in °C, the cold junction in °C. Lines out: the EMF, the hot
 // end, the verdict; the field typed last comes back as typed.
@@ -120,7 +115,7 @@ const char* velmaro_cold_junction(const char* text) {
             : std::string();
     const std::string emf = fromEmf ? std::string(lines.Text(2)) : result;
     const std::string hot = fromEmf ? result : std::string(lines.Text(3));
-    return Reply(emf + "\n" + hot + "\n" + std::string(FaultName(r.fault)));
+    return Reply(emf + "\n" + hot + "\n" + FaultMessage(r.fault));
 }
 
 // Lines in: LRV, URV, signal range (list position), square root (1 or 0),
@@ -139,11 +134,13 @@ const char* velmaro_transmitter(const char* text) {
                                      : given == "percent" ? in::FromPercent(setup, x)
                                                           : in::FromSignal(setup, x);
     if (r.fault != in::Fault::None) {
-        return Reply("\n\n\n" + std::string(FaultName(r.fault)));
+        return Reply("\n\n\n" + FaultMessage(r.fault));
     }
     return Reply(Fixed(r.signal, velmaro::FixedFormat{0, 3}) + "\n" +
                  Fixed(r.value, velmaro::kFormatF) + "\n" + Fixed(r.percent, velmaro::kFormat2f) +
-                 "\n" + (r.outside ? "outside" : ""));
+                 "\n" +
+                 (r.outside ? std::string(velmaro::texts::Lookup("instrument.signal-outside"))
+                            : std::string()));
 }
 
 // Lines in: flow unit and pressure unit (positions in their quantities),
@@ -189,7 +186,7 @@ const char* velmaro_gas_flow(const char* text) {
     reply += '\n';
     reply += massOk ? Fixed(sheet.massPerHour, velmaro::kFormatF) : std::string();
     reply += '\n';
-    reply += FaultName(flowsOk ? sheet.massFault : sheet.flowFault);
+    reply += FaultMessage(flowsOk ? sheet.massFault : sheet.flowFault);
     return Reply(std::move(reply));
 }
 
