@@ -10,7 +10,6 @@
 #include "instruments/cold_junction.h"
 #include "instruments/gas_flow_sheet.h"
 #include "instruments/transmitter.h"
-#include "json_text.h"
 #include "res/texts/texts.h"
 
 #include <algorithm>
@@ -72,30 +71,6 @@ double FactorTo(std::string_view quantityId, unsigned index, std::string_view ba
 } // namespace
 
 extern "C" {
-
-// The instrument window's texts as a JSON object by text id.
-const char* velmaro_instrument_texts() {
-    std::string json = "{";
-    for (const velmaro::texts::Text& text : velmaro::texts::ChineseTexts()) {
-        if (text.id.starts_with("instrument.")) {
-            json += (json.size() > 1 ? "," : "") + velmaro::web::JsonString(text.id) + ":" +
-                    velmaro::web::JsonString(text.text);
-        }
-    }
-    return Reply(json + "}");
-}
-
-// The transmitter's signal ranges as the list shows them, one per line.
-const char* velmaro_signal_ranges() {
-    std::string reply;
-    for (const velmaro::instruments::SignalRangeInfo& range :
-         velmaro::instruments::SignalRanges()) {
-        reply += velmaro::FormatFixed(range.span.low, velmaro::FixedFormat{0, 0}) + " ~ " +
-                 velmaro::FormatFixed(range.span.high, velmaro::FixedFormat{0, 0}) + " " +
-                 std::string(range.unit) + "\n";
-    }
-    return Reply(std::move(reply));
-}
 
 // Lines in: type, "emf" or "hot" (the field typed last), the meter's EMF in
 // mV, the hot end in °C, the cold junction in °C. Lines out: the EMF, the hot
