@@ -2,35 +2,40 @@
 // skeletons in web/page: index.html with the panels, their fields, labels and
 // titles, the category sections and the sensor type lists filled in from the
 // catalogue and the program's texts (src/res/texts), the manifest with the
-// page's name. The page's own files hold no quantity,
-// unit, title or sensor text, so the page shows what the windows show and the
-// fields are there before the core has loaded.
+// page's name. The page's own files hold no quantity, unit, title or sensor
+// text, so the page shows what the windows show and the fields are there
+// before the core has loaded.
 //
 // Usage: page_generator <skeleton folder> <output folder>
 // Built with the page's compiler and run under Node.js by web/CMakeLists.txt.
 //
-// Adding a panel, e.g. "水和水蒸气":
-//   1. Its texts go into src/res/texts/chinese_texts.cpp under ids of their
-//      own ("steam.title", ...): the page takes every word from there.
+// Adding a panel, e.g. "水和水蒸气" (instrument_panel.cpp and instruments.js
+// are one to follow):
+//   1. Its words are texts by id in src/res/texts (a tool window's in
+//      chinese_tool_texts.h, "steam.title", ...): the page takes every word
+//      from there, never from its own files (scripts/check-layers.py fails
+//      on a Chinese text or a unit of the program in web/page).
 //   2. A writer `void WriteSteamPanel(PageHtml& html)`, declared in panels.h,
 //      in a file of its own here (steam_panel.cpp, listed in web/
 //      CMakeLists.txt). It opens `<section class="panel" id="steam-panel"
 //      aria-labelledby="steam-title">`, calls html.JumpTarget("steam-panel",
 //      "steam.title") for the phone's jump link, and writes its titles with
-//      html.TextOf(id), unit fields with html.UnitFields(quantity id) or
-//      html.Field(id, accessible name, label), lists and other controls
-//      with html << markup. Names, labels and options are texts by id;
-//      ids and classes are the page's own.
+//      html.TextOf(id), its fields with html.Field(id, accessible name,
+//      label), lists, tables and other controls with html << markup, their
+//      first values included. Names, labels and options are texts by id; ids
+//      and classes are the page's own. A box `.fields[data-quantity="…"]`
+//      is a quantity's group of unit fields (html.UnitFields), which app.js
+//      converts: a panel's own fields stay out of such a box.
 //   3. A row in kPanels below: the writer and the panel's script
-//      (web/page/steam.js), which the page loads after app.js. Its place in
-//      kPanels is its place on the page and among the jump links.
-//   4. The script runs once the page has been read (defer), finds its
-//      fields by id and keeps what is typed before the core is ready. The
-//      core may have loaded before or after it starts: window.velmaro
-//      ({core, module, timing}) is set once it has, and app.js then fires
-//      the event "velmaro-core" on document with the module as its detail.
-//      The panel's exported functions go into velmaro_core_web's
-//      EXPORTED_FUNCTIONS in web/CMakeLists.txt.
+//      (web/page/steam.js), which the page runs once it has been read. Its
+//      place in kPanels is its place on the page and among the jump links.
+//   4. The script finds its fields by id and listens at once, and computes
+//      once the core is there, what was typed before included. The core may
+//      load before or after the script starts: window.velmaro ({core,
+//      module, timing}) is set once it has, and app.js then fires the event
+//      "velmaro-core" on document. core.call(exported name, lines) calls
+//      an exported function of one text; the panel's exported functions go
+//      into velmaro_core_web's EXPORTED_FUNCTIONS in web/CMakeLists.txt.
 
 #include "page_html.h"
 #include "panels.h"

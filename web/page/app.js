@@ -115,8 +115,8 @@ function chooseFamily(button) {
 }
 
 // What a typed text, a click or a choice sets off. One listener each for the
-// whole page, so that a field takes input as soon as it is on the screen,
-// while the rest of the page is still arriving.
+// whole page, set before its body is read (the page loads this script in its
+// head), so that a field takes input from the moment it is on the screen.
 function onInput(event) {
   const field = event.target;
   if (field.closest('.fields[data-quantity]')) fromGroupField(field);
@@ -130,16 +130,6 @@ function onClick(event) {
 
 function onChange(event) {
   if (event.target.id === 'sensor-type') restartSensor();
-}
-
-// Text typed before this script ran is still in its field, which the page
-// had shown already: converted as if typed now. (What is typed from now on
-// reaches the listeners, also in fields the page has yet to show.)
-function takeEarlierInput() {
-  document.querySelectorAll('.fields[data-quantity] input, #sensor-celsius, #sensor-output')
-    .forEach((field) => {
-      if (field.value !== '') onInput({ target: field });
-    });
 }
 
 // The core, compiled while the page is already in use; then what was typed
@@ -166,7 +156,6 @@ document.addEventListener('input', onInput);
 document.addEventListener('click', onClick);
 document.addEventListener('change', onChange);
 performance.mark('velmaro-fields');
-takeEarlierInput();
 loadCore();
 
 if ('serviceWorker' in navigator) {
