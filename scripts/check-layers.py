@@ -12,7 +12,9 @@ the folder graph it found and fails when
   - the core (convert, sensors, instruments, steam) includes a Qt header,
   - the core names a control (an IDC_ id, a control id) or holds a Chinese
     text in a string literal: texts live in src/res/texts, controls in src/res,
-  - a folder of src/ is in no layer (a new folder takes its place here).
+  - a folder of src/ is in no layer (a new folder takes its place here),
+  - a file of the page's sources (web/page) holds a text of the program or a
+    unit: the build writes them into the page from src/res/texts.
 Usage: scripts/check-layers.py [source root, default: src/ of this checkout]
 """
 
@@ -66,6 +68,50 @@ def layer_of(folder):
         if folder in folders:
             return index
     return None
+
+
+# The page's sources, and the program's texts that must not appear there.
+PAGE_SOURCES = Path("web/page")
+TEXTS = Path("src/res/texts")
+TEXT_ENTRY = re.compile(r'\{"([a-z-]+)\.([^"]+)",\s*"((?:[^"\\]|\\.)*)"\}')
+CJK = re.compile(r"[\u3000-\u303f\u3400-\u9fff\uff00-\uffef]")
+# Quoted strings of a script, a style or a tag, and the text between tags.
+PAGE_LITERAL = re.compile(r"'([^'\n]*)'|\"([^\"\n]*)\"|`([^`]*)`|>([^<>]+)<")
+
+
+def program_texts(texts_dir):
+    """Every text of the program (its quantities, units, panels, sensors and
+    page words) and every unit symbol, stripped of blanks."""
+    found = set()
+    for path in sorted(texts_dir.glob("*.cpp")):
+        for kind, key, text in TEXT_ENTRY.findall(path.read_text(encoding="utf-8")):
+            found.add(text.strip())
+            if kind == "unit":
+                found.add(key.split(".", 1)[1])
+    found.discard("")
+    return found
+
+
+def page_problems(checkout):
+    """A Chinese text in the page's sources, or a literal that is a text or
+    a unit symbol of the program: the page takes them from the build."""
+    problems = []
+    known = program_texts(checkout / TEXTS)
+    for path in sorted((checkout / PAGE_SOURCES).iterdir()):
+        if not path.is_file():
+            continue
+        where = path.relative_to(checkout)
+        for number, line in enumerate(path.read_text(encoding="utf-8").splitlines(), 1):
+            if CJK.search(line):
+                problems.append(f"{where}:{number}: a Chinese text in the page's sources; "
+                                "texts belong to src/res/texts")
+                continue
+            for groups in PAGE_LITERAL.findall(line):
+                literal = "".join(groups).strip()
+                if literal in known:
+                    problems.append(f"{where}:{number}: \"{literal}\" is a text or unit of "
+                                    "the program; the build writes it from src/res/texts")
+    return problems
 
 
 def main():
@@ -157,13 +203,15 @@ def main():
         if folder not in state:
             visit(folder)
 
+    problems += page_problems(root.parent)
+
     if problems:
         for problem in problems:
             print(problem, file=sys.stderr)
         print(f"layer check: {len(problems)} problem(s)", file=sys.stderr)
         return 1
     print("layer check: every include points down, no cycle, no Qt, control or Chinese text "
-          "in the core")
+          "in the core, no text of the program in web/page")
     return 0
 
 

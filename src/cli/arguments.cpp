@@ -92,8 +92,8 @@ void CheckCombination(const Request& request, bool sawInput, bool sawList, bool 
     if (sawInput && request.command != Command::Sensor) {
         throw UsageError("--temperature, --emf and --resistance need --sensor TYPE");
     }
-    if (request.json && (request.command == Command::Table || request.command == Command::List)) {
-        throw UsageError("--json is for conversions and --sensor");
+    if (request.json && request.command == Command::Table) {
+        throw UsageError("--json is for conversions, --sensor and --list");
     }
     if (request.command != Command::Convert && !request.positionals.empty()) {
         throw UsageError("unexpected argument '" + std::string(request.positionals.front()) + "'");

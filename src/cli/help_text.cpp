@@ -7,15 +7,15 @@ std::string_view HelpText() {
   or:  velmaro-convert [--json] [--strict] UNIT [TARGET] < VALUES
   or:  velmaro-convert [--json] [--strict] --sensor TYPE --temperature T|--emf MV|--resistance OHM
   or:  velmaro-convert --table TYPE [--from T1] [--to T2] [--step S] [--csv]
-  or:  velmaro-convert --list [QUANTITY]
-  or:  velmaro-convert [--json] --sensor TYPE --emf MV|--temperature T
+  or:  velmaro-convert [--json] --list [QUANTITY]
+  or:  velmaro-convert [--json] [--strict] --sensor TYPE --emf MV|--temperature T
                        --cold-junction TC
-  or:  velmaro-convert [--json] --transmitter --range LRV URV [UNIT]
+  or:  velmaro-convert [--json] [--strict] --transmitter --range LRV URV [UNIT]
                        --signal S|--value V|--percent P [--signal-range LO HI
                        [mA|V]] [--sqrt [--cut-off PCT]]
-  or:  velmaro-convert [--json] --gas-flow Q UNIT [--pressure P UNIT [--gauge]
-                       --temperature T] [--from COND] [--to COND] [--z Z]
-                       [--z-ref Z] [--density RHO|--molar-mass M]
+  or:  velmaro-convert [--json] [--strict] --gas-flow Q UNIT [--pressure P UNIT
+                       [--gauge] --temperature T] [--from COND] [--to COND]
+                       [--z Z] [--z-ref Z] [--density RHO|--molar-mass M]
   or:  velmaro-convert [--json] --steam --pressure P [UNIT] [--gauge]
          --temperature T [UNIT]|--enthalpy H|--entropy S
   or:  velmaro-convert [--json] --steam --pressure P [UNIT]|--temperature T [UNIT]
@@ -40,13 +40,17 @@ takes its quantity as a prefix, mass:lb. Temperature takes C, °C, ℃, F, °F,
 K and R.
 
 Options:
-  --list [QUANTITY]    list the quantities and their units (symbol, label)
+  --list [QUANTITY]    list the quantities and their units (symbol, label);
+                       QUANTITY is an id (pressure) or a name (压力); with
+                       --json one object per quantity and line, each unit
+                       with its symbol, aliases and label
   --json               one JSON object per value; the numbers are the
                        window's texts, as strings, and a refused value is
                        null with an "error"
   --strict             refuse a value that is not a number through and
                        through (blanks around it aside) instead of reading
-                       its leading number
+                       its leading number; with the instrument options,
+                       every number given
   --sensor TYPE        a sensor type: S R B K N E J T (thermocouples) or
                        Pt100 Pt10 Cu100 Cu50 Pt1000 Pt500 (resistance
                        thermometers)

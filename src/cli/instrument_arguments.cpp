@@ -2,6 +2,7 @@
 
 #include "cli/cli_error.h"
 #include "cli/nearest_names.h"
+#include "cli/value_source.h"
 
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@ namespace {
 
 enum class Opt {
     Json,
+    Strict,
     ColdJunction,
     Sensor,
     Emf,
@@ -34,38 +36,40 @@ enum class Opt {
     MolarMass,
 };
 
-// `values` arguments follow the option; with `unit` one more may follow when
-// it does not look like an option.
+// `values` arguments follow the option, the first `numbers` of them numbers;
+// with `unit` one more may follow when it does not look like an option.
 struct InstrumentOption {
     std::string_view name;
     Opt opt;
     int values;
+    int numbers;
     bool unit;
 };
 
 constexpr InstrumentOption kOptions[] = {
-    {"--json", Opt::Json, 0, false},
-    {"--cold-junction", Opt::ColdJunction, 1, false},
-    {"--sensor", Opt::Sensor, 1, false},
-    {"--emf", Opt::Emf, 1, false},
-    {"--temperature", Opt::Temperature, 1, false},
-    {"--transmitter", Opt::Transmitter, 0, false},
-    {"--range", Opt::Range, 2, true},
-    {"--signal-range", Opt::SignalRange, 2, true},
-    {"--signal", Opt::Signal, 1, false},
-    {"--value", Opt::Value, 1, false},
-    {"--percent", Opt::Percent, 1, false},
-    {"--sqrt", Opt::Sqrt, 0, false},
-    {"--cut-off", Opt::CutOff, 1, false},
-    {"--gas-flow", Opt::GasFlow, 2, false},
-    {"--pressure", Opt::Pressure, 2, false},
-    {"--gauge", Opt::Gauge, 0, false},
-    {"--from", Opt::From, 1, false},
-    {"--to", Opt::To, 1, false},
-    {"--z", Opt::Z, 1, false},
-    {"--z-ref", Opt::ZRef, 1, false},
-    {"--density", Opt::Density, 1, false},
-    {"--molar-mass", Opt::MolarMass, 1, false},
+    {"--json", Opt::Json, 0, 0, false},
+    {"--strict", Opt::Strict, 0, 0, false},
+    {"--cold-junction", Opt::ColdJunction, 1, 1, false},
+    {"--sensor", Opt::Sensor, 1, 0, false},
+    {"--emf", Opt::Emf, 1, 1, false},
+    {"--temperature", Opt::Temperature, 1, 1, false},
+    {"--transmitter", Opt::Transmitter, 0, 0, false},
+    {"--range", Opt::Range, 2, 2, true},
+    {"--signal-range", Opt::SignalRange, 2, 2, true},
+    {"--signal", Opt::Signal, 1, 1, false},
+    {"--value", Opt::Value, 1, 1, false},
+    {"--percent", Opt::Percent, 1, 1, false},
+    {"--sqrt", Opt::Sqrt, 0, 0, false},
+    {"--cut-off", Opt::CutOff, 1, 1, false},
+    {"--gas-flow", Opt::GasFlow, 2, 1, false},
+    {"--pressure", Opt::Pressure, 2, 1, false},
+    {"--gauge", Opt::Gauge, 0, 0, false},
+    {"--from", Opt::From, 1, 0, false},
+    {"--to", Opt::To, 1, 0, false},
+    {"--z", Opt::Z, 1, 1, false},
+    {"--z-ref", Opt::ZRef, 1, 1, false},
+    {"--density", Opt::Density, 1, 1, false},
+    {"--molar-mass", Opt::MolarMass, 1, 1, false},
 };
 
 bool LooksLikeOption(std::string_view arg) {
@@ -84,10 +88,12 @@ const InstrumentOption& FindOption(std::string_view name) {
                      " (see --help)");
 }
 
-// The tool each option belongs to; --json and --temperature belong to more.
+// The tool each option belongs to; --json, --strict and --temperature belong
+// to more.
 bool BelongsTo(Opt opt, InstrumentTool tool) {
     switch (opt) {
     case Opt::Json:
+    case Opt::Strict:
         return true;
     case Opt::Temperature:
         return tool != InstrumentTool::Transmitter;
@@ -134,6 +140,9 @@ void Store(InstrumentRequest& r, Opt opt, std::span<const std::string_view> v) {
     switch (opt) {
     case Opt::Json:
         r.json = true;
+        break;
+    case Opt::Strict:
+        r.strict = true;
         break;
     case Opt::ColdJunction:
         r.coldJunction = v[0];
@@ -239,6 +248,17 @@ void CheckComplete(const InstrumentRequest& r) {
     }
 }
 
+// With --strict, refuses a number given that is not a number through and
+// through, as a value is refused elsewhere.
+void CheckStrictNumbers(const InstrumentRequest& r, std::span<const std::string_view> numbers) {
+    if (!r.strict) {
+        return;
+    }
+    for (const std::string_view number : numbers) {
+        CheckWholeNumber(number);
+    }
+}
+
 } // namespace
 
 bool IsInstrumentRequest(std::span<const std::string_view> args) {
@@ -259,6 +279,7 @@ InstrumentRequest ParseInstrumentArguments(std::span<const std::string_view> arg
     InstrumentRequest request;
     request.tool = ToolOf(args);
     std::vector<Opt> seen;
+    std::vector<std::string_view> numbers;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
         if (!LooksLikeOption(arg)) {
@@ -288,9 +309,12 @@ InstrumentRequest ParseInstrumentArguments(std::span<const std::string_view> arg
             ++taken;
         }
         Store(request, option.opt, args.subspan(first, taken));
+        const auto given = args.subspan(first, static_cast<std::size_t>(option.numbers));
+        numbers.insert(numbers.end(), given.begin(), given.end());
         i += taken;
     }
     CheckComplete(request);
+    CheckStrictNumbers(request, numbers);
     return request;
 }
 

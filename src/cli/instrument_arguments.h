@@ -17,6 +17,7 @@ enum class InstrumentTool { ColdJunction, Transmitter, GasFlow };
 struct InstrumentRequest {
     InstrumentTool tool = InstrumentTool::ColdJunction;
     bool json = false;
+    bool strict = false; // every number given must be a number through and through
 
     // --sensor TYPE --emf MV | --temperature T --cold-junction T
     std::string_view sensorType;

@@ -1,5 +1,6 @@
 #include "cli/list_command.h"
 
+#include "cli/json_text.h"
 #include "cli/unit_lookup.h"
 #include "res/texts/texts.h"
 
@@ -53,20 +54,42 @@ void ListQuantity(const Quantity& quantity, OutputBuffer& out) {
     }
 }
 
+// One quantity as a JSON object: its id, its name, and each unit's symbol,
+// aliases, label and the name it must be typed by.
+void ListQuantityJson(const Quantity& quantity, OutputBuffer& out) {
+    out << R"({"quantity":)" << JsonString(quantity.id) << R"(,"name":)"
+        << JsonString(texts::QuantityName(quantity)) << R"(,"units":[)";
+    for (std::size_t i = 0; i < quantity.group->size(); ++i) {
+        const UnitRef unit{&quantity, i};
+        out << (i == 0 ? "" : ",") << R"({"symbol":)" << JsonString(unit.symbol()) << R"(,"typed":)"
+            << JsonString(TypedName(unit)) << R"(,"aliases":[)";
+        bool first = true;
+        ForEachName(unit.unit(), [&](std::string_view name) {
+            if (name != unit.symbol()) {
+                out << (first ? "" : ",") << JsonString(name);
+                first = false;
+            }
+        });
+        out << R"(],"label":)" << JsonString(Trimmed(texts::UnitLabel(quantity, i))) << "}";
+    }
+    out << "]}\n";
+}
+
 } // namespace
 
 void RunList(const Request& request, OutputBuffer& out) {
+    const auto list = request.json ? ListQuantityJson : ListQuantity;
     if (request.quantity) {
-        ListQuantity(QuantityNamed(*request.quantity), out);
+        list(QuantityNamed(*request.quantity), out);
         return;
     }
     bool first = true;
     for (const Quantity& quantity : Quantities()) {
-        if (!first) {
+        if (!first && !request.json) {
             out << '\n';
         }
         first = false;
-        ListQuantity(quantity, out);
+        list(quantity, out);
     }
 }
 

@@ -31,12 +31,12 @@ std::vector<SensorType> BuildCatalogue() {
         const sensors::PanelFamily& panel = sensors::FamilyOf(family);
         for (unsigned index = 0; index < sensors::TypeCount(family); ++index) {
             const bool rtd = family == SensorFamily::Rtd;
-            types.push_back({family, index, sensors::TypeSymbol(family, index),
-                             panel.outputQuantity, panel.outputSymbol,
-                             rtd ? sensors::RtdTypes()[index].celsius
-                                 : sensors::ThermocoupleTypes()[index].celsius,
-                             rtd ? sensors::RtdTypes()[index].ohms
-                                 : sensors::ThermocoupleTypes()[index].emf});
+            types.push_back(
+                {family, index, sensors::TypeSymbol(family, index), panel.outputQuantity,
+                 panel.outputSymbol,
+                 rtd ? sensors::RtdTypes()[index].celsius
+                     : sensors::ThermocoupleTypes()[index].celsius,
+                 rtd ? sensors::RtdTypes()[index].ohms : sensors::ThermocoupleTypes()[index].emf});
         }
     }
     return types;

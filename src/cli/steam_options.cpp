@@ -3,6 +3,7 @@
 #include "cli/cli_error.h"
 #include "cli/option_number.h"
 #include "cli/unit_lookup.h"
+#include "convert/change_cycle.h"
 #include "convert/number_text.h"
 #include "convert/temperature_scales.h"
 
@@ -33,9 +34,7 @@ double PressureInMPa(double value, std::string_view unit) {
         }
         throw UsageError("'" + std::string(unit) + "' is no pressure unit; use one of" + symbols);
     }
-    const std::size_t from = units.front().index;
-    const std::size_t to = mpa.front().index;
-    return from == to ? value : value * pressure.group->factor(from, to);
+    return ConvertValue(*pressure.group, units.front().index, mpa.front().index, value);
 }
 
 // °C, K or °F (C, F, ℃ as elsewhere) in kelvins, by the temperature panel's
@@ -43,21 +42,11 @@ double PressureInMPa(double value, std::string_view unit) {
 double TemperatureInKelvin(double value, std::string_view unit) {
     const Quantity& temperature = QuantityNamed("temperature");
     const auto units = UnitsNamed(temperature, unit);
-    const std::size_t kelvin = kTemperatureGroup.indexOf("K");
-    const std::size_t rankine = kTemperatureGroup.indexOf("R");
-    if (units.empty() || units.front().index == rankine) {
+    if (units.empty() || units.front().index == kTemperatureGroup.indexOf("R")) {
         throw UsageError("'" + std::string(unit) + "' is no temperature unit; use C, K or F");
     }
-    const std::size_t from = units.front().index;
-    if (from == kelvin) {
-        return value;
-    }
-    for (const TargetValue& target : kTemperatureGroup.formula(from, value)) {
-        if (target.unitIndex == kelvin) {
-            return target.value;
-        }
-    }
-    return value;
+    return ConvertValue(kTemperatureGroup, units.front().index, kTemperatureGroup.indexOf("K"),
+                        value);
 }
 
 struct Reader {

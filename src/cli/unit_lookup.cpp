@@ -10,6 +10,19 @@
 namespace velmaro::cli {
 namespace {
 
+// A quantity by its id ("pressure") or by its name as the windows show it
+// ("压力"), or nullptr.
+const Quantity* QuantityByIdOrName(std::string_view name) {
+    if (const Quantity* quantity = FindQuantity(name)) {
+        return quantity;
+    }
+    const auto quantities = Quantities();
+    const auto named = std::ranges::find_if(quantities, [name](const Quantity& quantity) {
+        return !name.empty() && texts::QuantityName(quantity) == name;
+    });
+    return named == quantities.end() ? nullptr : &*named;
+}
+
 struct UnitName {
     const Quantity* quantity; // the prefix, or nullptr
     std::string_view symbol;
@@ -22,7 +35,7 @@ std::optional<UnitName> SplitName(std::string_view text) {
     if (colon == std::string_view::npos) {
         return UnitName{nullptr, text};
     }
-    const Quantity* quantity = FindQuantity(text.substr(0, colon));
+    const Quantity* quantity = QuantityByIdOrName(text.substr(0, colon));
     if (quantity == nullptr) {
         return std::nullopt;
     }
@@ -166,7 +179,7 @@ std::string TypedName(const UnitRef& unit) {
 }
 
 const Quantity& QuantityNamed(std::string_view name) {
-    const Quantity* quantity = FindQuantity(name);
+    const Quantity* quantity = QuantityByIdOrName(name);
     if (quantity == nullptr) {
         throw UsageError("unknown quantity '" + std::string(name) + "'" +
                          NearestTail(name, QuantityNames()));

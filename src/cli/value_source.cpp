@@ -38,7 +38,7 @@ ValueInput::Line ValueInput::NextLine(std::string& line) {
     return Line::Read;
 }
 
-void ValueInput::CheckWholeNumber(std::string_view text) {
+void CheckWholeNumber(std::string_view text) {
     std::string_view number = text;
     const auto last = number.find_last_not_of(" \t\n\v\f\r");
     number = number.substr(0, last == std::string_view::npos ? 0 : last + 1);

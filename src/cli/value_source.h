@@ -15,6 +15,10 @@
 
 namespace velmaro::cli {
 
+// Refuses text that is not wholly a number, blanks around it aside: what
+// --strict asks of every value.
+void CheckWholeNumber(std::string_view text);
+
 // Standard input as lines of values, and what becomes of a value that is
 // refused.
 class ValueInput {
@@ -74,9 +78,6 @@ private:
     // line ends cannot fill the memory.
     static constexpr std::size_t kLongestLine = std::size_t{1} << 20U;
     static constexpr const char* kTooLong = "longer than 1048576 bytes, not read";
-
-    // Refuses text that is not wholly a number, blanks around it aside.
-    static void CheckWholeNumber(std::string_view text);
 
     // What one read of a line takes at most; allocated once, as lines are many.
     static constexpr std::size_t kChunk = std::size_t{64} * 1024;

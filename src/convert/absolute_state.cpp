@@ -1,22 +1,19 @@
 #include "convert/absolute_state.h"
 
+#include "convert/change_cycle.h"
 #include "convert/tables/unit_tables.h"
 #include "convert/temperature_scales.h"
 
+#include <string_view>
+
 namespace velmaro {
-
-namespace {
-
-constexpr double kCelsiusOffset = 273.15;
-
-} // namespace
 
 double AbsoluteMegapascals(double typed, std::size_t unit, bool gauge, double ambientKPa) {
     if (unit >= tables::kPressure.size()) {
         return 0.0;
     }
-    const std::size_t mpa = tables::kPressure.indexOf("MPa");
-    double pressure = unit == mpa ? typed : typed * tables::kPressure.factor(unit, mpa);
+    double pressure =
+        ConvertValue(tables::kPressure, unit, tables::kPressure.indexOf("MPa"), typed);
     if (gauge) {
         pressure += ambientKPa / 1000.0;
     }
@@ -24,23 +21,11 @@ double AbsoluteMegapascals(double typed, std::size_t unit, bool gauge, double am
 }
 
 double Kelvins(double typed, TemperatureScale scale) {
-    switch (scale) {
-    case TemperatureScale::Kelvin:
-        return typed;
-    case TemperatureScale::Fahrenheit: {
-        const std::size_t kelvin = kTemperatureGroup.indexOf("K");
-        for (const TargetValue& target :
-             kTemperatureGroup.formula(kTemperatureGroup.indexOf("°F"), typed)) {
-            if (target.unitIndex == kelvin) {
-                return target.value;
-            }
-        }
-        return typed;
-    }
-    case TemperatureScale::Celsius:
-        break;
-    }
-    return typed + kCelsiusOffset;
+    const std::string_view symbol = scale == TemperatureScale::Kelvin       ? "K"
+                                    : scale == TemperatureScale::Fahrenheit ? "°F"
+                                                                            : "°C";
+    return ConvertValue(kTemperatureGroup, kTemperatureGroup.indexOf(symbol),
+                        kTemperatureGroup.indexOf("K"), typed);
 }
 
 } // namespace velmaro

@@ -1,5 +1,7 @@
 #include "convert/change_cycle.h"
 
+#include <limits>
+
 namespace velmaro {
 
 std::size_t FieldGroup::indexOf(std::string_view symbol) const {
@@ -36,20 +38,30 @@ std::vector<UnitText> Convert(const FieldGroup& group, std::size_t source,
     return result;
 }
 
+double ConvertValue(const FieldGroup& group, std::size_t source, std::size_t target, double x) {
+    if (source >= group.size() || target >= group.size()) {
+        return std::numeric_limits<double>::quiet_NaN();
+    }
+    if (source == target) {
+        return x;
+    }
+    if (group.formula == nullptr) {
+        return x * group.factor(source, target);
+    }
+    for (const TargetValue& value : group.formula(source, x)) {
+        if (value.unitIndex == target) {
+            return value.value;
+        }
+    }
+    return std::numeric_limits<double>::quiet_NaN();
+}
+
 std::optional<std::string> ConvertOne(const FieldGroup& group, std::size_t source,
                                       std::size_t target, double x) {
     if (source == target || source >= group.size() || target >= group.size()) {
         return std::nullopt;
     }
-    if (group.formula == nullptr) {
-        return FormatFixed(x * group.factor(source, target), group.format);
-    }
-    for (const TargetValue& value : group.formula(source, x)) {
-        if (value.unitIndex == target) {
-            return FormatFixed(value.value, group.format);
-        }
-    }
-    return std::nullopt;
+    return FormatFixed(ConvertValue(group, source, target, x), group.format);
 }
 
 } // namespace velmaro

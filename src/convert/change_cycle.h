@@ -24,6 +24,12 @@ struct UnitText {
 std::vector<UnitText> Convert(const FieldGroup& group, std::size_t source,
                               std::string_view sourceText);
 
+// The value x of the unit at `source` in the unit at `target`, unrounded: by
+// the group's factor or its formula, as the fields compute it; x itself when
+// both are one unit, NaN for a position outside the group. For the tools that
+// take a value in any unit of a quantity and work in one of them.
+double ConvertValue(const FieldGroup& group, std::size_t source, std::size_t target, double x);
+
 // The one text Convert writes into the unit at `target` (a position in the
 // unit list) for the value x typed into the unit at `source`: for converting
 // many values into one unit without formatting every other field. Nothing for

@@ -4,6 +4,8 @@
 // and the page each turn these into their own message; a calculation with a
 // fault hands back no number at all, so nothing ever shows NaN or infinity.
 
+#include <string_view>
+
 namespace velmaro::instruments {
 
 enum class Fault {
@@ -18,5 +20,32 @@ enum class Fault {
     ZNotPositive,           // a compressibility factor of zero or less
     DensityNotPositive,     // a normal density or molar mass of zero or less
 };
+
+// The id of the text that the window and the page show for `fault` ("" for
+// None); the texts live with the program's other texts.
+constexpr std::string_view FaultTextId(Fault fault) {
+    switch (fault) {
+    case Fault::None:
+        return "";
+    case Fault::OutOfRange:
+        return "instrument.out-of-range";
+    case Fault::NotFinite:
+        return "instrument.not-finite";
+    case Fault::EmptyRange:
+    case Fault::EmptySignalRange:
+        return "instrument.empty-range";
+    case Fault::CutOffOutside:
+        return "instrument.cut-off-outside";
+    case Fault::PressureNotPositive:
+        return "instrument.pressure-not-positive";
+    case Fault::TemperatureNotPositive:
+        return "instrument.temperature-not-positive";
+    case Fault::ZNotPositive:
+        return "instrument.z-not-positive";
+    case Fault::DensityNotPositive:
+        return "instrument.density-not-positive";
+    }
+    return "";
+}
 
 } // namespace velmaro::instruments

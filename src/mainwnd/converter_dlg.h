@@ -29,7 +29,7 @@ class CSystemMenu;
 namespace sensors {
 struct SensorResult;
 struct PanelTexts;
-}
+} // namespace sensors
 
 // The sensor family, the index of the checked family button.
 enum SensorKind : int {

@@ -3,6 +3,7 @@
 #include "res/category_table.h"
 #include "res/maker_details.h"
 #include "res/resource_ids.h"
+#include "res/texts/texts.h"
 
 #include <algorithm>
 #include <iterator>
@@ -24,9 +25,11 @@ using fw::kStyleTabStop;
 // which is also its tab order and drawing order: the pressure fields, the
 // temperature and sensor fields, the flow fields, the category buttons, then
 // the static texts, group boxes, pictures and the footer.
-// Rectangles are dialog units: x, y, width, height.
+// Rectangles are dialog units: x, y, width, height. The panels' titles and
+// the sensor panel's words are the program's texts (res/texts), which the
+// page shows too.
 // clang-format off
-constexpr ControlTemplate kControlsBeforeButtons[] = {
+const ControlTemplate kControlsBeforeButtons[] = {
     /*   1 */ {1064, ControlKind::Edit, "", {14, 138, 57, 12}, kStyleTabStop},
     /*   2 */ {1065, ControlKind::Edit, "", {14, 156, 57, 12}, kStyleTabStop},
     /*   3 */ {1066, ControlKind::Edit, "", {14, 43, 57, 12}, kStyleTabStop},
@@ -45,8 +48,8 @@ constexpr ControlTemplate kControlsBeforeButtons[] = {
     /*  16 */ {1071, ControlKind::Edit, "", {188, 70, 57, 12}, kStyleTabStop},
     /*  17 */ {1072, ControlKind::Edit, "", {188, 94, 57, 12}, kStyleTabStop},
     /*  18 */ {1073, ControlKind::Edit, "", {188, 118, 57, 12}, kStyleTabStop},
-    /*  19 */ {1074, ControlKind::PushLikeRadio, "热电偶", {212, 166, 39, 16}, kStyleGroup},
-    /*  20 */ {1075, ControlKind::PushLikeRadio, "热电阻", {251, 166, 39, 16}, kStyleNone},
+    /*  19 */ {1074, ControlKind::PushLikeRadio, texts::Lookup("sensor.thermocouple"), {212, 166, 39, 16}, kStyleGroup},
+    /*  20 */ {1075, ControlKind::PushLikeRadio, texts::Lookup("sensor.rtd"), {251, 166, 39, 16}, kStyleNone},
     /*  21 */ {1076, ControlKind::DropDownList, "", {177, 191, 138, 77}, kStyleTabStop},
     /*  22 */ {1028, ControlKind::Edit, "", {197, 212, 57, 12}, kStyleTabStop},
     /*  23 */ {1030, ControlKind::Edit, "", {197, 230, 57, 12}, kStyleTabStop},
@@ -75,17 +78,17 @@ constexpr ControlTemplate kControlsBeforeButtons[] = {
 
 // The category buttons (45 to 61) come from the category table.
 
-constexpr ControlTemplate kControlsAfterButtons[] = {
-    /*  62 */ {kNoId, ControlKind::GroupBox, "其他单位转换", {6, 303, 491, 31}, kStyleNone},
-    /*  63 */ {1058, ControlKind::GroupBox, "压力单位转换", {10, 27, 159, 272}, kStyleCentred},
-    /*  64 */ {1059, ControlKind::GroupBox, "温度单位转换", {173, 27, 148, 272}, kStyleCentred},
-    /*  65 */ {1060, ControlKind::GroupBox, "流量单位转换", {325, 27, 173, 272}, kStyleCentred},
-    /*  66 */ {1079, ControlKind::Label, "温度", {177, 215, 17, 9}, kStyleGroup},
+const ControlTemplate kControlsAfterButtons[] = {
+    /*  62 */ {kNoId, ControlKind::GroupBox, texts::Lookup("panel.categories"), {6, 303, 491, 31}, kStyleNone},
+    /*  63 */ {1058, ControlKind::GroupBox, texts::Lookup("panel.pressure"), {10, 27, 159, 272}, kStyleCentred},
+    /*  64 */ {1059, ControlKind::GroupBox, texts::Lookup("panel.temperature"), {173, 27, 148, 272}, kStyleCentred},
+    /*  65 */ {1060, ControlKind::GroupBox, texts::Lookup("panel.flow"), {325, 27, 173, 272}, kStyleCentred},
+    /*  66 */ {1079, ControlKind::Label, texts::Lookup("sensor.temperature"), {177, 215, 17, 9}, kStyleGroup},
     /*  67 */ {kNoId, ControlKind::Label, "°C (摄氏度)", {250, 47, 53, 10}, kStyleGroup},
     /*  68 */ {kNoId, ControlKind::Label, "°F (华氏度)", {248, 71, 53, 10}, kStyleGroup},
     /*  69 */ {kNoId, ControlKind::Label, "  K (开尔文)", {248, 95, 53, 10}, kStyleGroup},
     /*  70 */ {kNoId, ControlKind::Label, "  R (兰氏度)", {247, 119, 53, 10}, kStyleGroup},
-    /*  71 */ {1078, ControlKind::Label, "电压", {177, 283, 16, 9}, kStyleGroup},
+    /*  71 */ {1078, ControlKind::Label, texts::Lookup("sensor.voltage"), {177, 283, 16, 9}, kStyleGroup},
     /*  72 */ {1080, ControlKind::Label, " mV (毫伏)", {263, 281, 52, 10}, kStyleGroup},
     /*  73 */ {1218, ControlKind::Label, "bar    (巴)", {73, 83, 55, 9}, kStyleGroup},
     /*  74 */ {1219, ControlKind::Label, "mmHg   (毫米汞柱)", {74, 176, 81, 8}, kStyleGroup},
@@ -105,7 +108,7 @@ constexpr ControlTemplate kControlsAfterButtons[] = {
     /*  88 */ {kNoId, ControlKind::Label, "°F (华氏度)", {259, 231, 48, 10}, kStyleGroup},
     /*  89 */ {kNoId, ControlKind::Label, "  K (开尔文)", {259, 248, 48, 10}, kStyleGroup},
     /*  90 */ {kNoId, ControlKind::Label, "  R (兰氏度)", {260, 264, 52, 10}, kStyleGroup},
-    /*  91 */ {1229, ControlKind::GroupBox, "90温标转换", {173, 146, 148, 153}, kStyleCentred},
+    /*  91 */ {1229, ControlKind::GroupBox, texts::Lookup("sensor.panel"), {173, 146, 148, 153}, kStyleCentred},
     /*  92 */ {kNoId, ControlKind::Label, "t/h （吨每时）", {393, 73, 70, 9}, kStyleGroup},
     /*  93 */ {kNoId, ControlKind::Label, "kg/h (千克每时)", {393, 47, 70, 9}, kStyleGroup},
     /*  94 */ {kNoId, ControlKind::Label, "kg/s (千克每秒)", {393, 60, 70, 9}, kStyleGroup},
@@ -124,8 +127,8 @@ constexpr ControlTemplate kControlsAfterButtons[] = {
     /* 107 */ {kNoId, ControlKind::Label, "ft3/s  （立方英尺每秒）", {393, 256, 102, 9}, kStyleGroup},
     /* 108 */ {kNoId, ControlKind::Label, "gal(UK)/min(加仑(英)每分)", {393, 281, 102, 9}, kStyleGroup},
     /* 109 */ {kNoId, ControlKind::Label, "bbl/d  （桶每日）", {393, 191, 94, 9}, kStyleGroup},
-    /* 110 */ {kNoId, ControlKind::Label, "质量流率：", {347, 39, 41, 8}, kStyleGroup},
-    /* 111 */ {kNoId, ControlKind::Label, "体积流率：", {348, 153, 40, 8}, kStyleGroup},
+    /* 110 */ {kNoId, ControlKind::Label, texts::Lookup("panel.flow.mass"), {347, 39, 41, 8}, kStyleGroup},
+    /* 111 */ {kNoId, ControlKind::Label, texts::Lookup("panel.flow.volume"), {348, 153, 40, 8}, kStyleGroup},
     /* 112 */ {kNoId, ControlKind::Icon, "", {329, 146, 20, 20}, kStyleNone, 157},
     /* 113 */ {kNoId, ControlKind::Icon, "", {329, 32, 20, 20}, kStyleNone, 158},
     /* 114 */ {1210, ControlKind::DefPushButton, "", {214, 313, 19, 16}, kStyleTabStop | kStyleHidden},

@@ -45,20 +45,20 @@ constexpr int kBottom = kResultsTop + kResultsHeight + 4;
 constexpr int kWindowHeight = kBottom + 14 + 6;
 
 constexpr std::array<std::string_view, kSteamRows> kResultNames = {
-    "区域",
-    "相态",
-    "温度 t (°C)",
-    "热力学温度 T (K)",
-    "压力 p (MPa，绝压)",
-    "比体积 v (m³/kg)",
-    "密度 ρ (kg/m³)",
-    "比焓 h (kJ/kg)",
-    "比内能 u (kJ/kg)",
-    "比熵 s (kJ/(kg·K))",
-    "比定压热容 cp (kJ/(kg·K))",
-    "比定容热容 cv (kJ/(kg·K))",
-    "声速 w (m/s)",
-    "干度 x",
+    texts::ToolText("steam.result.region"),
+    texts::ToolText("steam.result.phase"),
+    texts::ToolText("steam.result.celsius"),
+    texts::ToolText("steam.result.temperature"),
+    texts::ToolText("steam.result.pressure"),
+    texts::ToolText("steam.result.volume"),
+    texts::ToolText("steam.result.density"),
+    texts::ToolText("steam.result.enthalpy"),
+    texts::ToolText("steam.result.internal-energy"),
+    texts::ToolText("steam.result.entropy"),
+    texts::ToolText("steam.result.cp"),
+    texts::ToolText("steam.result.cv"),
+    texts::ToolText("steam.result.speed-of-sound"),
+    texts::ToolText("steam.result.quality"),
 };
 
 constexpr int ResultY(int row) {
@@ -88,7 +88,7 @@ template <int... Rows> constexpr auto ResultRows(std::integer_sequence<int, Rows
 constexpr auto kResultControls = ResultRows(std::make_integer_sequence<int, kSteamRows>{});
 
 constexpr std::array<ControlTemplate, 23> kInputControls = {{
-    Caption(0, "已知条件"),
+    Caption(0, texts::ToolText("steam.known")),
     List(IDC_STEAM_MODE, 0, kFieldX, 124),
     Caption(1, kSteamPressureLabel),
     Field(IDC_STEAM_PRESSURE, 1),
@@ -107,7 +107,7 @@ constexpr std::array<ControlTemplate, 23> kInputControls = {{
     Field(IDC_STEAM_QUALITY, 5),
     {kNoId,
      ControlKind::GroupBox,
-     "计算结果",
+     texts::ToolText("steam.results"),
      {kLeft, kResultsTop, kWindowWidth - 2 * kLeft, kResultsHeight}},
     ResultValue(0, 0),
     ResultValue(1, 0),
@@ -115,7 +115,7 @@ constexpr std::array<ControlTemplate, 23> kInputControls = {{
     {IDC_STEAM_STATUS, ControlKind::Label, "", {kLeft, kBottom + 2, 120, 10}},
     {IDC_STEAM_CLOSE,
      ControlKind::PushButton,
-     "关闭",
+     texts::ToolText("steam.close"),
      {kWindowWidth - kLeft - 50, kBottom, 50, 14},
      kStyleTabStop},
 }};
@@ -138,7 +138,10 @@ static_assert(kControls.size() == 23 + 4 * kSteamRows);
 } // namespace
 
 constexpr fw::DialogTemplate kSteamDialogTemplate{
-    IDD_STEAM, "水和水蒸气性质", kWindowWidth, kWindowHeight, "宋体", 9, fw::kDialogNone, kControls,
+    IDD_STEAM,       texts::ToolText("steam.title"),
+    kWindowWidth,    kWindowHeight,
+    "宋体",          9,
+    fw::kDialogNone, kControls,
 };
 
 } // namespace velmaro::res

@@ -1,9 +1,10 @@
 #pragma once
 
-// Template 105: the water and steam window, with its control ids and every
-// text it shows besides the template's own.
+// Template 105: the water and steam window, with its control ids and the
+// texts it shows besides the template's own (by text id, from res/texts).
 
 #include "framework/dialog_template.h"
+#include "res/texts/chinese_tool_texts.h"
 
 #include <array>
 #include <string_view>
@@ -39,34 +40,46 @@ constexpr int SteamResultId(int column, int row) {
 
 // The input choices, in the order of the mode list.
 inline constexpr std::array<std::string_view, 5> kSteamModes = {
-    "压力和温度", "饱和状态（按压力）", "饱和状态（按温度）", "压力和比焓", "压力和比熵",
+    texts::ToolText("steam.mode.pressure-temperature"),
+    texts::ToolText("steam.mode.saturation-by-pressure"),
+    texts::ToolText("steam.mode.saturation-by-temperature"),
+    texts::ToolText("steam.mode.pressure-enthalpy"),
+    texts::ToolText("steam.mode.pressure-entropy"),
 };
-inline constexpr std::array<std::string_view, 2> kSteamPressureKinds = {"绝压", "表压"};
+inline constexpr std::array<std::string_view, 2> kSteamPressureKinds = {
+    texts::ToolText("steam.absolute"), texts::ToolText("steam.gauge")};
 inline constexpr std::array<std::string_view, 3> kSteamTemperatureUnits = {"°C", "K", "°F"};
 
 // Column headings: one state, or the saturated pair and the wet state.
-inline constexpr std::string_view kSteamStateHeading = "状态";
-inline constexpr std::array<std::string_view, 3> kSteamSaturationHeadings = {"饱和水", "饱和蒸汽",
-                                                                             "湿蒸汽"};
+inline constexpr std::string_view kSteamStateHeading = texts::ToolText("steam.heading.state");
+inline constexpr std::array<std::string_view, 3> kSteamSaturationHeadings = {
+    texts::ToolText("steam.heading.saturated-liquid"),
+    texts::ToolText("steam.heading.saturated-vapour"), texts::ToolText("steam.heading.wet-steam")};
 // Phase names by steam::Phase.
 inline constexpr std::array<std::string_view, 6> kSteamPhases = {
-    "过冷水", "饱和水", "湿蒸汽", "饱和蒸汽", "过热蒸汽", "超临界流体",
+    texts::ToolText("steam.phase.compressed-liquid"),
+    texts::ToolText("steam.phase.saturated-liquid"),
+    texts::ToolText("steam.phase.wet-steam"),
+    texts::ToolText("steam.phase.saturated-vapour"),
+    texts::ToolText("steam.phase.superheated-vapour"),
+    texts::ToolText("steam.phase.supercritical"),
 };
-inline constexpr std::string_view kSteamOutOfRange = "超出范围";
-inline constexpr std::string_view kSteamNotDefined = "—";
+inline constexpr std::string_view kSteamOutOfRange = texts::ToolText("steam.out-of-range");
+inline constexpr std::string_view kSteamNotDefined = texts::ToolText("steam.not-defined");
 
 // The labels that name the input fields (their accessible names).
-inline constexpr std::string_view kSteamPressureLabel = "压力";
-inline constexpr std::string_view kSteamAmbientLabel = "大气压 (kPa)";
-inline constexpr std::string_view kSteamTemperatureLabel = "温度";
-inline constexpr std::string_view kSteamEnthalpyLabel = "比焓 (kJ/kg)";
-inline constexpr std::string_view kSteamEntropyLabel = "比熵 (kJ/(kg·K))";
-inline constexpr std::string_view kSteamQualityLabel = "干度 x";
+inline constexpr std::string_view kSteamPressureLabel = texts::ToolText("steam.label.pressure");
+inline constexpr std::string_view kSteamAmbientLabel = texts::ToolText("steam.label.ambient");
+inline constexpr std::string_view kSteamTemperatureLabel =
+    texts::ToolText("steam.label.temperature");
+inline constexpr std::string_view kSteamEnthalpyLabel = texts::ToolText("steam.label.enthalpy");
+inline constexpr std::string_view kSteamEntropyLabel = texts::ToolText("steam.label.entropy");
+inline constexpr std::string_view kSteamQualityLabel = texts::ToolText("steam.label.quality");
 
 // The window menu's command and the help window's button, with the key that
 // opens the window from the main window.
-inline constexpr std::string_view kSteamCommand = "水和水蒸气性质(&W)...\tCtrl+H";
-inline constexpr std::string_view kSteamButton = "水和水蒸气 (Ctrl+H)";
+inline constexpr std::string_view kSteamCommand = texts::ToolText("steam.command");
+inline constexpr std::string_view kSteamButton = texts::ToolText("steam.button");
 
 extern const fw::DialogTemplate kSteamDialogTemplate;
 

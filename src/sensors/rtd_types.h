@@ -24,10 +24,10 @@ inline constexpr unsigned kRtdTypeCount = 6;
 
 struct RtdInfo {
     RtdType type;
-    const char* name;     // "RTD_PT100", ...
-    const char* symbol;   // "Pt100": how the command line and the page name it
-    ClosedRange celsius;  // what the temperature-to-resistance conversion accepts, °C
-    ClosedRange ohms;     // what the resistance-to-temperature conversion accepts, Ω
+    const char* name;    // "RTD_PT100", ...
+    const char* symbol;  // "Pt100": how the command line and the page name it
+    ClosedRange celsius; // what the temperature-to-resistance conversion accepts, °C
+    ClosedRange ohms;    // what the resistance-to-temperature conversion accepts, Ω
 };
 
 // All types, indexed by RtdType.

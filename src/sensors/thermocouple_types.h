@@ -25,10 +25,10 @@ inline constexpr unsigned kThermocoupleTypeCount = 8;
 
 struct ThermocoupleInfo {
     ThermocoupleType type;
-    char letter;          // 'S', 'R', ...
-    const char* name;     // "TC_S", ...
-    ClosedRange celsius;  // what the temperature-to-EMF conversion accepts, °C
-    ClosedRange emf;      // what the EMF-to-temperature conversion accepts, mV
+    char letter;         // 'S', 'R', ...
+    const char* name;    // "TC_S", ...
+    ClosedRange celsius; // what the temperature-to-EMF conversion accepts, °C
+    ClosedRange emf;     // what the EMF-to-temperature conversion accepts, mV
 };
 
 // All eight types, indexed by ThermocoupleType.

@@ -1,33 +1,26 @@
 #include "tooldlgs/instrument_messages.h"
 
-#include "res/instrument_texts.h"
+#include "res/texts/chinese_tool_texts.h"
 
 namespace velmaro {
+namespace {
+
+// A fault without its text stops the build here, not a person at the window.
+constexpr bool EveryFaultHasItsText() {
+    using instruments::Fault;
+    for (int f = static_cast<int>(Fault::OutOfRange);
+         f <= static_cast<int>(Fault::DensityNotPositive); ++f) {
+        texts::ToolText(instruments::FaultTextId(static_cast<Fault>(f)));
+    }
+    return true;
+}
+static_assert(EveryFaultHasItsText());
+
+} // namespace
 
 std::string_view FaultMessage(instruments::Fault fault) {
-    using instruments::Fault;
-    switch (fault) {
-    case Fault::None:
-        return {};
-    case Fault::OutOfRange:
-        return res::kOutOfRange;
-    case Fault::NotFinite:
-        return res::kNotFinite;
-    case Fault::EmptyRange:
-    case Fault::EmptySignalRange:
-        return res::kEmptyRange;
-    case Fault::CutOffOutside:
-        return res::kCutOffOutside;
-    case Fault::PressureNotPositive:
-        return res::kPressureNotPositive;
-    case Fault::TemperatureNotPositive:
-        return res::kTemperatureNotPositive;
-    case Fault::ZNotPositive:
-        return res::kZNotPositive;
-    case Fault::DensityNotPositive:
-        return res::kDensityNotPositive;
-    }
-    return {};
+    const std::string_view id = instruments::FaultTextId(fault);
+    return id.empty() ? std::string_view() : texts::ToolText(id);
 }
 
 } // namespace velmaro

@@ -95,6 +95,28 @@ TEST(BatchCases, EachPrintsRefusesAndEndsAsDescribed) {
          "",
          "velmaro-convert: '12abc' is not a number\n"},
         {{"12abc", "bar", "Pa"}, "", 0, "1200000.000000\n", ""},
+        // So do the instrument options, for each number and not for a unit.
+        {{"--strict", "--sensor", "K", "--emf", " 15.2 ", "--cold-junction", "25"},
+         "",
+         0,
+         "395.34\n",
+         ""},
+        {{"--transmitter", "--range", "0", "1.6", "MPa", "--signal", "12.4mA"},
+         "",
+         0,
+         "12.400 mA\n0.840000 MPa\n52.50 %\n",
+         ""},
+        {{"--strict", "--transmitter", "--range", "0", "1.6", "MPa", "--signal", "12.4mA"},
+         "",
+         2,
+         "",
+         "velmaro-convert: '12.4mA' is not a number\n"},
+        {{"--gas-flow", "1200", "m3/h", "--pressure", "0.6", "MPa", "--temperature", "40", "--z",
+          "1,0", "--strict"},
+         "",
+         2,
+         "",
+         "velmaro-convert: '1,0' is not a number\n"},
     };
     for (const Case& c : cases) {
         const auto run = RunCli(c.args, c.input);

@@ -96,6 +96,18 @@ TEST(Conversion, JsonHasTheQuantitySymbolsAndTheWindowsTexts) {
     EXPECT_EQ(std::count(block.out.begin(), block.out.end(), '\n'), 1);
 }
 
+TEST(Conversion, ListTakesAQuantityByIdOrNameAndGivesJsonLines) {
+    EXPECT_EQ(RunCli({"--list", "压力"}).out, RunCli({"--list", "pressure"}).out);
+    const auto json = RunCli({"--json", "--list", "mass"});
+    EXPECT_EQ(json.status, 0);
+    EXPECT_TRUE(json.out.starts_with(R"({"quantity":"mass","name":"质量","units":[)")) << json.out;
+    EXPECT_NE(json.out.find(R"({"symbol":"kg","typed":"kg","aliases":["Kg"],"label":"Kg"})"),
+              std::string::npos)
+        << json.out;
+    const auto all = RunCli({"--json", "--list"});
+    EXPECT_EQ(std::count(all.out.begin(), all.out.end(), '\n'), Quantities().size());
+}
+
 TEST(Conversion, NumbersIgnoreTheLocale) {
     // German writes 1,5 for one and a half. The test command generates
     // de_DE.UTF-8; the Windows runtime names the same locale its own way.

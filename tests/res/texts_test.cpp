@@ -25,9 +25,9 @@ TEST(Texts, EveryQuantityAndUnitHasItsTextAndEveryTextItsOwner) {
     }
     for (const auto family : {sensors::SensorFamily::Thermocouple, sensors::SensorFamily::Rtd}) {
         const sensors::PanelFamily& panel = sensors::FamilyOf(family);
-        for (const std::string_view id : {panel.captionTextId, panel.unitTextId,
-                                          sensors::kOutOfRangeTextId,
-                                          sensors::kOutOfRangeCaptionTextId}) {
+        for (const std::string_view id :
+             {panel.captionTextId, panel.unitTextId, sensors::kOutOfRangeTextId,
+              sensors::kOutOfRangeCaptionTextId}) {
             EXPECT_FALSE(Lookup(id).empty()) << id;
         }
         for (unsigned type = 0; type < sensors::TypeCount(family); ++type) {

@@ -1,36 +1,27 @@
-// The page around the core. Every number it shows is a text the core wrote
-// (velmaro-core.wasm): the page only passes typed texts in and puts the
-// answers into the fields, as the windows do.
+// The page around the core. The build has written every panel, field, label
+// and list into index.html; this script only passes typed texts to the core
+// (velmaro-core.wasm) and puts its answers into the fields, as the windows do.
+// The fields take input at once: whatever is typed before the core has loaded
+// is kept and converted as soon as it has.
 'use strict';
 
-// The category row of the main window, in its order, with the title of the
-// window each button opens.
-const CATEGORY_ROW = [
-  ['force', '力 单位换算'],
-  ['area', '面积单位换算'],
-  ['capacity', '容积单位换算'],
-  ['volume', '体积单位转换'],
-  ['density', '密度单位转换'],
-  ['length', '长度单位转换'],
-  ['mass', '质量单位转换'],
-  ['speed', '速度单位转换'],
-  ['energy', '能量单位转换'],
-  ['power', '功率单位转换'],
-  ['heat-transfer-coefficient', '传热系数单位转换'],
-  ['thermal-conductivity', '导热系数单位转换'],
-  ['dynamic-viscosity', '动力粘度单位转换'],
-  ['kinematic-viscosity', '运动粘度单位转换'],
-  ['heat-flux', '传热速度单位转换'],
-  ['diffusion', '扩散系数单位转换'],
-  ['surface-tension', '表面张力单位转换'],
-];
+const timing = { lastUpdateMs: 0 };
+// What waits for the core: one conversion per group of fields, the last one
+// asked for.
+const waiting = new Map();
+let core = null;
 
-// What the sensor panel shows for each family (the family buttons' values).
-const SENSOR_FAMILIES = [
-  { caption: '电势', unit: ' mV (毫伏)', list: 'thermocouples' },
-  { caption: '电阻', unit: ' Ω(欧姆)', list: 'rtds' },
-];
-const OUT_OF_RANGE = '超出范围';
+// Runs `update` (given the core) now, or once the core is there when it is
+// not yet; a later `update` for the same `group` replaces an earlier one.
+function whenReady(group, update) {
+  if (core) {
+    const started = performance.now();
+    update(core);
+    timing.lastUpdateMs = performance.now() - started;
+  } else {
+    waiting.set(group, update);
+  }
+}
 
 // The core's answers to a text, through its exported functions. A typed text
 // of any length goes through the heap, never the stack.
@@ -48,16 +39,19 @@ function makeCore(module) {
       module._free(pointer);
     }
   };
+  const catalogue = JSON.parse(module.UTF8ToString(module._velmaro_catalogue()));
   return {
-    catalogue: JSON.parse(module.UTF8ToString(module._velmaro_catalogue())),
+    catalogue,
+    quantityIndex: (id) => catalogue.quantities.findIndex((q) => q.id === id),
     convert: (quantity, unit, text) =>
       withText(text, (p) => module._velmaro_convert(quantity, unit, p)),
     sensorFromCelsius: (kind, type, text) =>
       withText(text, (p) => module._velmaro_sensor_from_celsius(kind, type, p)),
     sensorFromOutput: (kind, type, text) =>
       withText(text, (p) => module._velmaro_sensor_from_output(kind, type, p)),
-    steam: (request) => withText(request, (p) => module._velmaro_steam(p)),
-    steamPressureUnits: module.UTF8ToString(module._velmaro_steam_pressure_units()).split('\n').slice(0, -1),
+    // Any other exported function of one text: the lines given, the lines
+    // answered.
+    call: (exported, lines) => withText(lines.join('\n'), (p) => module[exported](p)),
   };
 }
 
@@ -67,144 +61,102 @@ function show(input, text) {
   if (input.value !== text) input.value = text;
 }
 
-// One unit field: the input, named by its unit label, and the label beside it.
-function makeField(label, id) {
-  const row = document.createElement('div');
-  row.className = 'field';
-  const input = document.createElement('input');
-  input.type = 'text';
-  input.id = id;
-  input.inputMode = 'decimal';
-  input.autocomplete = 'off';
-  input.spellcheck = false;
-  input.setAttribute('aria-label', label);
-  const unit = document.createElement('span');
-  unit.className = 'unit';
-  unit.setAttribute('aria-hidden', 'true');
-  unit.textContent = label;
-  row.append(input, unit);
-  return row;
-}
-
-// The fields of one quantity in `container`: typing into one writes all the
-// others, once per keystroke.
-function buildGroup(core, container, quantityIndex, timing) {
-  const quantity = core.catalogue.quantities[quantityIndex];
-  const inputs = quantity.units.map((label, unit) => {
-    const row = makeField(label, `${quantity.id}-${unit}`);
-    container.append(row);
-    return row.querySelector('input');
-  });
-  inputs.forEach((source, unit) => {
-    source.addEventListener('input', () => {
-      const started = performance.now();
-      const texts = core.convert(quantityIndex, unit, source.value);
-      inputs.forEach((target, i) => {
-        if (i !== unit) show(target, texts[i]);
-      });
-      timing.lastUpdateMs = performance.now() - started;
+// The fields of one quantity: typing into one writes all the others, once per
+// keystroke.
+function fromGroupField(source) {
+  const container = source.closest('.fields[data-quantity]');
+  const inputs = [...container.querySelectorAll('input')];
+  const unit = inputs.indexOf(source);
+  whenReady(container, (c) => {
+    const texts = c.convert(c.quantityIndex(container.dataset.quantity), unit, source.value);
+    inputs.forEach((target, i) => {
+      if (i !== unit) show(target, texts[i]);
     });
   });
 }
 
-function buildSensorPanel(core, timing) {
-  const byId = (id) => document.getElementById(id);
-  const kindButtons = [byId('sensor-thermocouple'), byId('sensor-rtd')];
-  const typeList = byId('sensor-type');
-  const celsius = byId('sensor-celsius');
-  const scales = [byId('sensor-fahrenheit'), byId('sensor-kelvin'), byId('sensor-rankine')];
-  const output = byId('sensor-output');
+// The sensor panel: a temperature in °C into the output of the chosen type,
+// or an output into the temperature.
+const byId = (id) => document.getElementById(id);
+const sensorKind = () => (byId('sensor-rtd').checked ? 1 : 0);
+
+function showSensorAnswer(computed, lines) {
+  show(computed, lines[0]);
+  ['sensor-fahrenheit', 'sensor-kelvin', 'sensor-rankine'].forEach((id, i) => show(byId(id), lines[i + 1]));
   const verdict = byId('sensor-range');
-
-  // The scale fields carry the temperature group's unit labels.
-  const temperature = core.catalogue.quantities.find((q) => q.id === 'temperature');
-  [celsius, ...scales].forEach((input, i) => {
-    input.setAttribute('aria-label', temperature.units[i]);
-    input.nextElementSibling.textContent = temperature.units[i];
-  });
-
-  const kind = () => (kindButtons[1].checked ? 1 : 0);
-  const fillTypes = (list) => {
-    typeList.replaceChildren(...list.map((text) => new Option(text)));
-  };
-  // The core's lines: the computed field, the three scales, the verdict.
-  const showAnswer = (computed, lines) => {
-    show(computed, lines[0]);
-    scales.forEach((input, i) => show(input, lines[i + 1]));
-    verdict.textContent = lines[4] === 'out-of-range' ? OUT_OF_RANGE : '';
-  };
-  const fromCelsius = () => {
-    const started = performance.now();
-    showAnswer(output, core.sensorFromCelsius(kind(), typeList.selectedIndex, celsius.value));
-    timing.lastUpdateMs = performance.now() - started;
-  };
-  const fromOutput = () => {
-    const started = performance.now();
-    showAnswer(celsius, core.sensorFromOutput(kind(), typeList.selectedIndex, output.value));
-    timing.lastUpdateMs = performance.now() - started;
-  };
-  // A family or type chosen starts again at 0 °C, as in the window.
-  const restart = () => {
-    celsius.value = '0';
-    fromCelsius();
-  };
-
-  fillTypes(core.catalogue.thermocouples);
-  kindButtons.forEach((button, value) => {
-    button.addEventListener('click', () => {
-      const family = SENSOR_FAMILIES[value];
-      fillTypes(core.catalogue[family.list]);
-      byId('sensor-output-caption').textContent = family.caption;
-      byId('sensor-output-unit').textContent = family.unit;
-      output.setAttribute('aria-label', family.unit);
-      typeList.selectedIndex = 0;
-      restart();
-    });
-  });
-  typeList.addEventListener('change', restart);
-  celsius.addEventListener('input', fromCelsius);
-  output.addEventListener('input', fromOutput);
+  verdict.textContent = lines[4] === 'out-of-range' ? verdict.dataset.text : '';
 }
 
-// The category row: one entry per quantity, which opens its fields.
-function buildCategories(core, timing) {
-  const list = document.getElementById('category-list');
-  const quantities = core.catalogue.quantities;
-  for (const [id, title] of CATEGORY_ROW) {
-    const index = quantities.findIndex((q) => q.id === id);
-    const details = document.createElement('details');
-    details.className = 'category';
-    details.id = `category-${id}`;
-    const summary = document.createElement('summary');
-    summary.textContent = quantities[index].caption;
-    const heading = document.createElement('h3');
-    heading.textContent = title;
-    const fields = document.createElement('div');
-    fields.className = 'fields';
-    details.append(summary, heading, fields);
-    buildGroup(core, fields, index, timing);
-    list.append(details);
-  }
-}
-
-async function start() {
-  const core = makeCore(await createVelmaroCore());
-  const timing = { lastUpdateMs: 0 };
-  core.catalogue.quantities.forEach((quantity, index) => {
-    const container = document.querySelector(`.panel [data-quantity="${quantity.id}"]`);
-    if (container) buildGroup(core, container, index, timing);
+function fromSensorField(source) {
+  const typeList = byId('sensor-type');
+  whenReady(byId('sensor-panel'), (c) => {
+    if (source.id === 'sensor-celsius') {
+      showSensorAnswer(byId('sensor-output'), c.sensorFromCelsius(sensorKind(), typeList.selectedIndex, source.value));
+    } else {
+      showSensorAnswer(byId('sensor-celsius'), c.sensorFromOutput(sensorKind(), typeList.selectedIndex, source.value));
+    }
   });
-  buildSensorPanel(core, timing);
-  buildSteamPanel(core, timing);
-  buildCategories(core, timing);
-  // For the tests and the measurements: the core itself and the time of the
-  // last update.
-  window.velmaro = { core, timing };
-  document.documentElement.dataset.ready = 'true';
-  performance.mark('velmaro-ready');
 }
 
-start();
+// A family or type chosen starts again at 0 °C, as in the window.
+function restartSensor() {
+  byId('sensor-celsius').value = '0';
+  fromSensorField(byId('sensor-celsius'));
+}
+
+function chooseFamily(button) {
+  const typeList = byId('sensor-type');
+  typeList.replaceChildren(byId(`sensor-types-${button.value}`).content.cloneNode(true));
+  byId('sensor-output-caption').textContent = button.dataset.caption;
+  byId('sensor-output-unit').textContent = button.dataset.unit;
+  byId('sensor-output').setAttribute('aria-label', button.dataset.caption + button.dataset.unit);
+  typeList.selectedIndex = 0;
+  restartSensor();
+}
+
+// What a typed text, a click or a choice sets off. One listener each for the
+// whole page, set before its body is read (the page loads this script in its
+// head), so that a field takes input from the moment it is on the screen.
+function onInput(event) {
+  const field = event.target;
+  if (field.closest('.fields[data-quantity]')) fromGroupField(field);
+  else if (field.id === 'sensor-celsius' || field.id === 'sensor-output') fromSensorField(field);
+}
+
+function onClick(event) {
+  const button = event.target.closest?.('input[name="sensor-kind"]');
+  if (button) chooseFamily(button);
+}
+
+function onChange(event) {
+  if (event.target.id === 'sensor-type') restartSensor();
+}
+
+// The core, compiled while the page is already in use; then what was typed
+// meanwhile.
+function loadCore() {
+  const script = document.createElement('script');
+  script.src = 'velmaro-core.js';
+  script.addEventListener('load', async () => {
+    const module = await createVelmaroCore();
+    core = makeCore(module);
+    for (const update of waiting.values()) whenReady(null, update);
+    waiting.clear();
+    // For the tests and the measurements, and for the panels with a script
+    // of their own: the core, its module and the time of the last update.
+    window.velmaro = { core, module, timing };
+    document.dispatchEvent(new CustomEvent('velmaro-core', { detail: module }));
+    document.documentElement.dataset.ready = 'true';
+    performance.mark('velmaro-ready');
+  });
+  document.head.append(script);
+}
+
+document.addEventListener('input', onInput);
+document.addEventListener('click', onClick);
+document.addEventListener('change', onChange);
+performance.mark('velmaro-fields');
+loadCore();
 
 if ('serviceWorker' in navigator) {
   window.addEventListener('load', () => navigator.serviceWorker.register('sw.js'));

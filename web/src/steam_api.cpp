@@ -1,12 +1,12 @@
 // What the page's water and steam panel asks of the core: the same inputs as
 // the window, read and computed as the window reads and computes them, and
-// every result as the text the window shows.
+// every result, heading, phase and verdict as the text the window shows.
 //
 // Texts go in and out as UTF-8. A returned text lives until the next call.
 
 #include "convert/absolute_state.h"
 #include "convert/number_text.h"
-#include "convert/tables/unit_tables.h"
+#include "res/texts/texts.h"
 #include "steam/property_list.h"
 #include "steam/water_steam.h"
 
@@ -76,19 +76,26 @@ std::string Fixed(double value, int decimals) {
 
 constexpr double kCelsiusOffset = 273.15;
 
-// One state on one line: region, phase (its position in the phase list), the
-// temperature in °C, then every property in the property list's order, tab
-// separated; a property that is not defined is empty.
+// The phases' texts, in the order of steam::Phase.
+constexpr std::array<std::string_view, 6> kPhaseTextIds = {
+    "steam.phase.compressed-liquid", "steam.phase.saturated-liquid",   "steam.phase.wet-steam",
+    "steam.phase.saturated-vapour",  "steam.phase.superheated-vapour", "steam.phase.supercritical",
+};
+
+// One state on one line, tab separated: the region, the phase, the
+// temperature in °C, then every property in the property list's order, "—"
+// where the state has none.
 std::string StateLine(const State& state) {
-    std::string line =
-        std::to_string(state.region) + "\t" + std::to_string(static_cast<int>(state.phase)) + "\t";
+    using velmaro::texts::Lookup;
+    std::string line = std::to_string(state.region) + "\t";
+    line += Lookup(kPhaseTextIds.at(static_cast<std::size_t>(state.phase)));
+    line += '\t';
     const PropertyFormat& kelvins = velmaro::steam::kPropertyFormats[0];
     line += Fixed(state.temperature - kCelsiusOffset, kelvins.decimals);
     for (const PropertyFormat& format : velmaro::steam::kPropertyFormats) {
         line += '\t';
-        if (const auto value = velmaro::steam::ValueOf(state, format.property)) {
-            line += Fixed(*value, format.decimals);
-        }
+        const auto value = velmaro::steam::ValueOf(state, format.property);
+        line += value ? Fixed(*value, format.decimals) : std::string(Lookup("steam.not-defined"));
     }
     return line;
 }
@@ -123,10 +130,17 @@ std::string Answer(std::string_view request) {
     } else {
         states[0] = velmaro::steam::AtPressureTemperature(pressure, temperature);
     }
-    const bool outOfRange = !states[0] || (columns == 3 && !states[2]);
-    std::string reply = outOfRange ? "out-of-range\n" : "\n";
+    using velmaro::texts::Lookup;
+    const std::string_view outOfRange = Lookup("steam.out-of-range");
+    std::string reply(!states[0] || (columns == 3 && !states[2]) ? outOfRange : "");
+    reply += '\n';
+    constexpr std::array<std::string_view, 3> kSaturationHeadings = {
+        "steam.heading.saturated-liquid", "steam.heading.saturated-vapour",
+        "steam.heading.wet-steam"};
     for (std::size_t column = 0; column < columns; ++column) {
-        reply += states.at(column) ? StateLine(*states.at(column)) : "out-of-range";
+        reply += Lookup(columns == 3 ? kSaturationHeadings.at(column) : "steam.heading.state");
+        reply += '\t';
+        reply += states.at(column) ? StateLine(*states.at(column)) : std::string(outOfRange);
         reply += '\n';
     }
     return reply;
@@ -136,23 +150,14 @@ std::string Answer(std::string_view request) {
 
 extern "C" {
 
-// The pressure panel's unit symbols, one a line, in its order.
-const char* velmaro_steam_pressure_units() {
-    std::string reply;
-    for (const velmaro::Unit& unit : velmaro::tables::kPressure.units) {
-        reply += unit.symbol;
-        reply += '\n';
-    }
-    return Reply(std::move(reply));
-}
-
 // One state of water and steam. `request` holds ten lines: the input choice
 // (0 p and T, 1 saturation by p, 2 saturation by T, 3 p and h, 4 p and s),
 // the pressure, its unit's position, 1 for gauge, the ambient pressure in
 // kPa, the temperature, its scale (0 °C, 1 K, 2 °F), h in kJ/kg, s in
-// kJ/(kg K) and the quality. The reply: the verdict ("out-of-range" or
+// kJ/(kg K) and the quality. The reply: the verdict (the out-of-range text or
 // empty), then one line per column (one state, or the saturated liquid, the
-// saturated vapour and the wet state), each a state or "out-of-range".
+// saturated vapour and the wet state): its heading, a tab, and the state or
+// the out-of-range text.
 const char* velmaro_steam(const char* request) {
     return Reply(Answer(request));
 }

@@ -81,7 +81,7 @@ test('the sensor panel converts both ways and says inline when a value is out of
 
   await page.click('label:has(#sensor-rtd)');
   assert.equal(await caption(), '电阻');
-  assert.equal(await page.$eval('#sensor-output', (e) => e.getAttribute('aria-label')), ' Ω(欧姆)');
+  assert.equal(await page.$eval('#sensor-output', (e) => e.getAttribute('aria-label')), '电阻 Ω(欧姆)');
   assert.equal(await page.$eval('#sensor-output', (e) => e.value), '100.000000'); // Pt100 at 0 °C
   await typeInto(page, '#sensor-output', '138.5');
   assert.equal(await page.$eval('#sensor-celsius', (e) => e.value), '99.99');
@@ -116,12 +116,14 @@ test('on a phone the panels stack without sideways scrolling and the fields are 
     scrollWidth: document.documentElement.scrollWidth,
     panelLefts: [...document.querySelectorAll('.panel')].map((p) => Math.round(p.getBoundingClientRect().left)),
     smallestField: Math.min(...[...document.querySelectorAll('.field input')].map((i) => i.getBoundingClientRect().height)),
-    keyboards: [...new Set([...document.querySelectorAll('.field input:not([readonly])')].map((i) => i.inputMode))],
+    // Every field the user types in takes a number, but the transmitter's unit name.
+    lettered: [...document.querySelectorAll('.field input:not([readonly])')]
+      .filter((i) => i.inputMode !== 'decimal').map((i) => i.id),
   }));
   assert.ok(layout.scrollWidth <= 360, `page is ${layout.scrollWidth} px wide`);
   assert.equal(new Set(layout.panelLefts).size, 1, 'one column');
   assert.ok(layout.smallestField >= 44, `smallest field ${layout.smallestField} px high`);
-  assert.deepEqual(layout.keyboards, ['decimal']);
+  assert.deepEqual(layout.lettered, ['tool-tx-unit']);
   await phone.close();
 });
 
@@ -136,13 +138,11 @@ test('a text the core has no memory for is refused, not written over the core', 
       set: (value) => { factory = value; },
       get: () => async (...args) => {
         const module = await factory(...args);
-        // The loader's first call binds the export in its place: keep the
-        // answer in front of whatever it binds.
-        let malloc = module._malloc;
-        Object.defineProperty(module, '_malloc', {
-          get: () => (size) => (window.starved ? 0 : malloc(size)),
-          set: (bound) => { malloc = bound; },
-        });
+        // Bound on its first call, an export then replaces itself: bind it
+        // before wrapping, or the page's first text undoes the wrapper.
+        module._free(module._malloc(1));
+        const malloc = module._malloc;
+        module._malloc = (size) => (window.starved ? 0 : malloc(size));
         return module;
       },
     });
@@ -162,6 +162,68 @@ test('a text the core has no memory for is refused, not written over the core', 
   assert.equal(thrown, 'RangeError');
   await starved.close();
   await own.close();
+});
+
+test('the fields take text before the core has loaded, and it is converted once it has', async () => {
+  const early = await browser.newPage();
+  const errors = [];
+  early.on('pageerror', (error) => errors.push(String(error)));
+  // On an origin of its own, whose core arrives only when released.
+  const own = await serveSite();
+  let release;
+  const held = new Promise((resolve) => { release = resolve; });
+  await early.setRequestInterception(true);
+  early.on('request', async (request) => {
+    if (request.url().endsWith('/velmaro-core.js')) await held;
+    request.continue();
+  });
+  await early.goto(own.url, { waitUntil: 'domcontentloaded' });
+  await early.type('#pressure-2', '1'); // bar
+  await early.click('label:has(#sensor-rtd)');
+  await early.type('#sensor-output', '138.5');
+  assert.equal(await early.$eval('html', (e) => e.dataset.ready), undefined, 'the core is not there yet');
+  release();
+  await early.waitForSelector('html[data-ready="true"]');
+  assert.deepEqual(await values(early, ['#pressure-2', '#pressure-6', '#sensor-output', '#sensor-celsius']),
+    ['1', '100.000000', '138.5', '99.99']);
+  assert.deepEqual(errors, []);
+  await early.close();
+  await own.close();
+});
+
+test('every field, section and panel has a name of its own, and a phone has links to the panels', async () => {
+  // The names a screen reader gives the elements, as the browser computes them.
+  const cdp = await page.createCDPSession();
+  const namesOf = async (selectors) => {
+    const { nodes } = await cdp.send('Accessibility.getFullAXTree');
+    const names = new Map(nodes.map((n) => [n.backendDOMNodeId, n.name?.value]));
+    const { root } = await cdp.send('DOM.getDocument', { depth: 0 });
+    return Promise.all(selectors.map(async (selector) => {
+      const { nodeId } = await cdp.send('DOM.querySelector', { nodeId: root.nodeId, selector });
+      return names.get((await cdp.send('DOM.describeNode', { nodeId })).node.backendNodeId);
+    }));
+  };
+  const sections = await page.$$eval('details.category', (all) => all.map((d) => [`#${d.id}`, d.querySelector('h3').textContent]));
+  assert.equal(sections.length, 17);
+  await page.click('label:has(#sensor-thermocouple)');
+  const scales = ['celsius', 'fahrenheit', 'kelvin', 'rankine'];
+  const [emf, ...names] = await namesOf(['#sensor-output', ...scales.map((s) => `#sensor-${s}`),
+    ...scales.map((_, i) => `#temperature-${i}`), ...sections.map(([id]) => id)]);
+  assert.match(emf, /^电势 mV/);
+  scales.forEach((scale, i) => assert.notEqual(names[i], names[i + 4], scale));
+  assert.deepEqual(names.slice(8), sections.map(([, title]) => title));
+  await page.click('label:has(#sensor-rtd)');
+  assert.match((await namesOf(['#sensor-output']))[0], /^电阻 Ω/);
+  await cdp.detach();
+
+  const phone = await openPage(browser, server.url, { width: 360, height: 740, isMobile: true, hasTouch: true });
+  const links = await phone.$$eval('nav.jump a', (all) => all.map((a) => a.getAttribute('href')));
+  assert.deepEqual(links, ['#pressure-panel', '#temperature-panel', '#sensor-panel', '#flow-panel',
+    '#instruments-panel', '#steam-panel', '#categories']);
+  await phone.click('nav.jump a[href="#categories"]');
+  await phone.waitForFunction(() => Math.abs(document.getElementById('categories').getBoundingClientRect().top) < 2);
+  await phone.close();
+  assert.equal(await page.$eval('nav.jump', (nav) => nav.offsetHeight), 0, 'no jump links on a wide screen');
 });
 
 test('after one visit the page is installable, works offline and makes no request after loading', async () => {

@@ -23,7 +23,7 @@ after(async () => {
 // The table's columns by heading, each a map from row name to the text shown.
 const table = () =>
   page.evaluate(() => {
-    const headings = [...document.querySelectorAll('#steam-results thead th')].slice(1);
+    const headings = [...document.querySelectorAll('#steam-results thead th')];
     const rows = [...document.querySelectorAll('#steam-results tbody tr')];
     const columns = {};
     headings.forEach((th, i) => {
@@ -34,13 +34,14 @@ const table = () =>
     return { columns, verdict: document.getElementById('steam-range').textContent };
   });
 
-// Options by their text; fields typed one key at a time.
+// Options by their text or, for a unit, its symbol; fields typed one key at a
+// time.
 async function enter(inputs) {
   for (const [id, value] of Object.entries(inputs)) {
     const selector = `#steam-${id}`;
     if (await page.$eval(selector, (e) => e.tagName === 'SELECT')) {
       const option = await page.$eval(selector, (s, text) =>
-        [...s.options].find((o) => o.text === text).value, value);
+        [...s.options].find((o) => o.text === text || o.text.split(' ')[0] === text).value, value);
       await page.select(selector, option);
     } else {
       await typeInto(page, selector, value);
@@ -51,11 +52,11 @@ async function enter(inputs) {
 // Region 1 at 3 MPa and 300 K gives h = 115.331273 kJ/kg (the formulation's
 // own check value); every way of typing that state shows it.
 const cases = [
-  { inputs: { mode: '压力和温度', pressure: '3', temperature: '300', 'temperature-unit': 'K' },
+  { inputs: { mode: '压力和温度', pressure: '3', temperature: '300', 'unit-temperature': 'K' },
     column: '状态', expect: { 区域: '1', 相态: '过冷水', '比焓 h (kJ/kg)': '115.331', '声速 w (m/s)': '1507.74', '干度 x': '—' } },
-  { inputs: { 'pressure-unit': 'kPa', pressure: '3000', 'temperature-unit': '°F', temperature: '80.33' },
+  { inputs: { 'unit-pressure': 'kPa', pressure: '3000', 'unit-temperature': '°F', temperature: '80.33' },
     column: '状态', expect: { '热力学温度 T (K)': '300.000', '比焓 h (kJ/kg)': '115.331' } },
-  { inputs: { 'pressure-unit': 'MPa', 'pressure-kind': '表压', pressure: '2.9', ambient: '100', 'temperature-unit': '°C', temperature: '26.85' },
+  { inputs: { 'unit-pressure': 'MPa', 'pressure-kind': '表压', pressure: '2.9', ambient: '100', 'unit-temperature': '°C', temperature: '26.85' },
     column: '状态', expect: { '压力 p (MPa，绝压)': '3.000000', '比焓 h (kJ/kg)': '115.331' } },
   { inputs: { 'pressure-kind': '绝压', pressure: '3', mode: '压力和比焓', enthalpy: '115.331273' },
     column: '状态', expect: { '热力学温度 T (K)': '300.000', 区域: '1' } },

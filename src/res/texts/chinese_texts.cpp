@@ -3,7 +3,12 @@
 // the blanks that line up the main window's labels). Another language would be
 // a file like this one with the same ids.
 
+#include "res/texts/chinese_tool_texts.h"
 #include "res/texts/texts.h"
+
+#include <array>
+#include <cstddef>
+#include <iterator>
 
 namespace velmaro::texts {
 namespace {
@@ -278,12 +283,50 @@ constexpr Text kChinese[] = {
     {"unit.surface-tension.kg/m", "kg/m"},
     {"unit.surface-tension.dyn/cm", "dyn/cm"},
     {"unit.surface-tension.lb/ft", "lb/ft"},
+    // The main window's panels, as the page shows them too.
+    {"panel.pressure", "压力单位转换"},
+    {"panel.temperature", "温度单位转换"},
+    {"panel.flow", "流量单位转换"},
+    {"panel.flow.mass", "质量流率："},
+    {"panel.flow.volume", "体积流率："},
+    {"panel.categories", "其他单位转换"},
+    // The sensor panel: its frame, family buttons and captions. The output's
+    // caption reads "电压" until a family is chosen, then the family's
+    // (above).
+    {"sensor.panel", "90温标转换"},
+    {"sensor.thermocouple", "热电偶"},
+    {"sensor.rtd", "热电阻"},
+    {"sensor.temperature", "温度"},
+    {"sensor.voltage", "电压"},
+    // The page's own: its title and description, the names a screen reader gives the family
+    // buttons, the type list and the phone's jump links, and its word for a
+    // browser without scripts.
+    {"page.title", "Velmaro 单位换算"},
+    {"page.description", "压力、温度、流量、热电偶与热电阻及十七类单位换算"},
+    {"page.sensor-family", "传感器"},
+    {"page.sensor-type", "传感器类型"},
+    {"page.jump", "转到"},
+    {"page.noscript", "此页面需要 JavaScript。"},
 };
 // clang-format on
+
+// The catalogue's and sensors' texts, then the tool windows'.
+constexpr auto kAllChinese = [] {
+    std::array<Text, std::size(kChinese) + kChineseToolTexts.size()> all{};
+    std::size_t i = 0;
+    for (const Text& text : kChinese) {
+        all.at(i++) = text;
+    }
+    for (const Text& text : kChineseToolTexts) {
+        all.at(i++) = text;
+    }
+    return all;
+}();
+
 } // namespace
 
 std::span<const Text> ChineseTexts() {
-    return kChinese;
+    return kAllChinese;
 }
 
 } // namespace velmaro::texts

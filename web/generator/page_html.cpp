@@ -1,0 +1,76 @@
+#include "page_html.h"
+
+#include "res/texts/texts.h"
+
+#include <cstddef>
+
+namespace velmaro::web {
+
+std::string_view PageHtml::Text(std::string_view id) {
+    const std::string_view text = texts::Lookup(id);
+    if (text.empty()) {
+        m_problems.insert("no text " + std::string(id));
+    }
+    return text;
+}
+
+PageHtml& PageHtml::operator<<(std::string_view markup) {
+    m_markup += markup;
+    return *this;
+}
+
+PageHtml& PageHtml::Escaped(std::string_view text) {
+    for (const char c : text) {
+        switch (c) {
+        case '&':
+            m_markup += "&amp;";
+            break;
+        case '<':
+            m_markup += "&lt;";
+            break;
+        case '>':
+            m_markup += "&gt;";
+            break;
+        case '"':
+            m_markup += "&quot;";
+            break;
+        default:
+            m_markup += c;
+        }
+    }
+    return *this;
+}
+
+void PageHtml::JumpTarget(std::string_view id, std::string_view titleTextId) {
+    m_jumpTargets.emplace_back(id, Text(titleTextId));
+}
+
+void PageHtml::UnitFields(std::string_view quantityId) {
+    const Quantity* found = FindQuantity(quantityId);
+    if (found == nullptr) {
+        m_problems.insert("no quantity " + std::string(quantityId));
+        return;
+    }
+    const Quantity& quantity = *found;
+    *this << R"(<div class="fields" data-quantity=")" << quantity.id << "\">\n";
+    for (std::size_t unit = 0; unit < quantity.group->size(); ++unit) {
+        const std::string_view label = texts::UnitLabel(quantity, unit);
+        if (label.empty()) {
+            m_problems.insert("no text " + UnitTextId(quantity, unit));
+        }
+        Field(std::string(quantity.id) + "-" + std::to_string(unit), label, label);
+    }
+    *this << "</div>\n";
+}
+
+void PageHtml::Field(std::string_view id, std::string_view name, std::string_view label,
+                     bool readOnly) {
+    *this << R"(<div class="field"><input id=")" << id << R"(" type="text")";
+    *this << (readOnly ? " readonly"
+                       : R"( inputmode="decimal" autocomplete="off" spellcheck="false")");
+    *this << " aria-label=\"";
+    Escaped(name) << R"("><span class="unit" id=")" << id << R"(-unit" aria-hidden="true">)";
+    Escaped(label) << "</span></div>\n";
+}
+
+} // namespace velmaro::web

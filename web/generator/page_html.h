@@ -1,0 +1,57 @@
+#pragma once
+
+// What the panel writers share: the page's HTML as it grows, every text taken
+// by its id from the program's texts, and the markup of a unit field.
+
+#include "convert/quantities.h"
+
+#include <set>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace velmaro::web {
+
+class PageHtml {
+public:
+    // The text of `id` in the program's language. An id without a text is a
+    // problem: the generator fails once it has written everything.
+    std::string_view Text(std::string_view id);
+    // Records a problem that makes the page unusable.
+    void Problem(std::string what) { m_problems.insert(std::move(what)); }
+    const std::set<std::string>& Problems() const { return m_problems; }
+
+    // Appends `markup` as it is.
+    PageHtml& operator<<(std::string_view markup);
+    // Appends `text` with &, <, > and " escaped, for element text and
+    // attribute values alike.
+    PageHtml& Escaped(std::string_view text);
+    // Appends the text of `id`, escaped.
+    PageHtml& TextOf(std::string_view id) { return Escaped(Text(id)); }
+
+    // The fields of the quantity `quantityId` in a box of their own, one per
+    // unit in the catalogue's order: an input named by its unit label, with
+    // the id "<quantity>-<unit index>", and the label.
+    void UnitFields(std::string_view quantityId);
+    // One field with the id `id`, the accessible name `name` and the label
+    // `label` beside it; `readOnly` for a field the core writes only.
+    void Field(std::string_view id, std::string_view name, std::string_view label,
+               bool readOnly = false);
+
+    // Records that the element `id`, titled by the text `titleTextId`, gets a
+    // jump link on a phone. Links follow the order they are recorded in.
+    void JumpTarget(std::string_view id, std::string_view titleTextId);
+    const std::vector<std::pair<std::string, std::string>>& JumpTargets() const {
+        return m_jumpTargets;
+    }
+
+    const std::string& Markup() const { return m_markup; }
+
+private:
+    std::string m_markup;
+    std::set<std::string> m_problems;
+    std::vector<std::pair<std::string, std::string>> m_jumpTargets; // id, title
+};
+
+} // namespace velmaro::web

@@ -1,0 +1,26 @@
+#pragma once
+
+// The page's panels, each written from the catalogue and the texts. The
+// generator (page_generator.cpp) lists them in their order on the page.
+
+#include "page_html.h"
+
+namespace velmaro::web {
+
+// The main window's three panels; the temperature panel holds the sensor
+// panel.
+void WritePressurePanel(PageHtml& html);
+void WriteTemperaturePanel(PageHtml& html);
+void WriteFlowPanel(PageHtml& html);
+
+// The instrument window's tools: cold junction, transmitter, gas flow.
+void WriteInstrumentPanel(PageHtml& html);
+
+// The water and steam window's inputs and its table of results.
+void WriteSteamPanel(PageHtml& html);
+
+// The category dialogs, one folding section each, in the order of the main
+// window's button row.
+void WriteCategories(PageHtml& html);
+
+} // namespace velmaro::web
