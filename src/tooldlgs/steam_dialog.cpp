@@ -4,6 +4,7 @@
 #include "convert/number_text.h"
 #include "convert/tables/unit_tables.h"
 #include "res/steam_dialog_template.h"
+#include "res/texts/chinese_tool_texts.h"
 #include "steam/property_list.h"
 #include "steam/water_steam.h"
 
@@ -112,10 +113,15 @@ bool CSteamDialog::OnInitDialog() {
     for (const auto& [id, name] : names) {
         GetDlgItem(id)->setAccessibleName(Utf8(name));
     }
-    DlgItem<QComboBox>(IDC_STEAM_MODE)->setAccessibleName(QStringLiteral("已知条件"));
-    DlgItem<QComboBox>(IDC_STEAM_PRESSURE_UNIT)->setAccessibleName(QStringLiteral("压力单位"));
-    DlgItem<QComboBox>(IDC_STEAM_PRESSURE_KIND)->setAccessibleName(QStringLiteral("表压/绝压"));
-    DlgItem<QComboBox>(IDC_STEAM_TEMPERATURE_UNIT)->setAccessibleName(QStringLiteral("温度单位"));
+    const std::pair<int, std::string_view> lists[] = {
+        {IDC_STEAM_MODE, "steam.known"},
+        {IDC_STEAM_PRESSURE_UNIT, "steam.label.pressure-unit"},
+        {IDC_STEAM_PRESSURE_KIND, "steam.label.pressure-kind"},
+        {IDC_STEAM_TEMPERATURE_UNIT, "steam.label.temperature-unit"},
+    };
+    for (const auto& [id, textId] : lists) {
+        DlgItem<QComboBox>(id)->setAccessibleName(Utf8(texts::ToolText(textId)));
+    }
     SetDlgItemText(IDC_STEAM_AMBIENT, Fixed(kStandardAmbientKPa, 3));
     OnChangeInput();
     // The pressure is typed first in every choice but saturation by
