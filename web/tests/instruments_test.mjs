@@ -2,23 +2,15 @@
 // examples, and bad input answered by the window's messages, never by NaN or
 // infinity in a field.
 import assert from 'node:assert/strict';
-import { after, before, test } from 'node:test';
-import { launchBrowser, openPage, serveSite, typeInto, values } from './browser.mjs';
+import { test } from 'node:test';
+import { openPage, typeInto, values } from './browser.mjs';
+import { withSitePage } from './site_page.mjs';
 
 let server;
 let browser;
 let page;
 
-before(async () => {
-  server = await serveSite();
-  browser = await launchBrowser();
-  page = await openPage(browser, server.url);
-});
-
-after(async () => {
-  await browser?.close();
-  await server?.close();
-});
+withSitePage((opened) => ({ server, browser, page } = opened));
 
 const verdictOf = (tool) => page.$$eval('.tool .out-of-range', (all, i) => all[i].textContent, tool);
 

@@ -3,23 +3,15 @@
 // needs no sideways scrolling, odd input breaks nothing, and after one visit
 // the page works without a network and asks it for nothing.
 import assert from 'node:assert/strict';
-import { after, before, test } from 'node:test';
-import { launchBrowser, openPage, pasteInto, serveSite, typeInto, values } from './browser.mjs';
+import { test } from 'node:test';
+import { openPage, pasteInto, serveSite, typeInto, values } from './browser.mjs';
+import { withSitePage } from './site_page.mjs';
 
 let server;
 let browser;
 let page;
 
-before(async () => {
-  server = await serveSite();
-  browser = await launchBrowser();
-  page = await openPage(browser, server.url);
-});
-
-after(async () => {
-  await browser?.close();
-  await server?.close();
-});
+withSitePage((opened) => ({ server, browser, page } = opened));
 
 // Every field of quantity `index` as the page shows it, and its unit labels.
 const fieldsOf = (index) =>

@@ -2,23 +2,13 @@
 // pressure's units and gauge reading, the temperature scales, and the
 // out-of-range verdict, read back from the table as a person sees it.
 import assert from 'node:assert/strict';
-import { after, before, test } from 'node:test';
-import { launchBrowser, openPage, serveSite, typeInto } from './browser.mjs';
+import { test } from 'node:test';
+import { typeInto } from './browser.mjs';
+import { withSitePage } from './site_page.mjs';
 
-let server;
-let browser;
 let page;
 
-before(async () => {
-  server = await serveSite();
-  browser = await launchBrowser();
-  page = await openPage(browser, server.url);
-});
-
-after(async () => {
-  await browser?.close();
-  await server?.close();
-});
+withSitePage((opened) => ({ page } = opened));
 
 // The table's columns by heading, each a map from row name to the text shown.
 const table = () =>
