@@ -7,6 +7,7 @@
 
 #include "steam/powers.h"
 #include "steam/tables/coefficients.h"
+#include "steam/weighted_sums.h"
 
 #include <cmath>
 
@@ -14,33 +15,6 @@ namespace velmaro::steam {
 namespace {
 
 using namespace tables;
-
-// Term sums of a polynomial sum n a^I b^J and its exponent-weighted sums.
-struct WeightedSums {
-    double plain = 0.0;
-    double byI = 0.0;
-    double byII = 0.0; // I (I - 1)
-    double byJ = 0.0;
-    double byJJ = 0.0; // J (J - 1)
-    double byIJ = 0.0;
-};
-
-template <typename Table, typename PowersA, typename PowersB>
-WeightedSums Weighted(const Table& table, const PowersA& a, const PowersB& b) {
-    WeightedSums sums;
-    for (const auto& term : table) {
-        const double t = term.n * a[term.I] * b[term.J];
-        const double i = term.I;
-        const double j = term.J;
-        sums.plain += t;
-        sums.byI += i * t;
-        sums.byII += i * (i - 1.0) * t;
-        sums.byJ += j * t;
-        sums.byJJ += j * (j - 1.0) * t;
-        sums.byIJ += i * j * t;
-    }
-    return sums;
-}
 
 // gamma and its derivatives in pi and tau.
 struct Gamma {

@@ -6,6 +6,7 @@
 #include "steam/powers.h"
 #include "steam/region3_start.h"
 #include "steam/tables/coefficients.h"
+#include "steam/weighted_sums.h"
 
 #include <algorithm>
 #include <array>
@@ -49,33 +50,14 @@ public:
     }
 
     // The Helmholtz free energy and its derivatives, each times its
-    // variables: phi, delta phi_delta, delta^2 phi_delta_delta, tau phi_tau,
-    // tau^2 phi_tau_tau and delta tau phi_delta_tau.
-    struct Derivatives {
-        double phi;
-        double d;
-        double dd;
-        double t;
-        double tt;
-        double dt;
-    };
-
-    Derivatives At(double density) const {
+    // variables, in the sums' order: phi, delta phi_delta, delta^2
+    // phi_delta_delta, tau phi_tau, tau^2 phi_tau_tau and delta tau
+    // phi_delta_tau (the logarithm's term first, then the table's).
+    WeightedSums At(double density) const {
         const double d = density / kR3Rhostar;
         const Powers<LowestI(kRegion3), HighestI(kRegion3)> delta(d);
-        Derivatives sum{kRegion3Log * std::log(d), kRegion3Log, -kRegion3Log, 0.0, 0.0, 0.0};
-        for (const auto& term : kRegion3) {
-            const double t = term.n * delta[term.I] * tauPowers_[term.J];
-            const double i = term.I;
-            const double j = term.J;
-            sum.phi += t;
-            sum.d += i * t;
-            sum.dd += i * (i - 1.0) * t;
-            sum.t += j * t;
-            sum.tt += j * (j - 1.0) * t;
-            sum.dt += i * j * t;
-        }
-        return sum;
+        return Weighted(kRegion3, delta, tauPowers_,
+                        {kRegion3Log * std::log(d), kRegion3Log, -kRegion3Log, 0.0, 0.0, 0.0});
     }
 
     double Temperature() const { return temperature_; }
