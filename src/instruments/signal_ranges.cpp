@@ -1,5 +1,7 @@
 #include "instruments/signal_ranges.h"
 
+#include "convert/number_text.h"
+
 #include <array>
 
 namespace velmaro::instruments {
@@ -19,6 +21,13 @@ static_assert(kSignalRanges.size() == 4);
 
 std::span<const SignalRangeInfo> SignalRanges() {
     return kSignalRanges;
+}
+
+std::string SignalRangeLabel(const SignalRangeInfo& range) {
+    // The ends are whole numbers: "4", not "4.0".
+    constexpr FixedFormat kWhole{0, 0};
+    return FormatFixed(range.span.low, kWhole) + " ~ " + FormatFixed(range.span.high, kWhole) +
+           " " + std::string(range.unit);
 }
 
 const SignalRangeInfo* FindSignalRange(std::string_view id) {

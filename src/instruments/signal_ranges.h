@@ -3,6 +3,7 @@
 // The analogue signal ranges a transmitter's output is offered in.
 
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace velmaro::instruments {
@@ -20,6 +21,9 @@ struct SignalRangeInfo {
 
 // 4-20 mA first: it is the default.
 std::span<const SignalRangeInfo> SignalRanges();
+
+// The range as its list shows it: "4 ~ 20 mA".
+std::string SignalRangeLabel(const SignalRangeInfo& range);
 
 // The range named `id`, or nullptr.
 const SignalRangeInfo* FindSignalRange(std::string_view id);

@@ -140,11 +140,7 @@ void CInstrumentDialog::FillLists() {
     }
     List(res::IDC_CJ_TYPE).setCurrentIndex(kFirstThermocouple);
     for (const instruments::SignalRangeInfo& range : instruments::SignalRanges()) {
-        List(res::IDC_TX_SIGNAL_RANGE)
-            .addItem(QStringLiteral("%1 ~ %2 %3")
-                         .arg(range.span.low)
-                         .arg(range.span.high)
-                         .arg(Utf8(range.unit)));
+        List(res::IDC_TX_SIGNAL_RANGE).addItem(Utf8(instruments::SignalRangeLabel(range)));
     }
     for (const std::string_view text : res::kCharacteristics) {
         List(res::IDC_TX_CHARACTERISTIC).addItem(Utf8(text));

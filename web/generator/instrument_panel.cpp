@@ -1,6 +1,5 @@
 #include "panels.h"
 
-#include "convert/number_text.h"
 #include "convert/quantities.h"
 #include "instruments/signal_ranges.h"
 #include "res/texts/texts.h"
@@ -120,9 +119,7 @@ void Transmitter(PageHtml& html) {
     ToolField(html, "tx-unit", "instrument.tx.unit", "MPa", Holds::Letters);
     std::vector<std::string> ranges;
     for (const instruments::SignalRangeInfo& range : instruments::SignalRanges()) {
-        ranges.push_back(FormatFixed(range.span.low, FixedFormat{0, 0}) + " ~ " +
-                         FormatFixed(range.span.high, FixedFormat{0, 0}) + " " +
-                         std::string(range.unit));
+        ranges.push_back(instruments::SignalRangeLabel(range));
     }
     ToolList(html, "tx-range", "instrument.tx.signal-range", ranges, 0);
     ToolList(html, "tx-sqrt", "instrument.tx.characteristic",
