@@ -24,7 +24,7 @@ from pathlib import Path
 
 # Lowest first. A folder may include its own layer and the layers below it.
 LAYERS = [
-    ("core", ["convert", "sensors", "instruments", "steam"]),
+    ("core", ["convert", "sensors", "instruments", "steam", "tools"]),
     ("texts", ["res/texts"]),
     ("framework", ["framework"]),
     ("controls and resources", ["controls", "res"]),
@@ -34,17 +34,17 @@ LAYERS = [
 
 # Folders that may include no more than these, whatever their layer allows:
 # the console program runs on the core and reads the texts, nothing with Qt.
-ONLY_FROM = {"cli": {"convert", "sensors", "instruments", "steam", "res/texts"}}
+ONLY_FROM = {"cli": {"convert", "sensors", "instruments", "steam", "tools", "res/texts"}}
 
 # Standard library only: no Qt header in the core or the texts.
-QT_FREE = {"convert", "sensors", "instruments", "steam", "res/texts"}
+QT_FREE = {"convert", "sensors", "instruments", "steam", "tools", "res/texts"}
 
 # Folders nested in a top folder that form a folder of their own.
 NESTED = ["res/texts"]
 
 # The core knows quantities, units and sensors, never the windows' controls
 # or the program's language.
-CORE = {"convert", "sensors", "instruments", "steam"}
+CORE = {"convert", "sensors", "instruments", "steam", "tools"}
 CONTROL_NAME = re.compile(r"\b(IDC_\w+|\w*[Cc]ontrolId\w*)\b")
 STRING_LITERAL = re.compile(r'"(?:[^"\\\n]|\\.)*"')
 CHINESE = re.compile(r"[\u3400-\u9fff\uff08\uff09]")

@@ -7,6 +7,7 @@
 // marks the diagonal, which a field never writes.
 
 #include "convert/tables/unit_tables.h"
+#include "convert/unit_definitions.h"
 
 #include <iterator>
 
@@ -20,18 +21,18 @@ namespace {
 // the factor tables").
 // clang-format off
 constexpr Unit kLengthUnits[] = {
-    {"km"},
-    {"m"},
-    {"dm"},
-    {"cm"},
-    {"mm"},
-    {"μm", "um"},
-    {"in"},
-    {"ft"},
-    {"yd"},
-    {"mile", "mi"},
-    {"n mile", "nmi"},
-    {"lb"},
+    {"km", {}, 1e3},
+    {"m", {}, 1},
+    {"dm", {}, 0.1},
+    {"cm", {}, 0.01},
+    {"mm", {}, 1e-3},
+    {"μm", "um", 1e-6},
+    {"in", {}, si::kInch},
+    {"ft", {}, si::kFoot},
+    {"yd", {}, si::kYard},
+    {"mile", "mi", si::kMile},
+    {"n mile", "nmi", si::kNauticalMile},
+    {"lb", {}, si::kPoint},
 };
 
 constexpr double kLengthFactors[] = {
@@ -57,18 +58,18 @@ static_assert(std::size(kLengthFactors) == std::size(kLengthUnits) * std::size(k
 // these rounded entries, like in2 to ft2 0.0069, stay as they are.
 // clang-format off
 constexpr Unit kAreaUnits[] = {
-    {"km2"},
-    {"hm2"},
-    {"m2"},
-    {"dm2"},
-    {"cm2"},
-    {"mm2"},
-    {"in2"},
-    {"ft2"},
-    {"yd2"},
-    {"acre", "Acer"},
-    {"chi2"},
-    {"mu"},
+    {"km2", {}, 1e6},
+    {"hm2", {}, 1e4},
+    {"m2", {}, 1},
+    {"dm2", {}, 1e-2},
+    {"cm2", {}, 1e-4},
+    {"mm2", {}, 1e-6},
+    {"in2", {}, si::kInch * si::kInch},
+    {"ft2", {}, si::kFoot * si::kFoot},
+    {"yd2", {}, si::kYard * si::kYard},
+    {"acre", "Acer", si::kAcre},
+    {"chi2", {}, si::kChi * si::kChi},
+    {"mu", {}, si::kMu},
 };
 
 constexpr double kAreaFactors[] = {
@@ -93,14 +94,14 @@ static_assert(std::size(kAreaFactors) == std::size(kAreaUnits) * std::size(kArea
 // mended from typos of the old tables (README, "Corrections to the factor tables").
 // clang-format off
 constexpr Unit kVolumeUnits[] = {
-    {"m3"},
-    {"dm3"},
-    {"cm3"},
-    {"mm3"},
-    {"in3"},
-    {"ft3"},
-    {"yd3"},
-    {"chi3"},
+    {"m3", {}, 1},
+    {"dm3", {}, 1e-3},
+    {"cm3", {}, 1e-6},
+    {"mm3", {}, 1e-9},
+    {"in3", {}, si::kCubicInch},
+    {"ft3", {}, si::kCubicFoot},
+    {"yd3", {}, si::kYard * si::kYard * si::kYard},
+    {"chi3", {}, si::kChi * si::kChi * si::kChi},
 };
 
 constexpr double kVolumeFactors[] = {
@@ -125,16 +126,16 @@ static_assert(std::size(kVolumeFactors) == std::size(kVolumeUnits) * std::size(k
 // tables").
 // clang-format off
 constexpr Unit kCapacityUnits[] = {
-    {"m3"},
-    {"kL", "kl"},
-    {"l", "L|I"},
-    {"ml", "mL"},
-    {"in3"},
-    {"ft3"},
-    {"gal(US)"},
-    {"gal(UK)", "gal(Uk)"},
-    {"bbl(US)"},
-    {"bbl(UK)"},
+    {"m3", {}, 1},
+    {"kL", "kl", 1},
+    {"l", "L|I", 1e-3},
+    {"ml", "mL", 1e-6},
+    {"in3", {}, si::kCubicInch},
+    {"ft3", {}, si::kCubicFoot},
+    {"gal(US)", {}, si::kGallonUS},
+    {"gal(UK)", "gal(Uk)", si::kGallonUK},
+    {"bbl(US)", {}, si::kBarrelUS},
+    {"bbl(UK)", {}, 35 * si::kGallonUK},
 };
 
 constexpr double kCapacityFactors[] = {

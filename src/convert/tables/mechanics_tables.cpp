@@ -7,6 +7,7 @@
 // marks the diagonal, which a field never writes.
 
 #include "convert/tables/unit_tables.h"
+#include "convert/unit_definitions.h"
 
 #include <iterator>
 
@@ -19,18 +20,18 @@ namespace {
 // (README, "Corrections to the factor tables").
 // clang-format off
 constexpr Unit kMassUnits[] = {
-    {"t"},
-    {"Mg"},
-    {"kg", "Kg"},
-    {"g"},
-    {"mg"},
-    {"μg", "ug"},
-    {"gr"},
-    {"oz"},
-    {"lb"},
-    {"short t(US)"},
-    {"long t(UK)"},
-    {"jin"},
+    {"t", {}, 1e3},
+    {"Mg", {}, 1e3},
+    {"kg", "Kg", 1},
+    {"g", {}, 1e-3},
+    {"mg", {}, 1e-6},
+    {"μg", "ug", 1e-9},
+    {"gr", {}, si::kGrain},
+    {"oz", {}, si::kOunce},
+    {"lb", {}, si::kPound},
+    {"short t(US)", {}, 2000 * si::kPound},
+    {"long t(UK)", {}, 2240 * si::kPound},
+    {"jin", {}, si::kJin},
 };
 
 constexpr double kMassFactors[] = {
@@ -58,16 +59,16 @@ static_assert(std::size(kMassFactors) == std::size(kMassUnits) * std::size(kMass
 // tables (README, "Corrections to the factor tables").
 // clang-format off
 constexpr Unit kForceUnits[] = {
-    {"kgf"},
-    {"g"},
-    {"kN"},
-    {"N"},
-    {"dyn"},
-    {"gr"},
-    {"pdl"},
-    {"lb"},
-    {"short t(US)"},
-    {"long t(UK)"},
+    {"kgf", {}, si::kGravity},
+    {"g", {}, si::kGravity * 1e-3},
+    {"kN", {}, 1e3},
+    {"N", {}, 1},
+    {"dyn", {}, 1e-5},
+    {"gr", {}, si::kGrain * si::kGravity},
+    {"pdl", {}, si::kPoundal},
+    {"lb", {}, si::kPoundForce},
+    {"short t(US)", {}, 2000 * si::kPoundForce},
+    {"long t(UK)", {}, 2240 * si::kPoundForce},
 };
 
 constexpr double kForceFactors[] = {
@@ -92,16 +93,16 @@ static_assert(std::size(kForceFactors) == std::size(kForceUnits) * std::size(kFo
 // mended from typos of the old tables (README, "Corrections to the factor tables").
 // clang-format off
 constexpr Unit kSpeedUnits[] = {
-    {"m/s"},
-    {"m/min"},
-    {"m/h"},
-    {"km/h"},
-    {"ft/s"},
-    {"ft/min"},
-    {"yd/s"},
-    {"mile/h", "mph"},
-    {"n mile/h", "nmi/h"},
-    {"kn"},
+    {"m/s", {}, 1},
+    {"m/min", {}, 1.0 / 60},
+    {"m/h", {}, 1 / si::kHour},
+    {"km/h", {}, 1e3 / si::kHour},
+    {"ft/s", {}, si::kFoot},
+    {"ft/min", {}, si::kFoot / 60},
+    {"yd/s", {}, si::kYard},
+    {"mile/h", "mph", si::kMile / si::kHour},
+    {"n mile/h", "nmi/h", si::kNauticalMile / si::kHour},
+    {"kn", {}, si::kNauticalMile / si::kHour},
 };
 
 constexpr double kSpeedFactors[] = {
@@ -128,18 +129,18 @@ static_assert(std::size(kSpeedFactors) == std::size(kSpeedUnits) * std::size(kSp
 // (README, "Corrections to the factor tables").
 // clang-format off
 constexpr Unit kDensityUnits[] = {
-    {"kg/m3"},
-    {"kg/dm3"},
-    {"g/ml"},
-    {"g/cm3"},
-    {"g/m3"},
-    {"Mg/m3"},
-    {"t/m3"},
-    {"lb/in3"},
-    {"lb/ft3"},
-    {"lb/gal[US]"},
-    {"lb/gal[UK]"},
-    {"t[UK]/yd3"},
+    {"kg/m3", {}, 1},
+    {"kg/dm3", {}, 1e3},
+    {"g/ml", {}, 1e3},
+    {"g/cm3", {}, 1e3},
+    {"g/m3", {}, 1e-3},
+    {"Mg/m3", {}, 1e3},
+    {"t/m3", {}, 1e3},
+    {"lb/in3", {}, si::kPound / si::kCubicInch},
+    {"lb/ft3", {}, si::kPound / si::kCubicFoot},
+    {"lb/gal[US]", {}, si::kPound / si::kGallonUS},
+    {"lb/gal[UK]", {}, si::kPound / si::kGallonUK},
+    {"t[UK]/yd3", {}, 2240 * si::kPound / (27 * si::kCubicFoot)},
 };
 
 constexpr double kDensityFactors[] = {

@@ -69,6 +69,7 @@ inline constexpr std::array kChineseToolTexts = std::to_array<Text>({
     {"steam.phase.superheated-vapour", "过热蒸汽"},
     {"steam.phase.supercritical", "超临界流体"},
     {"steam.out-of-range", "超出范围"},
+    {"steam.quality-outside", "干度 x 须在 0 ～ 1 之间"},
     {"steam.not-defined", "—"},
     // The window menu's command and the help window's button.
     {"steam.command", "水和水蒸气性质(&W)...\tCtrl+H"},
@@ -115,6 +116,7 @@ inline constexpr std::array kChineseToolTexts = std::to_array<Text>({
     {"instrument.absolute", "绝压"},
     {"instrument.standard.20", "20 °C, 101.325 kPa"},
     {"instrument.standard.15", "15 °C, 101.325 kPa"},
+    {"instrument.standard.60f", "60 °F, 14.696 psia"},
     {"instrument.out-of-range", "超出范围"},
     {"instrument.signal-outside", "信号超出信号范围"},
     {"instrument.not-finite", "数值过大或无效"},
@@ -124,6 +126,9 @@ inline constexpr std::array kChineseToolTexts = std::to_array<Text>({
     {"instrument.temperature-not-positive", "绝对温度须大于零"},
     {"instrument.z-not-positive", "压缩因子 Z 须大于零"},
     {"instrument.density-not-positive", "密度、摩尔质量须大于零"},
+    // Any tool: a number refused before it is computed with.
+    {"tool.not-a-number", "请输入数字"},
+    {"tool.value-outside", "数值超出允许范围"},
 });
 // clang-format on
 

@@ -1,0 +1,22 @@
+#pragma once
+
+// Every tool of the program, in the order the faces list them.
+
+#include "tools/tool.h"
+
+#include <span>
+#include <string_view>
+
+namespace velmaro::tools {
+
+extern const Tool kSteamTool;
+extern const Tool kColdJunctionTool;
+extern const Tool kTransmitterTool;
+extern const Tool kGasFlowTool;
+
+std::span<const Tool* const> AllTools();
+
+// The tool named `id`, or nullptr.
+const Tool* FindTool(std::string_view id);
+
+} // namespace velmaro::tools
