@@ -1,7 +1,10 @@
 // Speed of the water and steam properties, on the states of the timing
 // comparison in the README: one state per region for (p,T), (p,h) and (p,s),
-// and a saturated-steam table of 100 rows.
+// the transport properties and superheat on top of a state, and a
+// saturated-steam table of 100 rows.
 
+#include "steam/superheat.h"
+#include "steam/transport.h"
 #include "steam/water_steam.h"
 
 #include <benchmark/benchmark.h>
@@ -57,6 +60,22 @@ void BM_PressureEntropy(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PressureEntropy)->DenseRange(0, 4)->ComputeStatistics("worst", Worst);
+
+// What the transport properties and the superheat add to a state already
+// computed. Region 5 at 1150 K: above 1173.15 K there are none to compute.
+void BM_Transport(benchmark::State& state) {
+    Input in = kStates[state.range(0)];
+    if (in.T > 1173.15) {
+        in.T = 1150.0;
+    }
+    state.SetLabel(in.label);
+    const auto steam = AtPressureTemperature(in.p, in.T).value();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(TransportOf(steam));
+        benchmark::DoNotOptimize(SuperheatOf(steam));
+    }
+}
+BENCHMARK(BM_Transport)->DenseRange(0, 4)->ComputeStatistics("worst", Worst);
 
 // 100 rows from 0.01 °C to 373.9 °C: both saturated states of each.
 void BM_SaturationTable(benchmark::State& state) {

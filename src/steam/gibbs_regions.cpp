@@ -66,6 +66,9 @@ Properties GasProperties(double pressure, double temperature, double pi, double 
     out.cv = out.cp - kR * a * a / b;
     out.speedOfSound =
         std::sqrt(1000.0 * rt * (1.0 + 2.0 * pgp + pgp * pgp) / (b + a * a / (tau * tau * gtt)));
+    // -rho^2 (dv/dp)_T with gamma_pipi = -b / pi^2: the ideal gas's 1000/(RT)
+    // times b / (1 + pi gamma_r_pi)^2, again without 1/pi terms.
+    out.densityByPressure = 1000.0 * b / (rt * (1.0 + pgp) * (1.0 + pgp));
     return out;
 }
 
@@ -98,6 +101,9 @@ Properties Region1(double pressure, double temperature) {
     out.cp = -kR * tau * tau * g.tt;
     out.cv = kR * (-tau * tau * g.tt + x * x / g.pp);
     out.speedOfSound = std::sqrt(1000.0 * rt * g.p * g.p / (x * x / (tau * tau * g.tt) - g.pp));
+    // -rho^2 (dv/dp)_T, with (dv/dp)_T = R T gamma_pipi / p*^2.
+    const double rho = 1.0 / out.volume;
+    out.densityByPressure = -rho * rho * rt * g.pp / (1000.0 * kR1Pstar * kR1Pstar);
     return out;
 }
 

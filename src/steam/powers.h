@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <numeric>
 
 namespace velmaro::steam {
 
@@ -74,6 +75,12 @@ double SumTerms(const Table& table, const PowersA& a, const PowersB& b) {
         sum += term.n * a[term.I] * b[term.J];
     }
     return sum;
+}
+
+// c[0] + c[1] x + c[2] x^2 + ... by Horner's scheme.
+template <typename Coefficients> double Polynomial(const Coefficients& c, double x) {
+    return std::accumulate(c.rbegin(), c.rend(), 0.0,
+                           [x](double sum, double coefficient) { return sum * x + coefficient; });
 }
 
 } // namespace velmaro::steam

@@ -2,7 +2,7 @@
 
 // The single-phase properties every region's equation yields, in the units of
 // the formulation: T in K, p in MPa, v in m3/kg, h and u in kJ/kg, s, cp and
-// cv in kJ/(kg K), w in m/s.
+// cv in kJ/(kg K), w in m/s, (d rho/d p)_T in kg/(m3 MPa).
 
 namespace velmaro::steam {
 
@@ -16,6 +16,7 @@ struct Properties {
     double cp;
     double cv;
     double speedOfSound;
+    double densityByPressure; // (d rho/d p) at constant T
 };
 
 } // namespace velmaro::steam

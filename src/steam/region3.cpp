@@ -77,6 +77,8 @@ public:
         out.cv = -kR * ttPhiTT;
         out.cp = kR * (-ttPhiTT + x * x / y);
         out.speedOfSound = std::sqrt(1000.0 * rt * (y - x * x / ttPhiTT));
+        // The inverse of (dp/drho)_T = R T (2 delta phi_delta + delta^2 phi_delta_delta).
+        out.densityByPressure = 1000.0 / (rt * y);
         return out;
     }
 

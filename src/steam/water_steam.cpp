@@ -31,7 +31,7 @@ bool AllFinite(const State& state) {
     };
     return std::all_of(values.begin(), values.end(), finite) && finiteOrEmpty(state.cp) &&
            finiteOrEmpty(state.cv) && finiteOrEmpty(state.speedOfSound) &&
-           finiteOrEmpty(state.quality);
+           finiteOrEmpty(state.densityByPressure) && finiteOrEmpty(state.quality);
 }
 
 std::optional<State> Checked(const State& state) {
@@ -62,9 +62,9 @@ Phase SinglePhase(double pressure, double temperature) {
 }
 
 State MakeState(int region, Phase phase, const Properties& p) {
-    return {region,         phase,          p.temperature,    p.pressure, p.volume,
-            1.0 / p.volume, p.enthalpy,     p.internalEnergy, p.entropy,  p.cp,
-            p.cv,           p.speedOfSound, std::nullopt};
+    return {region,         phase,          p.temperature,       p.pressure,  p.volume,
+            1.0 / p.volume, p.enthalpy,     p.internalEnergy,    p.entropy,   p.cp,
+            p.cv,           p.speedOfSound, p.densityByPressure, std::nullopt};
 }
 
 Region3Branch BranchAt(double pressure, double temperature) {

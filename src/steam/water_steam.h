@@ -37,6 +37,8 @@ struct State {
     std::optional<double> cp;
     std::optional<double> cv;
     std::optional<double> speedOfSound;
+    // (d rho/d p) at constant T in kg/(m3 MPa).
+    std::optional<double> densityByPressure;
     // 0 for saturated liquid, 1 for saturated vapour; empty off the dome.
     std::optional<double> quality;
 };
