@@ -136,16 +136,25 @@ std::string ShownUnit(const Tool& tool, const FaceState& state, std::size_t fiel
 
 namespace {
 
-// The unit a field's text is in, or nullopt for a field without a quantity.
+// The unit a field's text is in, or nullopt for a field without a quantity:
+// OfferedUnits' entry at the chosen position, found without building the list
+// (a keystroke shows every computed field).
 std::optional<UnitRef> UnitOf(const Tool& tool, const FaceState& state, std::size_t field) {
     const Field& owner = UnitOwner(tool, tool.fields[field]);
-    const std::vector<UnitRef> units = OfferedUnits(tool, tool.fields[field]);
-    if (units.empty()) {
+    const Quantity* quantity = FindQuantity(owner.quantity);
+    if (quantity == nullptr) {
         return std::nullopt;
     }
     const auto ownerIndex = static_cast<std::size_t>(&owner - tool.fields.data());
     const std::size_t chosen = state.units[ownerIndex];
-    return units[chosen < units.size() ? chosen : 0];
+    const FieldGroup& group = *quantity->group;
+    if (owner.allUnits) {
+        return UnitRef{quantity, chosen < group.size() ? chosen : 0};
+    }
+    const std::string_view symbol = chosen < owner.units.size() ? owner.units[chosen]
+                                    : owner.units.empty()       ? owner.unit
+                                                                : owner.units.front();
+    return UnitRef{quantity, group.indexOf(symbol)};
 }
 
 } // namespace
