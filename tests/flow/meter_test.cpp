@@ -1,0 +1,2 @@
+#include "flow/meter.h"
+#include <gtest/gtest.h>
