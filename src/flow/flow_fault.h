@@ -88,4 +88,14 @@ constexpr std::string_view FaultTextId(Fault fault) {
 // The last fault, for the faces' compile-time check that each has its text.
 inline constexpr Fault kLastFault = Fault::UnknownDevice;
 
+constexpr bool EveryFaultHasATextId() {
+    for (int f = static_cast<int>(Fault::NotFinite); f <= static_cast<int>(kLastFault); ++f) {
+        if (!FaultTextId(static_cast<Fault>(f)).starts_with("flowmeter.fault.")) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(EveryFaultHasATextId());
+
 } // namespace velmaro::flow

@@ -3,6 +3,7 @@
 #include "instruments/gas_flow.h"
 #include "steam/water_steam.h"
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 
@@ -10,12 +11,7 @@ namespace velmaro::flow {
 namespace {
 
 bool AllFinite(std::initializer_list<double> values) {
-    for (const double value : values) {
-        if (!std::isfinite(value)) {
-            return false;
-        }
-    }
-    return true;
+    return std::ranges::all_of(values, [](double value) { return std::isfinite(value); });
 }
 
 FluidResult Checked(const FluidState& state) {

@@ -13,11 +13,11 @@
 namespace velmaro::flow {
 
 struct FluidState {
-    double pressure;  // p1, absolute
-    double density;   // rho1
-    double viscosity; // mu, dynamic
-    double kappa;     // isentropic exponent; not read for a liquid
-    bool liquid;      // incompressible: epsilon = 1
+    double pressure = 0.0;  // p1, absolute
+    double density = 0.0;   // rho1
+    double viscosity = 0.0; // mu, dynamic
+    double kappa = 0.0;     // isentropic exponent; not read for a liquid
+    bool liquid = false;    // incompressible: epsilon = 1
     // At normal conditions (0 °C, 101.325 kPa), for a gas: gives the volume
     // flow at normal conditions.
     std::optional<double> normalDensity;
@@ -25,7 +25,7 @@ struct FluidState {
 
 struct FluidResult {
     FluidState state; // all zero unless fault is None
-    Fault fault;
+    Fault fault = Fault::None;
 };
 
 // A liquid of known density and viscosity at upstream pressure `pressure`.

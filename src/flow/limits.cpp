@@ -37,15 +37,16 @@ Range RangeOf(const Device& device, double beta, double pipeMm) {
         double reynoldsMin = tables::kOrificeRange.reynoldsMin;
         if (device.taps == Taps::Flange) {
             reynoldsMin = std::max(reynoldsMin, rules.flangeFactor * beta * beta * pipeMm);
-        } else if (beta > rules.steepFromBeta) {
+        } else if (Above(beta, rules.steepFromBeta)) {
             reynoldsMin = std::max(reynoldsMin, rules.steepFactor * beta * beta);
         }
         return {tables::kOrificeRange, reynoldsMin};
     }
     case MeterKind::Isa1932Nozzle: {
         const auto& narrow = tables::kIsa1932NarrowBand;
-        return {tables::kIsa1932Range,
-                beta < narrow.belowBeta ? narrow.reynoldsMin : tables::kIsa1932Range.reynoldsMin};
+        return {tables::kIsa1932Range, Below(beta, narrow.belowBeta)
+                                           ? narrow.reynoldsMin
+                                           : tables::kIsa1932Range.reynoldsMin};
     }
     case MeterKind::LongRadiusNozzle:
         return {tables::kLongRadiusRange, tables::kLongRadiusRange.reynoldsMin};

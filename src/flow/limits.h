@@ -52,6 +52,19 @@ constexpr std::string_view LimitTextId(Limit limit) {
     return "";
 }
 
+// kAllLimits holds every limit once, in the enum's order, each with its text.
+constexpr bool EveryLimitHasATextId() {
+    unsigned index = 0;
+    for (const Limit limit : kAllLimits) {
+        if (static_cast<unsigned>(limit) != index++ ||
+            !LimitTextId(limit).starts_with("flowmeter.limit.")) {
+            return false;
+        }
+    }
+    return index == static_cast<unsigned>(Limit::PressureRatioBelowMinimum) + 1;
+}
+static_assert(EveryLimitHasATextId());
+
 // A set of limits.
 class Limits {
 public:

@@ -3,6 +3,7 @@
 #include "flow/coefficients.h"
 #include "flow/roots.h"
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 #include <numbers>
@@ -32,15 +33,20 @@ double Pow4(double x) {
 }
 
 bool AllFinite(const FlowResult& r) {
-    for (const double value :
-         {r.massFlow, r.volumeFlow, r.normalVolumeFlow.value_or(0.0), r.differential, r.bore,
-          r.beta, r.reynolds, r.discharge, r.expansibility, r.velocity,
-          r.pressureLoss.value_or(0.0), r.dischargeUncertainty, r.expansibilityUncertainty}) {
-        if (!std::isfinite(value)) {
-            return false;
-        }
-    }
-    return true;
+    const double values[] = {r.massFlow,
+                             r.volumeFlow,
+                             r.normalVolumeFlow.value_or(0.0),
+                             r.differential,
+                             r.bore,
+                             r.beta,
+                             r.reynolds,
+                             r.discharge,
+                             r.expansibility,
+                             r.velocity,
+                             r.pressureLoss.value_or(0.0),
+                             r.dischargeUncertainty,
+                             r.expansibilityUncertainty};
+    return std::ranges::all_of(values, [](double value) { return std::isfinite(value); });
 }
 
 FlowResult Failed(Fault fault) {

@@ -23,26 +23,26 @@ namespace velmaro::flow {
 
 struct Meter {
     Device device;
-    double pipe; // D, at operating conditions
-    double bore; // d, at operating conditions; not read when sizing
+    double pipe = 0.0; // D, at operating conditions
+    double bore = 0.0; // d, at operating conditions; not read when sizing
 };
 
 struct FlowResult {
-    double massFlow;                        // qm
-    double volumeFlow;                      // qv at upstream conditions
+    double massFlow = 0.0;                  // qm
+    double volumeFlow = 0.0;                // qv at upstream conditions
     std::optional<double> normalVolumeFlow; // at 0 °C, 101.325 kPa: a fluid with a normal density
-    double differential;                    // Δp
-    double bore;                            // d
-    double beta;                            // d / D
-    double reynolds;                        // Re_D
-    double discharge;                       // C
-    double expansibility;                   // epsilon; 1 for a liquid
-    double velocity;                        // mean velocity in the pipe, m/s
+    double differential = 0.0;              // Δp
+    double bore = 0.0;                      // d
+    double beta = 0.0;                      // d / D
+    double reynolds = 0.0;                  // Re_D
+    double discharge = 0.0;                 // C
+    double expansibility = 0.0;             // epsilon; 1 for a liquid
+    double velocity = 0.0;                  // mean velocity in the pipe, m/s
     std::optional<double> pressureLoss;     // not recovered downstream; none for Venturi tubes
-    double dischargeUncertainty;            // of C, %
-    double expansibilityUncertainty;        // of epsilon, %; 0 for a liquid
+    double dischargeUncertainty = 0.0;      // of C, %
+    double expansibilityUncertainty = 0.0;  // of epsilon, %; 0 for a liquid
     LimitCheck limits;                      // broken.Empty() within every limit of use
-    Fault fault;                            // when not None, every number above is 0
+    Fault fault = Fault::None;              // when not None, every number above is 0
 };
 
 // qm from Δp (meter.bore read).

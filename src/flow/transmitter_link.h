@@ -19,7 +19,7 @@ struct DifferentialTransmitter {
 struct SignalFlow {
     // The signal's Δp (value, Pa), its % of span and whether it lies outside
     // its range, read as instruments::FromSignal reads a linear transmitter.
-    instruments::TransmitterReading reading;
+    instruments::TransmitterReading reading{};
     // The flow at the signal's Δp; Fault::NoSignalReading when the reading
     // has a fault (its own says which), Fault::DifferentialNotPositive at or
     // below a lower range value of 0.
