@@ -82,14 +82,14 @@ private:
 // The bounds that applied to one meter at one flow, in SI units. The
 // smallest Reynolds number is the one for this beta and D.
 struct AppliedLimits {
-    double pipeMin;                // m
-    double pipeMax;                // m
+    double pipeMin = 0.0;          // m
+    double pipeMax = 0.0;          // m
     std::optional<double> boreMin; // m; none for nozzles and Venturi tubes
-    double betaMin;
-    double betaMax;
-    double reynoldsMin;
+    double betaMin = 0.0;
+    double betaMax = 0.0;
+    double reynoldsMin = 0.0;
     std::optional<double> reynoldsMax; // none for orifice plates
-    double pressureRatioMin;           // p2/p1; not checked for a liquid
+    double pressureRatioMin = 0.0;     // p2/p1; not checked for a liquid
 };
 
 struct LimitCheck {

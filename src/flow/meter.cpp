@@ -24,7 +24,7 @@ constexpr double kStepTolerance = 1e-12;
 constexpr int kMostSteps = 30;
 // The bracketed searches stop at a bracket this narrow, relative.
 constexpr double kBracketTolerance = 1e-15;
-// Points of the scan that looks for a bracket where substitution failed.
+// Points of the scan that looks for a bracket where the iteration failed.
 constexpr int kScanPoints = 64;
 
 double Pow4(double x) {

@@ -39,10 +39,12 @@ struct FlowResult {
     double expansibility = 0.0;             // epsilon; 1 for a liquid
     double velocity = 0.0;                  // mean velocity in the pipe, m/s
     std::optional<double> pressureLoss;     // not recovered downstream; none for Venturi tubes
-    double dischargeUncertainty = 0.0;      // of C, %
-    double expansibilityUncertainty = 0.0;  // of epsilon, %; 0 for a liquid
-    LimitCheck limits;                      // broken.Empty() within every limit of use
-    Fault fault = Fault::None;              // when not None, every number above is 0
+    // Of C and of epsilon (0 for a liquid), %, as the standard states them;
+    // outside a limit of use it states none, and these carry its statements on.
+    double dischargeUncertainty = 0.0;
+    double expansibilityUncertainty = 0.0;
+    LimitCheck limits;         // broken.Empty() within every limit of use
+    Fault fault = Fault::None; // when not None, every number above is 0
 };
 
 // qm from Δp (meter.bore read).
