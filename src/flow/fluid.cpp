@@ -11,7 +11,8 @@ namespace velmaro::flow {
 namespace {
 
 bool AllFinite(std::initializer_list<double> values) {
-    return std::ranges::all_of(values, [](double value) { return std::isfinite(value); });
+    return std::all_of(std::begin(values), std::end(values),
+                       [](double value) { return std::isfinite(value); });
 }
 
 FluidResult Checked(const FluidState& state) {

@@ -46,7 +46,8 @@ bool AllFinite(const FlowResult& r) {
                              r.pressureLoss.value_or(0.0),
                              r.dischargeUncertainty,
                              r.expansibilityUncertainty};
-    return std::ranges::all_of(values, [](double value) { return std::isfinite(value); });
+    return std::all_of(std::begin(values), std::end(values),
+                       [](double value) { return std::isfinite(value); });
 }
 
 FlowResult Failed(Fault fault) {
