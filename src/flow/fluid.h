@@ -54,8 +54,8 @@ using WaterViscosity = double (*)(double density, double temperature);
 
 // Water or steam at p and T by IF97, the viscosity from `viscosity`. Liquid
 // water is incompressible for the sums (epsilon = 1); for steam kappa =
-// rho w² / p, the real-fluid isentropic exponent. A state outside IF97 is
-// Fault::OutsideWaterSteam.
+// rho w² / p, the real-fluid isentropic exponent. A state outside IF97, or
+// one the viscosity has no value for, is Fault::OutsideWaterSteam.
 FluidResult WaterSteam(double pressure, double temperature, WaterViscosity viscosity);
 
 // What is wrong with a fluid state made by hand: a pressure, density or
