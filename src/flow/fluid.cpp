@@ -1,6 +1,7 @@
 #include "flow/fluid.h"
 
 #include "instruments/gas_flow.h"
+#include "steam/transport.h"
 #include "steam/water_steam.h"
 
 #include <algorithm>
@@ -97,8 +98,8 @@ FluidResult Gas(const GasInput& gas) {
                     false, normalDensity});
 }
 
-FluidResult WaterSteam(double pressure, double temperature, WaterViscosity viscosity) {
-    if (!AllFinite({pressure, temperature}) || viscosity == nullptr) {
+FluidResult WaterSteam(double pressure, double temperature) {
+    if (!AllFinite({pressure, temperature})) {
         return Failed(Fault::NotFinite);
     }
     if (pressure <= 0.0) {
@@ -112,11 +113,12 @@ FluidResult WaterSteam(double pressure, double temperature, WaterViscosity visco
     if (!state || !state->speedOfSound) {
         return Failed(Fault::OutsideWaterSteam);
     }
-    const double mu = viscosity(state->density, temperature);
-    // The viscosity's equation may hold over less than IF97 does.
-    if (!(std::isfinite(mu) && mu > 0.0)) {
+    // The viscosity's equation holds over less than IF97 does.
+    const std::optional<steam::Transport> transport = steam::TransportOf(*state);
+    if (!transport) {
         return Failed(Fault::OutsideWaterSteam);
     }
+    const double mu = transport->dynamicViscosity;
     const double w = *state->speedOfSound;
     const bool liquid = state->phase == steam::Phase::CompressedLiquid ||
                         state->phase == steam::Phase::SaturatedLiquid;

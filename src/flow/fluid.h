@@ -47,16 +47,12 @@ struct GasInput {
 // when it comes from the molar mass.
 FluidResult Gas(const GasInput& gas);
 
-// The dynamic viscosity of water and steam in Pa·s at density `density`
-// (kg/m³) and temperature `temperature` (K); not finite or not positive
-// where it has no value.
-using WaterViscosity = double (*)(double density, double temperature);
-
-// Water or steam at p and T by IF97, the viscosity from `viscosity`. Liquid
-// water is incompressible for the sums (epsilon = 1); for steam kappa =
-// rho w² / p, the real-fluid isentropic exponent. A state outside IF97, or
-// one the viscosity has no value for, is Fault::OutsideWaterSteam.
-FluidResult WaterSteam(double pressure, double temperature, WaterViscosity viscosity);
+// Water or steam at p and T by IF97, its viscosity by IAPWS 2008
+// (steam/transport.h). Liquid water is incompressible for the sums
+// (epsilon = 1); for steam kappa = rho w² / p, the real-fluid isentropic
+// exponent. A state outside IF97, or one the viscosity has no value for
+// (above 1173.15 K), is Fault::OutsideWaterSteam.
+FluidResult WaterSteam(double pressure, double temperature);
 
 // What is wrong with a fluid state made by hand: a pressure, density or
 // viscosity of zero or less, kappa of one or less (a gas or steam), or a
