@@ -86,7 +86,8 @@ Water and steam (IAPWS-IF97):
 Cold-junction compensation (thermocouples only; both junctions within the
 type's range, EMF and temperatures as the sensor panel prints them):
   --cold-junction TC   the meter's terminals are at TC °C; with --emf MV the
-                       hot-junction temperature E^-1(MV + E(TC)), with
+                       hot-junction temperature E^-1(MV + E(TC)), E^-1 the
+                       exact inverse of E (type B from 100 °C), with
                        --temperature T the EMF the meter reads, E(T) - E(TC)
 
 Transmitter scaling, printed as the signal (3 decimals), the value (6) and
