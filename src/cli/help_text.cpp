@@ -79,7 +79,8 @@ Water and steam (IAPWS-IF97):
   --quality X          wet steam of quality X (0 ... 1) at P or at T
   --table steam        the saturated-steam table (t, p, v', v'', h', h'', the
                        latent heat r, s', s''), --by temperature in C or by
-                       pressure in MPa, from A to B by C
+                       pressure in MPa, from A to B by C (at least 0.01 C or
+                       0.000001 MPa); no row passes A or B
   With --json, one object (or {"liquid":...,"vapour":...} for --saturation)
   with the numbers as the shortest text that reads back as the same double.
 
