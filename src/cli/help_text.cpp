@@ -79,14 +79,16 @@ Water and steam (IAPWS-IF97):
   --quality X          wet steam of quality X (0 ... 1) at P or at T
   --table steam        the saturated-steam table (t, p, v', v'', h', h'', the
                        latent heat r, s', s''), --by temperature in C or by
-                       pressure in MPa, from A to B by C
+                       pressure in MPa, from A to B by C (at least 0.01 C or
+                       0.000001 MPa); no row passes A or B
   With --json, one object (or {"liquid":...,"vapour":...} for --saturation)
   with the numbers as the shortest text that reads back as the same double.
 
 Cold-junction compensation (thermocouples only; both junctions within the
 type's range, EMF and temperatures as the sensor panel prints them):
   --cold-junction TC   the meter's terminals are at TC °C; with --emf MV the
-                       hot-junction temperature E^-1(MV + E(TC)), with
+                       hot-junction temperature E^-1(MV + E(TC)), E^-1 the
+                       exact inverse of E (type B from 100 °C), with
                        --temperature T the EMF the meter reads, E(T) - E(TC)
 
 Transmitter scaling, printed as the signal (3 decimals), the value (6) and
