@@ -205,6 +205,9 @@ Shown ShowValue(const Tool& tool, const FaceState& state, std::size_t field, dou
     if (const auto unit = UnitOf(tool, state, field)) {
         value = FromComputeUnit(f, *unit, value);
     }
+    if (!std::isfinite(value)) {
+        return {{}, {}, false};
+    }
     return {FormatFixed(WithoutNegativeZero(value, f.decimals), {0, f.decimals}), {}};
 }
 
@@ -229,7 +232,14 @@ Answer Evaluate(const Tool& tool, const FaceState& state, NumberRule rule) {
             if (!column.values[i] || reading.request.given[i]) {
                 continue;
             }
-            answer.shown[c][i] = ShowValue(tool, state, i, *column.values[i]);
+            // A result can be finite in its compute unit and not in the unit
+            // it is shown in.
+            const Shown shown = ShowValue(tool, state, i, *column.values[i]);
+            if (!shown.finite) {
+                answer.fault = {"tool.not-finite", Severity::OutOfRange};
+                continue;
+            }
+            answer.shown[c][i] = shown;
             answer.computed[c][i] = true;
         }
     }

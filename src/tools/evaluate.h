@@ -71,6 +71,7 @@ Reading Read(const Tool& tool, const FaceState& state, NumberRule rule);
 struct Shown {
     std::string text;
     std::string_view textId;
+    bool finite = true; // false: too large to show in its unit (no text)
 };
 
 struct Answer {

@@ -129,6 +129,7 @@ inline constexpr std::array kChineseToolTexts = std::to_array<Text>({
     // Any tool: a number refused before it is computed with.
     {"tool.not-a-number", "请输入数字"},
     {"tool.value-outside", "数值超出允许范围"},
+    {"tool.not-finite", "数值过大或无效"},
 });
 // clang-format on
 

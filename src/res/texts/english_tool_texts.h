@@ -124,6 +124,7 @@ inline constexpr std::array kEnglishToolTexts = std::to_array<Text>({
     // Any tool: a number refused before it is computed with.
     {"tool.not-a-number", "Not a number"},
     {"tool.value-outside", "Value outside its allowed range"},
+    {"tool.not-finite", "Number too large or invalid"},
 });
 // clang-format on
 
