@@ -230,6 +230,9 @@ QWidget* CDialog::CreateControl(const ControlTemplate& control) {
     case ControlKind::Edit: {
         auto* edit = new QLineEdit(this);
         edit->setGeometry(rect);
+        // Read-only, not disabled: the value can still be selected and
+        // copied, and screen readers say "read only".
+        edit->setReadOnly((control.style & kStyleReadOnly) != 0);
         widget = edit;
         break;
     }

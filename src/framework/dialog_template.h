@@ -31,6 +31,8 @@ enum ControlStyle : unsigned {
     kStyleGroup = 1U << 1,   // starts a new control group (radio groups end here)
     kStyleHidden = 1U << 2,  // created without the visible style
     kStyleCentred = 1U << 3, // group box caption centred on the top edge; centred text
+    // An edit that shows a computed value and takes no typing.
+    kStyleReadOnly = 1U << 4,
 };
 
 inline constexpr int kNoId = -1;

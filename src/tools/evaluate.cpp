@@ -28,6 +28,18 @@ bool WholeNumber(std::string_view text) {
     return NumberLength(core) == core.size();
 }
 
+// Whether the entry that `listEntry` names as "list=entry" is the chosen one.
+bool Chosen(const Tool& tool, const FaceState& state, std::string_view listEntry) {
+    const std::size_t equals = listEntry.find('=');
+    const auto choice = ChoiceIndex(tool, listEntry.substr(0, equals));
+    if (!choice || equals == std::string_view::npos) {
+        return true;
+    }
+    const auto& entries = tool.choices[*choice].entries;
+    const std::size_t chosen = state.chosen[*choice];
+    return chosen < entries.size() && entries[chosen].id == listEntry.substr(equals + 1);
+}
+
 // `value`, or +0 when it rounds to zero at `decimals`: no "-0.000".
 double WithoutNegativeZero(double value, int decimals) {
     return std::abs(value) < 0.5 * std::pow(10.0, -decimals) ? 0.0 : value;
@@ -74,6 +86,9 @@ void Typed(const Tool& tool, FaceState& state, std::size_t field) {
 
 bool IsUsed(const Tool& tool, const FaceState& state, std::size_t field) {
     const Field& f = tool.fields[field];
+    if (!f.usedWith.empty() && !Chosen(tool, state, f.usedWith)) {
+        return false;
+    }
     if (tool.modes.empty() || f.role == Role::Output) {
         return true;
     }

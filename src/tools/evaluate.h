@@ -41,8 +41,9 @@ FaceState StartState(const Tool& tool, Faces face);
 // `field` was typed into: in its group it becomes the given one.
 void Typed(const Tool& tool, FaceState& state, std::size_t field);
 
-// Whether a field or a list is used in the state's mode (the windows grey
-// the others) and, for a field, whether its text is read rather than written.
+// Whether a field or a list is used in the state's mode and with the entries
+// chosen in its lists (the windows grey the others) and, for a field, whether
+// its text is read rather than written.
 bool IsUsed(const Tool& tool, const FaceState& state, std::size_t field);
 bool IsChoiceUsed(const Tool& tool, const FaceState& state, std::size_t choice);
 bool IsGiven(const Tool& tool, const FaceState& state, std::size_t field);

@@ -108,8 +108,8 @@ struct Field {
     // transmitter's engineering unit), or the list whose entry gives it (a
     // signal in mA or V).
     std::string_view unitFrom = {};
-    // The label of the field's unit list, where a face shows the list on a
-    // row of its own.
+    // The label of the field's unit list: its caption where a face shows the
+    // list on a row of its own, and the name it is read out by.
     std::string_view unitLabelTextId = {};
     // The faces that offer the unit list; the others show the start unit.
     unsigned unitFaces = kEveryFace;
@@ -118,6 +118,9 @@ struct Field {
     std::string_view follows = {};
     // The text that says why a value outside `range` is refused.
     std::string_view rangeTextId = {};
+    // The list entry the field is used with, as "list=entry": it is used only
+    // while that entry is chosen (a flow's cut-off with the square root).
+    std::string_view usedWith = {};
 };
 
 struct Choice {
@@ -237,6 +240,10 @@ struct Tool {
     // empty: the mode list, then each field with its unit list and the lists
     // that follow it, then the other lists.
     std::span<const std::string_view> order = {};
+    // The label of the mode list, and the caption over the result columns,
+    // where a face shows them.
+    std::string_view modeLabelTextId = {};
+    std::string_view resultsTextId = {};
 };
 
 // A field or choice by its id, or nullopt.

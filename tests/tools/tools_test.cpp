@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,6 +35,8 @@ TEST(Tools, DeclarationsHoldTogether) {
         SCOPED_TRACE(tool->id);
         EXPECT_EQ(FindTool(tool->id), tool);
         ExpectText(tool->titleTextId);
+        ExpectText(tool->modeLabelTextId);
+        ExpectText(tool->resultsTextId);
         ASSERT_LE(tool->fields.size(), kMaxFields);
         ASSERT_LE(tool->choices.size(), kMaxChoices);
         for (const Field& field : tool->fields) {
@@ -46,6 +49,15 @@ TEST(Tools, DeclarationsHoldTogether) {
             }
             for (const std::string_view id : {field.unitFrom, field.follows}) {
                 EXPECT_TRUE(id.empty() || Known(*tool, id)) << id;
+            }
+            if (!field.usedWith.empty()) {
+                const std::size_t equals = field.usedWith.find('=');
+                const auto choice = ChoiceIndex(*tool, field.usedWith.substr(0, equals));
+                ASSERT_TRUE(choice && equals != std::string_view::npos) << field.usedWith;
+                EXPECT_TRUE(std::ranges::any_of(
+                    tool->choices[*choice].entries,
+                    [&](const Entry& e) { return e.id == field.usedWith.substr(equals + 1); }))
+                    << field.usedWith;
             }
             if (!field.quantity.empty()) {
                 ASSERT_TRUE(ComputeUnit(field).has_value());

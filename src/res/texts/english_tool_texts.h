@@ -121,10 +121,12 @@ inline constexpr std::array kEnglishToolTexts = std::to_array<Text>({
     {"instrument.temperature-not-positive", "Absolute temperature must be above zero"},
     {"instrument.z-not-positive", "Z must be above zero"},
     {"instrument.density-not-positive", "Density and molar mass must be above zero"},
-    // Any tool: a number refused before it is computed with.
+    // Any tool: a number refused before it is computed with; a result the
+    // state does not define (the cp of wet steam).
     {"tool.not-a-number", "Not a number"},
     {"tool.value-outside", "Value outside its allowed range"},
     {"tool.not-finite", "Number too large or invalid"},
+    {"tool.not-defined", "—"},
 });
 // clang-format on
 
