@@ -197,7 +197,7 @@ Reading Read(const Tool& tool, const FaceState& state, NumberRule rule) {
         if (const auto unit = UnitOf(tool, state, i)) {
             value = ToComputeUnit(field, *unit, value);
         }
-        if (!field.range.Holds(value) && std::isfinite(value)) {
+        if (!field.range.Holds(value) && std::isfinite(value) && !field.rangeCheckedByTool) {
             reading.fault = {field.rangeTextId.empty() ? "tool.value-outside" : field.rangeTextId,
                              Severity::Refused};
             reading.field = i;

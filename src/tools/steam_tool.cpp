@@ -9,6 +9,7 @@
 #include "tools/tools.h"
 
 #include <array>
+#include <cmath>
 #include <string_view>
 
 namespace velmaro::tools {
@@ -103,7 +104,8 @@ constexpr std::array<Field, kFieldCount> kFields = {{
      .range = {0.0, 1.0},
      .decimals = 5,
      .primary = true,
-     .rangeTextId = "steam.quality-outside"},
+     .rangeTextId = "steam.quality-outside",
+     .rangeCheckedByTool = true},
     {.id = "region",
      .labelTextId = "steam.result.region",
      .role = Role::Output,
@@ -269,17 +271,24 @@ Result ComputeSteam(const Tool& /*tool*/, const Request& request) {
             result.fault = kOutOfRange;
             return result;
         }
-        const auto wet = request.given[kQuality] ? steam::WetSteam(*pair, request.values[kQuality])
-                                                 : std::nullopt;
-        if (request.mode == kWetByPressure || request.mode == kWetByTemperature) {
-            Fill(result.columns[0], wet);
+        // The saturated pair stands whatever the quality; a quality outside
+        // 0 ... 1 refuses the wet state alone.
+        const bool wetOnly = request.mode == kWetByPressure || request.mode == kWetByTemperature;
+        if (request.given[kQuality]) {
+            const double quality = request.values[kQuality];
+            Column& wet = result.columns[wetOnly ? 0 : 2];
+            if (kFields[kQuality].range.Holds(quality)) {
+                Fill(wet, steam::WetSteam(*pair, quality));
+            } else {
+                wet.fault = {kFields[kQuality].rangeTextId, Severity::Refused};
+            }
+        }
+        if (wetOnly) {
             break;
         }
         ShowState(result.columns[0], pair->liquid);
         ShowState(result.columns[1], pair->vapour);
-        if (request.given[kQuality]) {
-            Fill(result.columns[2], wet);
-        } else {
+        if (!request.given[kQuality]) {
             result.columnIds = result.columnIds.first(2);
         }
         break;

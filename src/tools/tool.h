@@ -118,6 +118,10 @@ struct Field {
     std::string_view follows = {};
     // The text that says why a value outside `range` is refused.
     std::string_view rangeTextId = {};
+    // The compute function refuses a value outside `range` itself, for the
+    // results that need it only (the wet state's quality beside the saturated
+    // pair); Read passes it on.
+    bool rangeCheckedByTool = false;
     // The list entry the field is used with, as "list=entry": it is used only
     // while that entry is chosen (a flow's cut-off with the square root).
     std::string_view usedWith = {};
