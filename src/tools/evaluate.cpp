@@ -37,7 +37,21 @@ bool Chosen(const Tool& tool, const FaceState& state, std::string_view listEntry
     }
     const auto& entries = tool.choices[*choice].entries;
     const std::size_t chosen = state.chosen[*choice];
-    return chosen < entries.size() && entries[chosen].id == listEntry.substr(equals + 1);
+    if (chosen >= entries.size()) {
+        return false;
+    }
+    for (std::string_view rest = listEntry.substr(equals + 1); !rest.empty();) {
+        const std::size_t bar = rest.find('|');
+        if (entries[chosen].id == rest.substr(0, bar)) {
+            return true;
+        }
+        rest = bar == std::string_view::npos ? std::string_view() : rest.substr(bar + 1);
+    }
+    return false;
+}
+
+bool ModeHasGroup(const Mode& mode, int group) {
+    return std::ranges::find(mode.groups, group) != mode.groups.end();
 }
 
 // `value`, or +0 when it rounds to zero at `decimals`: no "-0.000".
@@ -89,7 +103,7 @@ bool IsUsed(const Tool& tool, const FaceState& state, std::size_t field) {
     if (!f.usedWith.empty() && !Chosen(tool, state, f.usedWith)) {
         return false;
     }
-    if (tool.modes.empty() || f.role == Role::Output) {
+    if (tool.modes.empty() || f.role == Role::Output || f.role == Role::Either) {
         return true;
     }
     const Mode& mode = tool.modes[state.mode];
@@ -106,6 +120,9 @@ bool IsUsed(const Tool& tool, const FaceState& state, std::size_t field) {
 
 bool IsChoiceUsed(const Tool& tool, const FaceState& state, std::size_t choice) {
     const Choice& c = tool.choices[choice];
+    if (!c.usedWith.empty() && !Chosen(tool, state, c.usedWith)) {
+        return false;
+    }
     if (c.follows.empty()) {
         return true;
     }
@@ -118,9 +135,19 @@ bool IsGiven(const Tool& tool, const FaceState& state, std::size_t field) {
     switch (f.role) {
     case Role::Output:
         return false;
-    case Role::Either:
-        return f.group > 0 && static_cast<std::size_t>(f.group) <= kMaxGroups &&
-               state.given[f.group] == field;
+    case Role::Either: {
+        if (!f.usedWith.empty() && !IsUsed(tool, state, field)) {
+            return false;
+        }
+        const bool typedLast = f.group > 0 && static_cast<std::size_t>(f.group) <= kMaxGroups &&
+                               state.given[f.group] == field;
+        if (tool.modes.empty()) {
+            return typedLast;
+        }
+        // In a tool with modes, the mode says which are typed.
+        const Mode& mode = tool.modes[state.mode];
+        return Lists(mode.given, f.id) || (typedLast && ModeHasGroup(mode, f.group));
+    }
     default:
         return state.present[field] && IsUsed(tool, state, field);
     }

@@ -122,9 +122,14 @@ struct Field {
     // results that need it only (the wet state's quality beside the saturated
     // pair); Read passes it on.
     bool rangeCheckedByTool = false;
-    // The list entry the field is used with, as "list=entry": it is used only
-    // while that entry is chosen (a flow's cut-off with the square root).
+    // The list entry the field is used with, as "list=entry" or
+    // "list=entry|entry": it is used only while one of them is chosen (a
+    // flow's cut-off with the square root).
     std::string_view usedWith = {};
+    // The command line may write the field's units with this prefix, which
+    // tells the field from the others of its group ("N" for Nm3/h: a volume
+    // flow at normal conditions).
+    std::string_view unitPrefix = {};
 };
 
 struct Choice {
@@ -141,6 +146,9 @@ struct Choice {
     // used whenever that field is.
     std::string_view follows = {};
     unsigned faces = kEveryFace;
+    // As Field::usedWith: the list is used only with another list's entry (an
+    // orifice plate's tappings).
+    std::string_view usedWith = {};
 };
 
 // An input mode: which fields are typed; the others that it lists as
@@ -156,6 +164,18 @@ struct Mode {
     std::string_view flag = {};
     // The result columns this mode fills, by id (one column when empty).
     std::span<const std::string_view> columns = {};
+    // Either groups whose field typed last is given in this mode; the
+    // group's other fields, and every Either field the mode does not list,
+    // are computed.
+    std::span<const int> groups = {};
+};
+
+// A command-line option for a group of Either fields, as in --flow Q UNIT:
+// the unit picks the field (kg/h a mass flow, m3/h a volume flow, Nm3/h one
+// at normal conditions).
+struct GroupOption {
+    std::string_view option = {};
+    int group = 0;
 };
 
 // The command line's spelling of several fields in one option, as in
@@ -239,6 +259,7 @@ struct Tool {
     std::span<const Entry> columns = {};
     Compute compute = nullptr;
     std::span<const OptionGroup> optionGroups = {};
+    std::span<const GroupOption> groupOptions = {};
     // The order the windows and the page lay out and tab through the inputs,
     // by id: fields, lists, and a field's unit list as "<field>:unit". When
     // empty: the mode list, then each field with its unit list and the lists

@@ -6,6 +6,7 @@
 #include "instruments/signal_ranges.h"
 #include "instruments/transmitter.h"
 #include "tools/instrument_faults.h"
+#include "tools/signal_range_entries.h"
 #include "tools/tools.h"
 
 #include <array>
@@ -76,22 +77,15 @@ constexpr std::array<Field, kFieldCount> kFields = {{
 
 enum ChoiceIndexes : std::size_t { kSignalRange, kCharacteristic };
 
-// instruments::SignalRanges() in its order, as the list shows them; the
-// tools' test holds the two together.
-constexpr std::array<Entry, 4> kSignalRanges = {{
-    {"4-20mA", {}, "4 ~ 20 mA", "mA"},
-    {"0-20mA", {}, "0 ~ 20 mA", "mA"},
-    {"1-5V", {}, "1 ~ 5 V", "V"},
-    {"0-10V", {}, "0 ~ 10 V", "V"},
-}};
-
 constexpr std::array<Entry, 2> kCharacteristics = {{
     {"linear", "instrument.characteristic.linear"},
     {"sqrt", "instrument.characteristic.square-root"},
 }};
 
 constexpr std::array<Choice, 2> kChoices = {{
-    {.id = "signal-range", .labelTextId = "instrument.tx.signal-range", .entries = kSignalRanges},
+    {.id = "signal-range",
+     .labelTextId = "instrument.tx.signal-range",
+     .entries = kSignalRangeEntries},
     {.id = "characteristic",
      .labelTextId = "instrument.tx.characteristic",
      .entries = kCharacteristics,
