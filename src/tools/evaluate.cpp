@@ -14,7 +14,8 @@ bool OnFace(unsigned faces, Faces face) {
 }
 
 bool Lists(std::span<const std::string_view> ids, std::string_view id) {
-    return std::ranges::find(ids, id) != ids.end();
+    // std::find: the page's compiler (emscripten 3.1.6) has no std::ranges::find.
+    return std::find(ids.begin(), ids.end(), id) != ids.end();
 }
 
 // Blanks around a number are allowed; a strict number is all the rest.
@@ -26,6 +27,18 @@ bool WholeNumber(std::string_view text) {
     const std::size_t last = text.find_last_not_of(" \t");
     const std::string_view core = text.substr(first, last - first + 1);
     return NumberLength(core) == core.size();
+}
+
+// Whether the list entry `choice` ("<list>=<entry>") is chosen.
+bool IsChosen(const Tool& tool, const FaceState& state, std::string_view choice) {
+    const std::size_t equals = choice.find('=');
+    const auto list = ChoiceIndex(tool, choice.substr(0, equals));
+    if (!list || equals == std::string_view::npos) {
+        return false;
+    }
+    const auto& entries = tool.choices[*list].entries;
+    const std::size_t chosen = state.chosen[*list];
+    return chosen < entries.size() && entries[chosen].id == choice.substr(equals + 1);
 }
 
 // `value`, or +0 when it rounds to zero at `decimals`: no "-0.000".
@@ -74,7 +87,13 @@ void Typed(const Tool& tool, FaceState& state, std::size_t field) {
 
 bool IsUsed(const Tool& tool, const FaceState& state, std::size_t field) {
     const Field& f = tool.fields[field];
-    if (tool.modes.empty() || f.role == Role::Output) {
+    if (f.role == Role::Output) {
+        return true;
+    }
+    if (!f.usedWith.empty() && !IsChosen(tool, state, f.usedWith)) {
+        return false;
+    }
+    if (tool.modes.empty()) {
         return true;
     }
     const Mode& mode = tool.modes[state.mode];

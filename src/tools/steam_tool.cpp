@@ -63,7 +63,8 @@ constexpr std::array<Field, kFieldCount> kFields = {{
      .unit = "MPa",
      .allUnits = true,
      .start = "1",
-     .primary = true},
+     .primary = true,
+     .unitLabelTextId = "steam.label.pressure-unit"},
     {.id = "ambient",
      .labelTextId = "steam.label.ambient",
      .quantity = "pressure",
@@ -82,7 +83,8 @@ constexpr std::array<Field, kFieldCount> kFields = {{
      .startUnit = "°C",
      .start = "300",
      .decimals = 3,
-     .primary = true},
+     .primary = true,
+     .unitLabelTextId = "steam.label.temperature-unit"},
     {.id = "enthalpy",
      .labelTextId = "steam.label.enthalpy",
      .unit = "kJ/kg",
@@ -301,6 +303,8 @@ constexpr Tool kSteamTool{
     .modes = kModes,
     .columns = kColumns,
     .compute = ComputeSteam,
+    .modeLabelTextId = "steam.known",
+    .noValueTextId = "steam.not-defined",
 };
 
 } // namespace velmaro::tools

@@ -118,6 +118,10 @@ struct Field {
     std::string_view follows = {};
     // The text that says why a value outside `range` is refused.
     std::string_view rangeTextId = {};
+    // The list entry the field goes with only, as "<list>=<entry>" (the
+    // low-flow cut-off of a square-root transmitter): with any other entry
+    // chosen it is not used.
+    std::string_view usedWith = {};
 };
 
 struct Choice {
@@ -237,6 +241,11 @@ struct Tool {
     // empty: the mode list, then each field with its unit list and the lists
     // that follow it, then the other lists.
     std::span<const std::string_view> order = {};
+    // The label of the mode list.
+    std::string_view modeLabelTextId = {};
+    // What a result column shows for a value its state does not have (the
+    // heat capacities of wet steam); empty: nothing.
+    std::string_view noValueTextId = {};
 };
 
 // A field or choice by its id, or nullopt.

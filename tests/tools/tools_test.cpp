@@ -6,10 +6,12 @@
 #include "res/texts/texts.h"
 #include "tools/evaluate.h"
 #include "tools/field_units.h"
+#include "tools/layout.h"
 #include "tools/tools.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +22,18 @@ namespace {
 bool Known(const Tool& tool, std::string_view id) {
     const std::string_view field = id.substr(0, id.find(':'));
     return FieldIndex(tool, field) || ChoiceIndex(tool, id);
+}
+
+// Whether "<list>=<entry>" names an entry of a list of the tool.
+bool NamesEntry(const Tool& tool, std::string_view choice) {
+    const std::size_t equals = choice.find('=');
+    const auto list = ChoiceIndex(tool, choice.substr(0, equals));
+    if (!list || equals == std::string_view::npos) {
+        return false;
+    }
+    const auto& entries = tool.choices[*list].entries;
+    return std::any_of(entries.begin(), entries.end(),
+                       [&](const Entry& entry) { return entry.id == choice.substr(equals + 1); });
 }
 
 void ExpectText(std::string_view id) {
@@ -34,6 +48,8 @@ TEST(Tools, DeclarationsHoldTogether) {
         SCOPED_TRACE(tool->id);
         EXPECT_EQ(FindTool(tool->id), tool);
         ExpectText(tool->titleTextId);
+        ExpectText(tool->modeLabelTextId);
+        ExpectText(tool->noValueTextId);
         ASSERT_LE(tool->fields.size(), kMaxFields);
         ASSERT_LE(tool->choices.size(), kMaxChoices);
         for (const Field& field : tool->fields) {
@@ -47,6 +63,8 @@ TEST(Tools, DeclarationsHoldTogether) {
             for (const std::string_view id : {field.unitFrom, field.follows}) {
                 EXPECT_TRUE(id.empty() || Known(*tool, id)) << id;
             }
+            EXPECT_TRUE(field.usedWith.empty() || NamesEntry(*tool, field.usedWith))
+                << field.usedWith;
             if (!field.quantity.empty()) {
                 ASSERT_TRUE(ComputeUnit(field).has_value());
                 EXPECT_LT(ComputeUnit(field)->index, ComputeUnit(field)->quantity->group->size());
@@ -94,6 +112,37 @@ TEST(Tools, DeclarationsHoldTogether) {
     }
 }
 
+// Every field and list a face shows is laid out once: on a row of its own,
+// or as a row of the tool's results table.
+TEST(Tools, LayoutPlacesEveryControlOnce) {
+    for (const Tool* tool : AllTools()) {
+        for (const Faces face : {kWindow, kPage}) {
+            SCOPED_TRACE(std::string(tool->id) + (face == kPage ? " page" : " window"));
+            std::vector<int> fields(tool->fields.size());
+            std::vector<int> units(tool->fields.size());
+            std::vector<int> choices(tool->choices.size());
+            for (const Row& row : Layout(*tool, face)) {
+                if (row.kind != Row::Kind::Modes) {
+                    ++(row.kind == Row::Kind::Field   ? fields
+                       : row.kind == Row::Kind::Units ? units
+                                                      : choices)[row.index];
+                }
+            }
+            for (const std::size_t field : ResultRows(*tool)) {
+                ++fields[field];
+            }
+            for (std::size_t i = 0; i < tool->fields.size(); ++i) {
+                EXPECT_EQ(fields[i], (tool->fields[i].faces & face) != 0U ? 1 : 0)
+                    << tool->fields[i].id;
+                EXPECT_EQ(units[i], HasUnitList(*tool, i, face) ? 1 : 0) << tool->fields[i].id;
+            }
+            for (std::size_t i = 0; i < tool->choices.size(); ++i) {
+                EXPECT_EQ(choices[i], 1) << tool->choices[i].id;
+            }
+        }
+    }
+}
+
 // What a case types: a field's text and, optionally, its unit by symbol; a
 // list's entry by id; the mode by id.
 struct Typing {
@@ -107,7 +156,7 @@ struct Case {
     std::string_view mode;
     std::vector<Typing> typed;
     // Expected: "field=text" shown in the first column, "!text id" the verdict,
-    // "column:field=text" another column's.
+    // "column:field=text" another column's, "~id" a field or list not used.
     std::vector<std::string_view> expected;
 };
 
@@ -160,6 +209,9 @@ const Case kCases[] = {
     {"gas-flow", "", {{"z", "0"}}, {"!instrument.z-not-positive"}},
     {"transmitter", "", {{"signal", "21"}}, {"value=1.700000", "!instrument.signal-outside"}},
     {"transmitter", "", {{"characteristic", "sqrt"}, {"value", "0.4"}}, {"signal=5.000", "percent=25.00"}},
+    // What a mode or a list leaves unused is greyed.
+    {"transmitter", "", {}, {"~cut-off"}},
+    {"steam", "saturation-by-temperature", {}, {"~pressure", "~pressure-kind", "~ambient", "~enthalpy"}},
     {"cold-junction", "", {{"emf", "-6.4"}, {"cold-junction", "0"}}, {"hot=-249.27"}},
 };
 // clang-format on
@@ -180,6 +232,15 @@ TEST(Tools, CasesShowThePrintedDigits) {
         }
         const Answer answer = Evaluate(*tool, state);
         for (const std::string_view expected : c.expected) {
+            if (expected.starts_with('~')) {
+                const auto field = FieldIndex(*tool, expected.substr(1));
+                const auto choice = ChoiceIndex(*tool, expected.substr(1));
+                ASSERT_TRUE(field || choice) << expected;
+                EXPECT_FALSE(field ? IsUsed(*tool, state, *field)
+                                   : IsChoiceUsed(*tool, state, *choice))
+                    << expected;
+                continue;
+            }
             if (expected.starts_with('!')) {
                 bool found = answer.fault.textId == expected.substr(1);
                 for (std::size_t i = 0; i < answer.noteCount; ++i) {
