@@ -14,7 +14,8 @@ bool OnFace(unsigned faces, Faces face) {
 }
 
 bool Lists(std::span<const std::string_view> ids, std::string_view id) {
-    return std::ranges::find(ids, id) != ids.end();
+    // std::find: the page's compiler (emscripten 3.1.6) has no std::ranges::find.
+    return std::find(ids.begin(), ids.end(), id) != ids.end();
 }
 
 // Blanks around a number are allowed; a strict number is all the rest.
@@ -51,7 +52,7 @@ bool Chosen(const Tool& tool, const FaceState& state, std::string_view listEntry
 }
 
 bool ModeHasGroup(const Mode& mode, int group) {
-    return std::ranges::find(mode.groups, group) != mode.groups.end();
+    return std::find(mode.groups.begin(), mode.groups.end(), group) != mode.groups.end();
 }
 
 // `value`, or +0 when it rounds to zero at `decimals`: no "-0.000".

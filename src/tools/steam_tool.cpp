@@ -314,6 +314,7 @@ constexpr Tool kSteamTool{
     .compute = ComputeSteam,
     .modeLabelTextId = "steam.known",
     .resultsTextId = "steam.results",
+    .noValueTextId = "steam.not-defined",
 };
 
 } // namespace velmaro::tools

@@ -269,6 +269,9 @@ struct Tool {
     // where a face shows them.
     std::string_view modeLabelTextId = {};
     std::string_view resultsTextId = {};
+    // What a result column shows for a value its state does not have (the
+    // heat capacities of wet steam); empty: nothing.
+    std::string_view noValueTextId = {};
 };
 
 // A field or choice by its id, or nullopt.

@@ -6,6 +6,7 @@
 #include "res/texts/texts.h"
 #include "tools/evaluate.h"
 #include "tools/field_units.h"
+#include "tools/layout.h"
 #include "tools/tools.h"
 
 #include <gtest/gtest.h>
@@ -23,6 +24,26 @@ bool Known(const Tool& tool, std::string_view id) {
     return FieldIndex(tool, field) || ChoiceIndex(tool, id);
 }
 
+// Whether "<list>=<entry>" names an entry of a list of the tool.
+bool NamesEntry(const Tool& tool, std::string_view choice) {
+    const std::size_t equals = choice.find('=');
+    const auto list = ChoiceIndex(tool, choice.substr(0, equals));
+    if (!list || equals == std::string_view::npos) {
+        return false;
+    }
+    // Every entry of "list=a|b" is one of the list's.
+    const auto& entries = tool.choices[*list].entries;
+    for (std::string_view rest = choice.substr(equals + 1); !rest.empty();) {
+        const std::string_view entry = rest.substr(0, rest.find('|'));
+        if (std::none_of(entries.begin(), entries.end(),
+                         [&](const Entry& e) { return e.id == entry; })) {
+            return false;
+        }
+        rest = entry.size() < rest.size() ? rest.substr(entry.size() + 1) : std::string_view();
+    }
+    return true;
+}
+
 void ExpectText(std::string_view id) {
     if (!id.empty()) {
         EXPECT_FALSE(texts::Lookup(id).empty()) << "no text " << id;
@@ -37,6 +58,7 @@ TEST(Tools, DeclarationsHoldTogether) {
         ExpectText(tool->titleTextId);
         ExpectText(tool->modeLabelTextId);
         ExpectText(tool->resultsTextId);
+        ExpectText(tool->noValueTextId);
         ASSERT_LE(tool->fields.size(), kMaxFields);
         ASSERT_LE(tool->choices.size(), kMaxChoices);
         for (const Field& field : tool->fields) {
@@ -50,15 +72,8 @@ TEST(Tools, DeclarationsHoldTogether) {
             for (const std::string_view id : {field.unitFrom, field.follows}) {
                 EXPECT_TRUE(id.empty() || Known(*tool, id)) << id;
             }
-            if (!field.usedWith.empty()) {
-                const std::size_t equals = field.usedWith.find('=');
-                const auto choice = ChoiceIndex(*tool, field.usedWith.substr(0, equals));
-                ASSERT_TRUE(choice && equals != std::string_view::npos) << field.usedWith;
-                EXPECT_TRUE(std::ranges::any_of(
-                    tool->choices[*choice].entries,
-                    [&](const Entry& e) { return e.id == field.usedWith.substr(equals + 1); }))
-                    << field.usedWith;
-            }
+            EXPECT_TRUE(field.usedWith.empty() || NamesEntry(*tool, field.usedWith))
+                << field.usedWith;
             if (!field.quantity.empty()) {
                 ASSERT_TRUE(ComputeUnit(field).has_value());
                 EXPECT_LT(ComputeUnit(field)->index, ComputeUnit(field)->quantity->group->size());
@@ -106,6 +121,37 @@ TEST(Tools, DeclarationsHoldTogether) {
     }
 }
 
+// Every field and list a face shows is laid out once: on a row of its own,
+// or as a row of the tool's results table.
+TEST(Tools, LayoutPlacesEveryControlOnce) {
+    for (const Tool* tool : AllTools()) {
+        for (const Faces face : {kWindow, kPage}) {
+            SCOPED_TRACE(std::string(tool->id) + (face == kPage ? " page" : " window"));
+            std::vector<int> fields(tool->fields.size());
+            std::vector<int> units(tool->fields.size());
+            std::vector<int> choices(tool->choices.size());
+            for (const Row& row : Layout(*tool, face)) {
+                if (row.kind != Row::Kind::Modes) {
+                    ++(row.kind == Row::Kind::Field   ? fields
+                       : row.kind == Row::Kind::Units ? units
+                                                      : choices)[row.index];
+                }
+            }
+            for (const std::size_t field : ResultRows(*tool)) {
+                ++fields[field];
+            }
+            for (std::size_t i = 0; i < tool->fields.size(); ++i) {
+                EXPECT_EQ(fields[i], (tool->fields[i].faces & face) != 0U ? 1 : 0)
+                    << tool->fields[i].id;
+                EXPECT_EQ(units[i], HasUnitList(*tool, i, face) ? 1 : 0) << tool->fields[i].id;
+            }
+            for (std::size_t i = 0; i < tool->choices.size(); ++i) {
+                EXPECT_EQ(choices[i], 1) << tool->choices[i].id;
+            }
+        }
+    }
+}
+
 // What a case types: a field's text and, optionally, its unit by symbol; a
 // list's entry by id; the mode by id.
 struct Typing {
@@ -119,7 +165,7 @@ struct Case {
     std::string_view mode;
     std::vector<Typing> typed;
     // Expected: "field=text" shown in the first column, "!text id" the verdict,
-    // "column:field=text" another column's.
+    // "column:field=text" another column's, "~id" a field or list not used.
     std::vector<std::string_view> expected;
 };
 
@@ -172,6 +218,9 @@ const Case kCases[] = {
     {"gas-flow", "", {{"z", "0"}}, {"!instrument.z-not-positive"}},
     {"transmitter", "", {{"signal", "21"}}, {"value=1.700000", "!instrument.signal-outside"}},
     {"transmitter", "", {{"characteristic", "sqrt"}, {"value", "0.4"}}, {"signal=5.000", "percent=25.00"}},
+    // What a mode or a list leaves unused is greyed.
+    {"transmitter", "", {}, {"~cut-off"}},
+    {"steam", "saturation-by-temperature", {}, {"~pressure", "~pressure-kind", "~ambient", "~enthalpy"}},
     {"cold-junction", "", {{"emf", "-6.4"}, {"cold-junction", "0"}}, {"hot=-249.27"}},
 };
 // clang-format on
@@ -192,6 +241,15 @@ TEST(Tools, CasesShowThePrintedDigits) {
         }
         const Answer answer = Evaluate(*tool, state);
         for (const std::string_view expected : c.expected) {
+            if (expected.starts_with('~')) {
+                const auto field = FieldIndex(*tool, expected.substr(1));
+                const auto choice = ChoiceIndex(*tool, expected.substr(1));
+                ASSERT_TRUE(field || choice) << expected;
+                EXPECT_FALSE(field ? IsUsed(*tool, state, *field)
+                                   : IsChoiceUsed(*tool, state, *choice))
+                    << expected;
+                continue;
+            }
             if (expected.starts_with('!')) {
                 bool found = answer.fault.textId == expected.substr(1);
                 for (std::size_t i = 0; i < answer.noteCount; ++i) {

@@ -2,7 +2,6 @@
 
 #include "convert/quantities.h"
 #include "res/category_table.h"
-#include "res/texts/texts.h"
 
 #include <algorithm>
 #include <string>
@@ -35,7 +34,7 @@ void WriteCategories(PageHtml& html) {
         // The section is named by its dialog's title, also while folded.
         html << R"(<details class="category" id=")" << id << "\" aria-label=\"";
         html.Escaped(category->dialog.title) << "\">\n<summary>";
-        html.Escaped(texts::QuantityName(*quantity)) << "</summary>\n<h3>";
+        html.TextOf(QuantityTextId(*quantity)) << "</summary>\n<h3>";
         html.Escaped(category->dialog.title) << "</h3>\n";
         html.UnitFields(quantity->id);
         html << "</details>\n";

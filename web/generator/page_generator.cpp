@@ -10,33 +10,33 @@
 // Built with the page's compiler and run under Node.js by web/CMakeLists.txt;
 // a native development build compiles it too, for the lint.
 //
-// Adding a panel, e.g. "水和水蒸气" (instrument_panel.cpp and instruments.js
-// are one to follow):
-//   1. Its words are texts by id in src/res/texts (a tool window's in
-//      chinese_tool_texts.h, "steam.title", ...): the page takes every word
-//      from there, never from its own files (scripts/check-layers.py fails
-//      on a Chinese text or a unit of the program in web/page).
-//   2. A writer `void WriteSteamPanel(PageHtml& html)`, declared in panels.h,
-//      in a file of its own here (steam_panel.cpp, listed in this folder's
-//      CMakeLists.txt). It opens `<section class="panel" id="steam-panel"
-//      aria-labelledby="steam-title">`, calls html.JumpTarget("steam-panel",
-//      "steam.title") for the phone's jump link, and writes its titles with
-//      html.TextOf(id), its fields with html.Field(id, accessible name,
-//      label), lists, tables and other controls with html << markup, their
-//      first values included. Names, labels and options are texts by id; ids
-//      and classes are the page's own. A box `.fields[data-quantity="…"]`
+// A tool (src/tools) needs nothing here: its panel is written from its
+// declaration (tool_panels.cpp), and web/page/tools.js drives every tool's
+// panel through the core's one call for tools, velmaro_tool. Its words are
+// texts by id in src/res/texts, as everywhere on the page
+// (scripts/check-layers.py fails on a Chinese text or a unit of the program
+// in web/page).
+//
+// Adding another panel:
+//   1. Its words are texts by id in src/res/texts.
+//   2. A writer `void WriteXPanel(PageHtml& html)`, declared in panels.h, in
+//      a file of its own here (listed in this folder's CMakeLists.txt). It opens
+//      `<section class="panel" id="x-panel" aria-labelledby="x-title">`,
+//      calls html.JumpTarget("x-panel", title text id) for the phone's jump
+//      link, and writes its titles with html.TextOf(id), its fields with
+//      html.Field(id, accessible name, label), other controls with
+//      html << markup. Every text comes through html.Text(id), the one place
+//      that knows the page's language. A box `.fields[data-quantity="…"]`
 //      is a quantity's group of unit fields (html.UnitFields), which app.js
 //      converts: a panel's own fields stay out of such a box.
-//   3. A row in kPanels below: the writer and the panel's script
-//      (web/page/steam.js), which the page runs once it has been read. Its
-//      place in kPanels is its place on the page and among the jump links.
-//   4. The script finds its fields by id and listens at once, and computes
-//      once the core is there, what was typed before included. The core may
-//      load before or after the script starts: window.velmaro ({core,
-//      module, timing}) is set once it has, and app.js then fires the event
-//      "velmaro-core" on document. core.call(exported name, lines) calls
-//      an exported function of one text; the panel's exported functions go
-//      into velmaro_core_web's EXPORTED_FUNCTIONS in web/CMakeLists.txt.
+//   3. A row in kPanels below: the writer and the panel's script, if it has
+//      one, which the page runs once it has been read. Its place in kPanels
+//      is its place on the page and among the jump links.
+//   4. The script finds its fields and listens at once, and computes once
+//      the core is there, what was typed before included: window.velmaro
+//      ({core, module, timing}) is set once it has, and app.js then fires
+//      the event "velmaro-core" on document. The panel's exported functions
+//      go into velmaro_core_web's EXPORTED_FUNCTIONS in web/CMakeLists.txt.
 
 #include "page_html.h"
 #include "panels.h"
@@ -59,9 +59,8 @@ struct Panel {
 
 // In their order on the page.
 constexpr Panel kPanels[] = {
-    {WritePressurePanel, {}},      {WriteTemperaturePanel, {}},
-    {WriteFlowPanel, {}},          {WriteInstrumentPanel, "instruments.js"},
-    {WriteSteamPanel, "steam.js"}, {WriteCategories, {}},
+    {WritePressurePanel, {}},      {WriteTemperaturePanel, {}}, {WriteFlowPanel, {}},
+    {WriteToolPanels, "tools.js"}, {WriteCategories, {}},
 };
 
 // The phone's jump links to every panel that asked for one.
@@ -130,23 +129,23 @@ bool Write(const std::string& path, const std::string& text) {
     return static_cast<bool>(file);
 }
 
-int Generate(const std::string& from, const std::string& to) {
+int Generate(const std::string& from, const std::string& to, TextLookup language) {
     std::string page;
     std::string manifest;
     if (!Read(from + "/index.html", page) || !Read(from + "/manifest.webmanifest", manifest)) {
         return 1;
     }
 
-    PageHtml panels;
+    PageHtml panels(language);
     for (const Panel& panel : kPanels) {
         panel.write(panels);
     }
-    PageHtml parts;
-    PageHtml jump;
+    PageHtml parts(language);
+    PageHtml jump(language);
     WriteJumpLinks(jump, panels);
-    PageHtml scripts;
+    PageHtml scripts(language);
     WriteScripts(scripts);
-    PageHtml texts;
+    PageHtml texts(language);
     const std::string_view title = texts.Text("page.title");
     Fill(page, "title", PageHtml().Escaped(title).Markup(), parts);
     Fill(page, "heading", PageHtml().Escaped(title).Markup(), parts);
@@ -180,5 +179,5 @@ int main(int argc, char** argv) {
         std::cerr << "usage: page_generator <skeleton folder> <output folder>\n";
         return 2;
     }
-    return velmaro::web::Generate(arguments[1], arguments[2]);
+    return velmaro::web::Generate(arguments[1], arguments[2], velmaro::texts::Lookup);
 }

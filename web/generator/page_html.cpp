@@ -1,13 +1,11 @@
 #include "page_html.h"
 
-#include "res/texts/texts.h"
-
 #include <cstddef>
 
 namespace velmaro::web {
 
 std::string_view PageHtml::Text(std::string_view id) {
-    const std::string_view text = texts::Lookup(id);
+    const std::string_view text = m_lookup(id);
     if (text.empty()) {
         m_problems.insert("no text " + std::string(id));
     }
@@ -54,10 +52,7 @@ void PageHtml::UnitFields(std::string_view quantityId) {
     const Quantity& quantity = *found;
     *this << R"(<div class="fields" data-quantity=")" << quantity.id << "\">\n";
     for (std::size_t unit = 0; unit < quantity.group->size(); ++unit) {
-        const std::string_view label = texts::UnitLabel(quantity, unit);
-        if (label.empty()) {
-            m_problems.insert("no text " + UnitTextId(quantity, unit));
-        }
+        const std::string_view label = Text(UnitTextId(quantity, unit));
         Field(std::string(quantity.id) + "-" + std::to_string(unit), label, label);
     }
     *this << "</div>\n";

@@ -4,6 +4,7 @@
 // by its id from the program's texts, and the markup of a unit field.
 
 #include "convert/quantities.h"
+#include "res/texts/texts.h"
 
 #include <set>
 #include <string>
@@ -13,10 +14,17 @@
 
 namespace velmaro::web {
 
+// How the page finds its texts by id: the program's language, or the
+// language a page is written in.
+using TextLookup = std::string_view (*)(std::string_view id);
+
 class PageHtml {
 public:
-    // The text of `id` in the program's language. An id without a text is a
-    // problem: the generator fails once it has written everything.
+    explicit PageHtml(TextLookup lookup = texts::Lookup) : m_lookup(lookup) {}
+
+    // The text of `id` in the page's language: every text the generator
+    // writes comes through here. An id without a text is a problem: the
+    // generator fails once it has written everything.
     std::string_view Text(std::string_view id);
     // Records a problem that makes the page unusable.
     void Problem(std::string what) { m_problems.insert(std::move(what)); }
@@ -49,6 +57,7 @@ public:
     const std::string& Markup() const { return m_markup; }
 
 private:
+    TextLookup m_lookup;
     std::string m_markup;
     std::set<std::string> m_problems;
     std::vector<std::pair<std::string, std::string>> m_jumpTargets; // id, title

@@ -39,7 +39,7 @@ function makeCore(module) {
       module._free(pointer);
     }
   };
-  const catalogue = JSON.parse(module.UTF8ToString(module._velmaro_catalogue()));
+  const catalogue = module.catalogue();
   return {
     catalogue,
     quantityIndex: (id) => catalogue.quantities.findIndex((q) => q.id === id),
@@ -49,9 +49,8 @@ function makeCore(module) {
       withText(text, (p) => module._velmaro_sensor_from_celsius(kind, type, p)),
     sensorFromOutput: (kind, type, text) =>
       withText(text, (p) => module._velmaro_sensor_from_output(kind, type, p)),
-    // Any other exported function of one text: the lines given, the lines
-    // answered.
-    call: (exported, lines) => withText(lines.join('\n'), (p) => module[exported](p)),
+    // A tool's answer to the state of its panel (web/src/tool_api.cpp).
+    tool: (request) => module.tool(request),
   };
 }
 

@@ -3,13 +3,17 @@
 // the page itself does no arithmetic.
 //
 // Texts go in and out as UTF-8. A returned text lives until the next call.
+// The catalogue is an object (bound with embind, as the tools' answers are,
+// tool_api.cpp).
 
 #include "convert/change_cycle.h"
 #include "convert/number_text.h"
 #include "convert/quantities.h"
-#include "json_text.h"
 #include "res/texts/texts.h"
 #include "sensors/sensor_panel_rule.h"
+
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
 
 #include <cstddef>
 #include <string>
@@ -26,36 +30,36 @@ const char* Reply(std::string text) {
     return g_reply.c_str();
 }
 
-std::string CatalogueJson() {
-    using velmaro::web::JsonArray;
-    using velmaro::web::JsonString;
-    std::string json = "{\"quantities\":[";
-    bool first = true;
+// The quantities in the catalogue's order with their unit labels in unit
+// order, and the sensor type lists:
+// {quantities: [{id, caption, units: [label, ...]}, ...], thermocouples:
+// [name, ...], rtds: [name, ...]}.
+emscripten::val Catalogue() {
+    using emscripten::val;
+    val quantities = val::array();
     for (const velmaro::Quantity& quantity : velmaro::Quantities()) {
-        json += first ? "{" : ",{";
-        first = false;
-        json += "\"id\":" + JsonString(quantity.id);
-        json += ",\"caption\":" + JsonString(velmaro::texts::QuantityName(quantity));
-        std::vector<std::string_view> labels;
+        std::vector<std::string> labels;
         for (std::size_t i = 0; i < quantity.group->size(); ++i) {
-            labels.push_back(velmaro::texts::UnitLabel(quantity, i));
+            labels.emplace_back(velmaro::texts::UnitLabel(quantity, i));
         }
-        json += ",\"units\":" + JsonArray(labels, [](std::string_view label) { return label; });
-        json += "}";
+        val entry = val::object();
+        entry.set("id", std::string(quantity.id));
+        entry.set("caption", std::string(velmaro::texts::QuantityName(quantity)));
+        entry.set("units", val::array(labels));
+        quantities.call<void>("push", entry);
     }
-    json += "]";
+    val catalogue = val::object();
+    catalogue.set("quantities", quantities);
     using velmaro::sensors::SensorFamily;
     for (const auto& [key, family] : {std::pair{"thermocouples", SensorFamily::Thermocouple},
                                       std::pair{"rtds", SensorFamily::Rtd}}) {
-        std::vector<std::string_view> names;
+        std::vector<std::string> names;
         for (unsigned type = 0; type < velmaro::sensors::TypeCount(family); ++type) {
-            names.push_back(velmaro::texts::Lookup(velmaro::sensors::TypeTextId(family, type)));
+            names.emplace_back(velmaro::texts::Lookup(velmaro::sensors::TypeTextId(family, type)));
         }
-        json += ",\"" + std::string(key) + "\":";
-        json += JsonArray(names, [](std::string_view name) { return name; });
+        catalogue.set(key, val::array(names));
     }
-    json += "}";
-    return json;
+    return catalogue;
 }
 
 // The panel's fields, one a line, and the verdict line that ends every
@@ -75,12 +79,6 @@ velmaro::sensors::SensorFamily Family(int kind) {
 } // namespace
 
 extern "C" {
-
-// The quantities in the catalogue's order with their unit labels in unit
-// order, and the sensor type lists, as JSON.
-const char* velmaro_catalogue() {
-    return Reply(CatalogueJson());
-}
 
 // One change cycle: `text` typed into unit `unit` of quantity `quantity` (by
 // position). Gives one line per unit of the quantity, the typed unit's own line
@@ -124,3 +122,7 @@ const char* velmaro_sensor_from_output(int kind, int type, const char* text) {
 }
 
 } // extern "C"
+
+EMSCRIPTEN_BINDINGS(velmaro_catalogue) {
+    emscripten::function("catalogue", &Catalogue);
+}

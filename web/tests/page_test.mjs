@@ -115,7 +115,7 @@ test('on a phone the panels stack without sideways scrolling and the fields are 
   assert.ok(layout.scrollWidth <= 360, `page is ${layout.scrollWidth} px wide`);
   assert.equal(new Set(layout.panelLefts).size, 1, 'one column');
   assert.ok(layout.smallestField >= 44, `smallest field ${layout.smallestField} px high`);
-  assert.deepEqual(layout.lettered, ['tool-tx-unit']);
+  assert.deepEqual(layout.lettered, ['transmitter-unit']);
   await phone.close();
 });
 
@@ -173,11 +173,12 @@ test('the fields take text before the core has loaded, and it is converted once 
   await early.type('#pressure-2', '1'); // bar
   await early.click('label:has(#sensor-rtd)');
   await early.type('#sensor-output', '138.5');
+  await early.type('#cold-junction-emf', '15.2');
   assert.equal(await early.$eval('html', (e) => e.dataset.ready), undefined, 'the core is not there yet');
   release();
   await early.waitForSelector('html[data-ready="true"]');
-  assert.deepEqual(await values(early, ['#pressure-2', '#pressure-6', '#sensor-output', '#sensor-celsius']),
-    ['1', '100.000000', '138.5', '99.99']);
+  assert.deepEqual(await values(early, ['#pressure-2', '#pressure-6', '#sensor-output', '#sensor-celsius',
+    '#cold-junction-emf', '#cold-junction-hot']), ['1', '100.000000', '138.5', '99.99', '15.2', '395.34']);
   assert.deepEqual(errors, []);
   await early.close();
   await own.close();

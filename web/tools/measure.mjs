@@ -73,7 +73,7 @@ try {
   const sensor = await timed('#sensor-output', Math.min(keystrokes, 200));
   console.log(`keystroke, type T output to °C (${sensor.length}): median ${ms(median(sensor))}, worst ${ms(worst(sensor))}`);
   // The instrument panel's largest tool: three flows, the density and the mass flow.
-  const gas = await timed('#tool-gas-line', Math.min(keystrokes, 200));
+  const gas = await timed('#gas-flow-line-flow', Math.min(keystrokes, 200));
   console.log(`keystroke, gas flow line to normal and standard (${gas.length}): median ${ms(median(gas))}, worst ${ms(worst(gas))}`);
 } finally {
   await browser.close();
