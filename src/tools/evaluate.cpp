@@ -116,7 +116,10 @@ bool IsUsed(const Tool& tool, const FaceState& state, std::size_t field) {
             return IsUsed(tool, state, *leader);
         }
     }
-    return false;
+    // A field no mode names is used in every mode (a flowmeter's fluid).
+    return std::none_of(tool.modes.begin(), tool.modes.end(), [&](const Mode& other) {
+        return Lists(other.given, f.id) || Lists(other.optional, f.id);
+    });
 }
 
 bool IsChoiceUsed(const Tool& tool, const FaceState& state, std::size_t choice) {
@@ -145,9 +148,19 @@ bool IsGiven(const Tool& tool, const FaceState& state, std::size_t field) {
         if (tool.modes.empty()) {
             return typedLast;
         }
-        // In a tool with modes, the mode says which are typed.
+        // In a tool with modes, the mode says which are typed, unless no
+        // mode names the field or its group (a gas's normal density or molar
+        // mass, whichever was typed last).
         const Mode& mode = tool.modes[state.mode];
-        return Lists(mode.given, f.id) || (typedLast && ModeHasGroup(mode, f.group));
+        if (Lists(mode.given, f.id)) {
+            return true;
+        }
+        const bool governed =
+            std::any_of(tool.modes.begin(), tool.modes.end(), [&](const Mode& other) {
+                return Lists(other.given, f.id) || Lists(other.optional, f.id) ||
+                       ModeHasGroup(other, f.group);
+            });
+        return typedLast && (!governed || ModeHasGroup(mode, f.group));
     }
     default:
         return state.present[field] && IsUsed(tool, state, field);

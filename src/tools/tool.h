@@ -152,7 +152,8 @@ struct Choice {
 };
 
 // An input mode: which fields are typed; the others that it lists as
-// optional may be typed too. A tool without modes is given by typing: the
+// optional may be typed too. A field that no mode names is typed in every
+// mode. A tool without modes is given by typing: the
 // field of each Either group typed last is the given one.
 struct Mode {
     Entry entry = {};
@@ -179,7 +180,9 @@ struct GroupOption {
 };
 
 // The command line's spelling of several fields in one option, as in
-// --range LRV URV [UNIT]: the fields in order, the last ones optional.
+// --range LRV URV [UNIT]: the fields in order, the last ones optional; a
+// "<field>:unit" is that field's unit, which its group's fields share
+// (--dp-range LO HI [UNIT]).
 struct OptionGroup {
     std::string_view option = {};
     std::span<const std::string_view> fields = {};

@@ -5,8 +5,8 @@
 namespace velmaro::tools {
 
 std::span<const Tool* const> AllTools() {
-    static constexpr std::array<const Tool*, 4> kTools = {&kSteamTool, &kColdJunctionTool,
-                                                          &kTransmitterTool, &kGasFlowTool};
+    static constexpr std::array<const Tool*, 5> kTools = {
+        &kSteamTool, &kColdJunctionTool, &kTransmitterTool, &kGasFlowTool, &kFlowMeterTool};
     return kTools;
 }
 

@@ -13,6 +13,7 @@ extern const Tool kSteamTool;
 extern const Tool kColdJunctionTool;
 extern const Tool kTransmitterTool;
 extern const Tool kGasFlowTool;
+extern const Tool kFlowMeterTool;
 
 std::span<const Tool* const> AllTools();
 
