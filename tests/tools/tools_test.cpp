@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -61,6 +62,14 @@ TEST(Tools, DeclarationsHoldTogether) {
         ExpectText(tool->noValueTextId);
         ASSERT_LE(tool->fields.size(), kMaxFields);
         ASSERT_LE(tool->choices.size(), kMaxChoices);
+        // Every field and list has an id of its own: the faces name controls by it.
+        std::set<std::string_view> ids;
+        for (const Field& field : tool->fields) {
+            EXPECT_TRUE(ids.insert(field.id).second) << field.id;
+        }
+        for (const Choice& choice : tool->choices) {
+            EXPECT_TRUE(ids.insert(choice.id).second) << choice.id;
+        }
         for (const Field& field : tool->fields) {
             SCOPED_TRACE(field.id);
             ExpectText(field.labelTextId);
