@@ -212,7 +212,7 @@ test('every field, section and panel has a name of its own, and a phone has link
   const phone = await openPage(browser, server.url, { width: 360, height: 740, isMobile: true, hasTouch: true });
   const links = await phone.$$eval('nav.jump a', (all) => all.map((a) => a.getAttribute('href')));
   assert.deepEqual(links, ['#pressure-panel', '#temperature-panel', '#sensor-panel', '#flow-panel',
-    '#instruments-panel', '#steam-panel', '#categories']);
+    '#instruments-panel', '#steam-panel', '#flow-meter-panel', '#categories']);
   await phone.click('nav.jump a[href="#categories"]');
   await phone.waitForFunction(() => Math.abs(document.getElementById('categories').getBoundingClientRect().top) < 2);
   await phone.close();
