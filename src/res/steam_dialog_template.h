@@ -31,7 +31,7 @@ inline constexpr int IDC_STEAM_STATUS = 1412;
 // c's row r is IDC_STEAM_RESULT + c * kSteamRowStride + r; row 0 is the
 // heading.
 inline constexpr int IDC_STEAM_RESULT = 1500;
-inline constexpr int kSteamRowStride = 20;
+inline constexpr int kSteamRowStride = 40;
 
 constexpr int SteamResultId(int column, int row) {
     return IDC_STEAM_RESULT + column * kSteamRowStride + row;

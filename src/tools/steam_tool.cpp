@@ -5,6 +5,8 @@
 
 #include "convert/unit_definitions.h"
 #include "steam/property_list.h"
+#include "steam/superheat.h"
+#include "steam/transport.h"
 #include "steam/water_steam.h"
 #include "tools/tools.h"
 
@@ -18,6 +20,9 @@ namespace {
 using steam::Property;
 
 constexpr std::array<std::string_view, 3> kTemperatureUnits = {"°C", "K", "°F"};
+constexpr std::array<std::string_view, 1> kCelsiusOnly = {"°C"};
+constexpr std::array<std::string_view, 1> kMilliPascalSeconds = {"mPa.s"};
+constexpr std::array<std::string_view, 1> kSquareMillimetresPerSecond = {"mm2/s"};
 
 // The phases by steam::Phase, as the command line and JSON name them.
 constexpr std::array<Entry, 6> kPhases = {{
@@ -41,7 +46,14 @@ enum FieldIndexes : std::size_t {
     kPhase,
     kCelsius,
     kFirstProperty, // T, then the rest of steam::kPropertyFormats in its order
-    kFieldCount = kFirstProperty + std::size(steam::kPropertyFormats),
+    kTypedPressure = kFirstProperty + std::size(steam::kPropertyFormats),
+    kSaturationTemperature,
+    kSuperheat,
+    kViscosity,
+    kKinematicViscosity,
+    kConductivity,
+    kPrandtl,
+    kFieldCount,
 };
 
 // One result row of a property, in its unit and with its decimals.
@@ -138,9 +150,69 @@ constexpr std::array<Field, kFieldCount> kFields = {{
     PropertyRow("cv", "steam.result.cv", "cv_kJ_per_kgK", 8),
     PropertyRow("w", "steam.result.speed-of-sound", "w_m_per_s", 9),
     PropertyRow("x", "steam.result.quality", "x", 10),
+    // The pressure again in the unit it was typed in.
+    {.id = "p-typed",
+     .labelTextId = "steam.result.typed-pressure",
+     .role = Role::Output,
+     .quantity = "pressure",
+     .unit = "MPa",
+     .symbol = "p",
+     .faces = kWindow | kPage,
+     .unitFrom = "pressure"},
+    // Where the state lies against the saturation line at its pressure.
+    {.id = "t-sat",
+     .labelTextId = "steam.result.saturation-temperature",
+     .role = Role::Output,
+     .quantity = "temperature",
+     .unit = "K",
+     .units = kCelsiusOnly,
+     .decimals = 3,
+     .jsonKey = "T_sat_K",
+     .symbol = "t_sat"},
+    {.id = "superheat",
+     .labelTextId = "steam.result.superheat",
+     .role = Role::Output,
+     .unit = "K",
+     .decimals = 3,
+     .jsonKey = "superheat_K",
+     .symbol = "dt_sat"},
+    // Transport properties (IAPWS 2008 and 2011, density from IF97).
+    {.id = "mu",
+     .labelTextId = "steam.result.viscosity",
+     .role = Role::Output,
+     .quantity = "dynamic-viscosity",
+     .unit = "Pa.s",
+     .units = kMilliPascalSeconds,
+     .decimals = 6,
+     .jsonKey = "mu_Pa_s",
+     .symbol = "mu"},
+    {.id = "nu",
+     .labelTextId = "steam.result.kinematic-viscosity",
+     .role = Role::Output,
+     .quantity = "kinematic-viscosity",
+     .unit = "m2/s",
+     .units = kSquareMillimetresPerSecond,
+     .decimals = 6,
+     .jsonKey = "nu_m2_per_s",
+     .symbol = "nu"},
+    {.id = "k",
+     .labelTextId = "steam.result.conductivity",
+     .role = Role::Output,
+     .quantity = "thermal-conductivity",
+     .unit = "W/(m.K)",
+     .decimals = 6,
+     .jsonKey = "k_W_per_mK",
+     .symbol = "k"},
+    {.id = "Pr",
+     .labelTextId = "steam.result.prandtl",
+     .role = Role::Output,
+     .decimals = 5,
+     .jsonKey = "Pr",
+     .symbol = "Pr"},
 }};
 static_assert(kFields[kQuality].id == "quality" && kFields[kCelsius].id == "t");
-static_assert(kFields[kFirstProperty].id == "T" && kFields[kFieldCount - 1].id == "x");
+static_assert(kFields[kFirstProperty].id == "T" && kFields[kTypedPressure - 1].id == "x");
+static_assert(kFields[kFieldCount - 1].id == "Pr");
 
 enum ChoiceIndexes : std::size_t { kPressureKind };
 
@@ -233,6 +305,15 @@ void ShowState(Column& column, const steam::State& state) {
     for (std::size_t i = 0; i < std::size(steam::kPropertyFormats); ++i) {
         column.values[kFirstProperty + i] =
             steam::ValueOf(state, steam::kPropertyFormats[i].property);
+    }
+    column.values[kTypedPressure] = state.pressure;
+    column.values[kSaturationTemperature] = steam::SaturationTemperatureAt(state.pressure);
+    column.values[kSuperheat] = steam::SuperheatOf(state);
+    if (const auto transport = steam::TransportOf(state)) {
+        column.values[kViscosity] = transport->dynamicViscosity;
+        column.values[kKinematicViscosity] = transport->kinematicViscosity;
+        column.values[kConductivity] = transport->thermalConductivity;
+        column.values[kPrandtl] = transport->prandtl;
     }
 }
 

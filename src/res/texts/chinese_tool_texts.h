@@ -61,6 +61,13 @@ inline constexpr std::array kChineseToolTexts = std::to_array<Text>({
     {"steam.result.cv", "比定容热容 cv (kJ/(kg·K))"},
     {"steam.result.speed-of-sound", "声速 w (m/s)"},
     {"steam.result.quality", "干度 x"},
+    {"steam.result.typed-pressure", "压力 p（输入单位）"},
+    {"steam.result.saturation-temperature", "饱和温度 ts (°C)"},
+    {"steam.result.superheat", "过热度 Δt (K)"},
+    {"steam.result.viscosity", "动力黏度 μ (mPa·s)"},
+    {"steam.result.kinematic-viscosity", "运动黏度 ν (mm²/s)"},
+    {"steam.result.conductivity", "导热系数 λ (W/(m·K))"},
+    {"steam.result.prandtl", "普朗特数 Pr"},
     // Phases.
     {"steam.phase.compressed-liquid", "过冷水"},
     {"steam.phase.saturated-liquid", "饱和水"},

@@ -56,6 +56,13 @@ inline constexpr std::array kEnglishToolTexts = std::to_array<Text>({
     {"steam.result.cv", "cv (kJ/(kg·K))"},
     {"steam.result.speed-of-sound", "Speed of sound w (m/s)"},
     {"steam.result.quality", "Quality x"},
+    {"steam.result.typed-pressure", "Pressure p (as typed)"},
+    {"steam.result.saturation-temperature", "Saturation temp. ts (°C)"},
+    {"steam.result.superheat", "Superheat Δt (K)"},
+    {"steam.result.viscosity", "Viscosity μ (mPa·s)"},
+    {"steam.result.kinematic-viscosity", "Kin. viscosity ν (mm²/s)"},
+    {"steam.result.conductivity", "Conductivity λ (W/(m·K))"},
+    {"steam.result.prandtl", "Prandtl number Pr"},
     // Phases.
     {"steam.phase.compressed-liquid", "Compressed liquid"},
     {"steam.phase.saturated-liquid", "Saturated liquid"},
