@@ -41,7 +41,8 @@ constexpr std::array<Field, kFieldCount> kFields = {{
      .unit = "%",
      .start = "1",
      .decimals = 2,
-     .jsonKey = "cut_off_percent"},
+     .jsonKey = "cut_off_percent",
+     .startIfLeftOut = true},
     {.id = "signal",
      .labelTextId = "instrument.tx.signal",
      .role = Role::Either,
@@ -68,20 +69,25 @@ constexpr std::array<Field, kFieldCount> kFields = {{
      .group = 1,
      .primary = true},
     // A signal range of the command line's own: --signal-range LO HI [mA|V].
-    {.id = "signal-low", .faces = kCommandLine},
-    {.id = "signal-high", .faces = kCommandLine},
+    {.id = "signal-low", .jsonKey = "signal_low", .faces = kCommandLine},
+    {.id = "signal-high", .jsonKey = "signal_high", .faces = kCommandLine},
     {.id = "signal-unit", .role = Role::Text, .faces = kCommandLine},
 }};
 
 enum ChoiceIndexes : std::size_t { kSignalRange, kCharacteristic };
 
-// instruments::SignalRanges() in its order, as the list shows them; the
-// tools' test holds the two together.
+// instruments::SignalRanges() in its order, as the list shows them, with
+// their ends for the command line's --signal-range LO HI; the tools' test
+// holds the two together.
+constexpr std::array<double, 2> k4To20 = {4.0, 20.0};
+constexpr std::array<double, 2> k0To20 = {0.0, 20.0};
+constexpr std::array<double, 2> k1To5 = {1.0, 5.0};
+constexpr std::array<double, 2> k0To10 = {0.0, 10.0};
 constexpr std::array<Entry, 4> kSignalRanges = {{
-    {"4-20mA", {}, "4 ~ 20 mA", "mA"},
-    {"0-20mA", {}, "0 ~ 20 mA", "mA"},
-    {"1-5V", {}, "1 ~ 5 V", "V"},
-    {"0-10V", {}, "0 ~ 10 V", "V"},
+    {"4-20mA", {}, "4 ~ 20 mA", "mA", k4To20},
+    {"0-20mA", {}, "0 ~ 20 mA", "mA", k0To20},
+    {"1-5V", {}, "1 ~ 5 V", "V", k1To5},
+    {"0-10V", {}, "0 ~ 10 V", "V", k0To10},
 }};
 
 constexpr std::array<Entry, 2> kCharacteristics = {{
@@ -102,7 +108,7 @@ constexpr std::array<std::string_view, 3> kSignalRangeFields = {"signal-low", "s
                                                                 "signal-unit"};
 constexpr std::array<OptionGroup, 2> kOptionGroups = {{
     {"range", kRangeFields, 2},
-    {"signal-range", kSignalRangeFields, 2},
+    {"signal-range", kSignalRangeFields, 2, "signal-range"},
 }};
 
 Result ComputeTransmitter(const Tool& /*tool*/, const Request& request) {
