@@ -34,7 +34,10 @@ bool Holds(std::span<const std::string_view> args, std::initializer_list<std::st
 // The program's options and each tool's subcommand, and what they received.
 class Grammar {
 public:
-    Grammar() : tools_(tools::AllTools().size()) {
+    // With `named`, only the subcommands of the tools it holds (before any
+    // "--"): each tool declares many options, and a command line names one.
+    explicit Grammar(std::optional<std::span<const std::string>> named = std::nullopt)
+        : tools_(tools::AllTools().size()) {
         app_.allow_extras();
         app_.require_subcommand(0, 1);
         app_.get_formatter()->column_width(kHelpColumn);
@@ -68,6 +71,9 @@ public:
             ->trigger_on_parse();
         for (std::size_t i = 0; i < tools::AllTools().size(); ++i) {
             const tools::Tool& tool = *tools::AllTools()[i];
+            if (named && !Names(*named, tool.id)) {
+                continue;
+            }
             CLI::App* command = app_.add_subcommand(
                 std::string(tool.id), std::string(EnglishText(tool.titleTextId, tool.id)));
             command->allow_extras();
@@ -104,6 +110,11 @@ public:
     }
 
 private:
+    static bool Names(std::span<const std::string> args, std::string_view id) {
+        const auto end = std::ranges::find(args, "--");
+        return std::find(args.begin(), end, id) != end;
+    }
+
     void Given(std::string_view option) { given_.emplace_back(option); }
 
     void Once(const std::string& name, std::optional<std::string>& slot, const std::string& type) {
@@ -331,7 +342,8 @@ Request ParseArguments(std::span<const std::string_view> args) {
     } else {
         owned.assign(args.begin(), args.end());
     }
-    return Grammar().Parse(std::move(owned));
+    Grammar grammar(owned);
+    return grammar.Parse(std::move(owned));
 }
 
 } // namespace velmaro::cli

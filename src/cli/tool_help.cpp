@@ -247,21 +247,24 @@ std::string PrimaryOptions(const Tool& tool) {
     return JoinNames(options);
 }
 
+std::string GroupPlaceholder(const tools::OptionGroup& group) {
+    std::string placeholder;
+    for (std::size_t i = 0; i < group.fields.size(); ++i) {
+        std::string name(group.fields[i]);
+        std::ranges::transform(name, name.begin(), [](char c) {
+            return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+        });
+        placeholder += (i == 0 ? "" : " ") + (i < group.required ? name : "[" + name + "]");
+    }
+    return placeholder;
+}
+
 std::string HelpPlaceholder(const Tool& tool, std::size_t field) {
     const Field& f = tool.fields[field];
     for (const tools::OptionGroup& group : tool.optionGroups) {
-        if (std::ranges::find(group.fields, f.id) == group.fields.end()) {
-            continue;
+        if (std::ranges::find(group.fields, f.id) != group.fields.end()) {
+            return GroupPlaceholder(group);
         }
-        std::string placeholder;
-        for (std::size_t i = 0; i < group.fields.size(); ++i) {
-            std::string name(group.fields[i]);
-            std::ranges::transform(name, name.begin(), [](char c) {
-                return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-            });
-            placeholder += (i == 0 ? "" : " ") + (i < group.required ? name : "[" + name + "]");
-        }
-        return placeholder;
     }
     if (f.role == Role::Text) {
         return "TEXT";

@@ -38,6 +38,7 @@ std::string PrimaryOptions(const tools::Tool& tool);
 
 // What follows a field's option in the help: "NUMBER [UNIT]", "LRV URV [UNIT]".
 std::string HelpPlaceholder(const tools::Tool& tool, std::size_t field);
+std::string GroupPlaceholder(const tools::OptionGroup& group);
 
 // A label in English as a message names it ("signal range"), or `fallback`.
 std::string EnglishLabel(std::string_view textId, std::string_view fallback);

@@ -79,14 +79,6 @@ CLI::Option* AddValues(CLI::App& command, const std::string& name, std::size_t l
         ->trigger_on_parse();
 }
 
-std::string Upper(std::string_view id) {
-    std::string upper(id);
-    std::ranges::transform(upper, upper.begin(), [](char c) {
-        return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-    });
-    return upper;
-}
-
 std::string EntryIds(std::span<const tools::Entry> entries, std::string_view join) {
     std::string ids;
     for (const tools::Entry& entry : entries) {
@@ -97,11 +89,7 @@ std::string EntryIds(std::span<const tools::Entry> entries, std::string_view joi
 
 void AddGroup(CLI::App& command, const Tool& tool, const OptionGroup& group,
               std::optional<ToolArgs::Given>& slot) {
-    std::string placeholder;
-    for (std::size_t i = 0; i < group.fields.size(); ++i) {
-        const std::string name = Upper(group.fields[i]);
-        placeholder += (i == 0 ? "" : " ") + (i < group.required ? name : "[" + name + "]");
-    }
+    std::string placeholder = GroupPlaceholder(group);
     std::size_t least = group.required;
     if (const auto choice = tools::ChoiceIndex(tool, group.choice)) {
         placeholder = EntryIds(tool.choices[*choice].entries, "|") + " | " + placeholder;
@@ -116,9 +104,7 @@ void AddGroup(CLI::App& command, const Tool& tool, const OptionGroup& group,
 void AddField(CLI::App& command, const Tool& tool, std::size_t index, ToolArgs& args) {
     const Field& field = tool.fields[index];
     const bool units = !tools::OfferedUnits(tool, field).empty();
-    const std::string placeholder = field.role == Role::Text ? "TEXT"
-                                    : units                  ? "NUMBER [UNIT]"
-                                                             : "NUMBER";
+    const std::string placeholder = HelpPlaceholder(tool, index);
     std::string description = FieldHelp(tool, field);
     for (const std::string_view name : Names(field.id, field.options)) {
         AddValues(command, Dashed(name), 1, units ? 2 : 1, args.fields[index])
