@@ -16,9 +16,25 @@
 #   files included, to be marked for it, and Debian 12's are not.
 set -eu
 cd "$(dirname "$0")/.."
-deb=$(./scripts/install.sh --package-only | tee /dev/stderr | tail -n 1)
 tree=$(mktemp -d)
-trap 'rm -rf "$tree"' EXIT
+log=$(mktemp)
+trap 'rm -rf "$tree" "$log"' EXIT
+# The package build's output goes to a file first and is then copied to the
+# standard error this script already holds: a pipe would hide the build's
+# status (sh has no pipefail), and opening /dev/stderr anew would truncate
+# the file CI writes its output to. Its last line is the package's path.
+status=0
+./scripts/install.sh --package-only >"$log" 2>&1 || status=$?
+cat "$log" >&2
+if [ "$status" -ne 0 ]; then
+    echo "making the package failed (status $status)" >&2
+    exit 1
+fi
+deb=$(tail -n 1 "$log")
+if [ ! -f "$deb" ]; then
+    echo "the package build named no package: $deb" >&2
+    exit 1
+fi
 dpkg-deb -x "$deb" "$tree"
 hardening-check --nofortify --nocfprotection "$tree/usr/bin/velmaro" "$tree/usr/bin/velmaro-convert"
 

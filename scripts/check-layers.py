@@ -9,7 +9,7 @@ the folder graph it found and fails when
     or one its layer does not allow (ONLY_FROM),
   - the folder graph has a cycle (folders of one layer may include each other
     one way only),
-  - the core (convert, sensors, instruments, steam) includes a Qt header,
+  - the core (convert, sensors, instruments, steam, flow) includes a Qt header,
   - the core names a control (an IDC_ id, a control id) or holds a Chinese
     text in a string literal: texts live in src/res/texts, controls in src/res,
   - a folder of src/ is in no layer (a new folder takes its place here),
@@ -24,7 +24,7 @@ from pathlib import Path
 
 # Lowest first. A folder may include its own layer and the layers below it.
 LAYERS = [
-    ("core", ["convert", "sensors", "instruments", "steam", "tools"]),
+    ("core", ["convert", "sensors", "instruments", "steam", "flow", "tools"]),
     ("texts", ["res/texts"]),
     ("framework", ["framework"]),
     ("controls and resources", ["controls", "res"]),
@@ -37,14 +37,14 @@ LAYERS = [
 ONLY_FROM = {"cli": {"convert", "sensors", "instruments", "steam", "tools", "res/texts"}}
 
 # Standard library only: no Qt header in the core or the texts.
-QT_FREE = {"convert", "sensors", "instruments", "steam", "tools", "res/texts"}
+QT_FREE = {"convert", "sensors", "instruments", "steam", "flow", "tools", "res/texts"}
 
 # Folders nested in a top folder that form a folder of their own.
 NESTED = ["res/texts"]
 
 # The core knows quantities, units and sensors, never the windows' controls
 # or the program's language.
-CORE = {"convert", "sensors", "instruments", "steam", "tools"}
+CORE = {"convert", "sensors", "instruments", "steam", "flow", "tools"}
 CONTROL_NAME = re.compile(r"\b(IDC_\w+|\w*[Cc]ontrolId\w*)\b")
 STRING_LITERAL = re.compile(r'"(?:[^"\\\n]|\\.)*"')
 CHINESE = re.compile(r"[\u3400-\u9fff\uff08\uff09]")

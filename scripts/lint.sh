@@ -3,10 +3,12 @@
 #  1. clang-format: every tracked C++ file of src/, tests/, bench/, fuzz/,
 #     web/ and scripts/ must already be formatted with the repository's
 #     .clang-format;
-#  2. clang-tidy: every source file of src/ (and the headers of src/ they
-#     include) against the checked-in .clang-tidy, where every warning is an
-#     error. It reads the compile commands of the development build, which
-#     is configured here if needed (configuring only, no build).
+#  2. clang-tidy: every source file of src/ and of the page generator
+#     (web/generator/), and the headers of both they include, against the
+#     checked-in .clang-tidy, where every warning is an error. It reads the
+#     compile commands of the development build, which is configured here
+#     (configuring only, no build); that build compiles the generator
+#     natively for this.
 # Usage: scripts/lint.sh [--format-only]
 set -eu
 cd "$(dirname "$0")/.."
@@ -33,22 +35,24 @@ if [ "${1:-}" = "--format-only" ]; then
 fi
 
 echo "== clang-tidy"
-if [ ! -f build/dev/compile_commands.json ]; then
-    cmake --preset dev >/dev/null
-fi
+# Configured every time (quick when nothing changed), so that the compile
+# commands name every source of the tree, the generator's included, also in a
+# build directory configured before a source was added.
+cmake --preset dev >/dev/null
 # Only the checkout's own headers: the build tree (generated sources) and
 # Qt's headers are left alone.
-header_filter="^$root/src/.*\\.h\$"
+sources="^$root/(src|web/generator)/"
+header_filter="$sources.*\\.h\$"
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 start=$(date +%s)
 if command -v "$RUN_CLANG_TIDY" >/dev/null; then
     status=0
     "$RUN_CLANG_TIDY" -clang-tidy-binary "$(command -v "$CLANG_TIDY")" -p build/dev -j "$JOBS" \
-        -quiet -header-filter "$header_filter" "^$root/src/.*\\.cpp\$" >"$log" 2>&1 || status=$?
+        -quiet -header-filter "$header_filter" "$sources.*\\.cpp\$" >"$log" 2>&1 || status=$?
 else
     status=0
-    git ls-files -z -- 'src/*.cpp' | sed -z "s|^|$root/|" |
+    git ls-files -z -- 'src/*.cpp' 'web/generator/*.cpp' | sed -z "s|^|$root/|" |
         xargs -0 -r -n 1 -P "$JOBS" "$CLANG_TIDY" -p build/dev --quiet \
             --header-filter="$header_filter" >"$log" 2>&1 || status=$?
 fi

@@ -56,6 +56,8 @@ Options:
   --table steam        the saturated-steam table (t, p, v', v'', h', h'', the
                        latent heat r, s', s''), --by temperature (the
                        default) in C or by pressure in MPa, from A to B by C
+                       (at least 0.01 C or 0.000001 MPa); no row passes A or
+                       B
   -h, --help           print this help and exit; with a TOOL, the tool's
                        help
   -V, --version        print the version and exit
@@ -69,7 +71,9 @@ velmaro-convert TOOL --help lists its options alone. A tool prints one
 result per line, "name value unit" as its window shows the value; results
 without a name print as "value unit"; the saturated liquid and vapour (and
 the wet steam of --quality) print each under its name, indented. Units are
-converted by their definitions.
+converted by their definitions. The cold junction's hot end is the exact
+inverse of the ITS-90 reference function (type B from 100 °C); --sensor with
+--emf alone keeps the sensor panel's inverse polynomials.
 )help";
 
 constexpr std::string_view kLegacyHead = R"help(

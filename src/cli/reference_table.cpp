@@ -1,6 +1,7 @@
 #include "cli/reference_table.h"
 
 #include "cli/cli_error.h"
+#include "cli/printed_rows.h"
 #include "convert/number_text.h"
 
 #include <algorithm>
@@ -12,14 +13,6 @@ namespace {
 constexpr int kRowSpan = 10;     // °C per row
 constexpr int kRowsPerBlock = 5; // rows between blank lines
 constexpr FixedFormat kTableFormat{0, 3};
-
-// Rounded to zero, the published tables print no sign: "0.000", not "-0.000".
-std::string WithoutNegativeZero(std::string text) {
-    if (text.starts_with('-') && text.find_first_not_of("-0.") == std::string::npos) {
-        text.erase(0, 1);
-    }
-    return text;
-}
 
 std::string PadLeft(const std::string& text, std::size_t width) {
     return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
@@ -74,62 +67,22 @@ void AppendPage(std::string& table, const SensorType& type, int direction, int l
     }
 }
 
-// The decimals `value` needs, at most 6: 0.25 needs 2, 1/3 gets 6.
+// The decimals `value` needs, at most 6: 0.25 needs 2, 1/3 gets 6, and so
+// does 1e-30, which is no whole number however close to 0 (a step that small
+// is then refused as finer than the sixth decimal).
 int DecimalsOf(double value) {
     constexpr int kMostDecimals = 6;
     double scaled = std::fabs(value);
     for (int decimals = 0; decimals < kMostDecimals; ++decimals) {
-        if (std::fabs(scaled - std::round(scaled)) <= 1e-9 * std::max(1.0, scaled)) {
+        const double whole = std::round(scaled);
+        if ((whole != 0.0 || scaled == 0.0) &&
+            std::fabs(scaled - whole) <= 1e-9 * std::max(1.0, scaled)) {
             return decimals;
         }
         scaled *= 10.0;
     }
     return kMostDecimals;
 }
-
-// The rows of a CSV table: row i is at from + i * step, printed with as many
-// decimals as `from` and `step` need, and kept when the printed temperature
-// lies within from ... to. Decided on the printed text, so that no row passes
-// either end through rounding, and the row that prints as `to` is the last.
-class CsvRows {
-public:
-    CsvRows(double from, double to, double step)
-        : from_(from), to_(to),
-          step_(step), format_{0, std::max(DecimalsOf(from), DecimalsOf(step))},
-          end_(std::floor((to - from) / step) + 1.0) {
-        constexpr double kCounted = 1e7; // beyond it only the size matters, for the refusal
-        if (!(end_ <= kCounted)) {
-            return;
-        }
-        while (end_ > 0.0 && Value(static_cast<long long>(end_) - 1) > to_) {
-            end_ -= 1.0;
-        }
-        while (end_ <= kCounted && Value(static_cast<long long>(end_)) <= to_) {
-            end_ += 1.0;
-        }
-        // A --from of more decimals than are printed can round below itself.
-        while (static_cast<double>(first_) < end_ && Value(first_) < from_) {
-            ++first_;
-        }
-    }
-
-    long long first() const { return first_; }
-    double end() const { return end_; } // one past the last row
-
-    std::string Temperature(long long i) const {
-        return WithoutNegativeZero(FormatFixed(from_ + static_cast<double>(i) * step_, format_));
-    }
-
-private:
-    double Value(long long i) const { return ParseNumber(Temperature(i)); }
-
-    double from_;
-    double to_;
-    double step_;
-    FixedFormat format_;
-    double end_;
-    long long first_ = 0;
-};
 
 } // namespace
 
@@ -150,17 +103,11 @@ std::string PrintedTable(const SensorType& type, int first, int last) {
     return table;
 }
 
-double CsvRowCount(double from, double to, double step) {
-    const CsvRows rows(from, to, step);
-    return rows.end() - static_cast<double>(rows.first());
-}
-
 std::string CsvTable(const SensorType& type, double from, double to, double step) {
-    const CsvRows rows(from, to, step);
-    std::string table = "temperature_C," + std::string(type.outputQuantity) +
-                        (type.family == SensorFamily::Thermocouple ? "_mV\n" : "_ohm\n");
+    const PrintedRows rows(from, to, step, {0, std::max(DecimalsOf(from), DecimalsOf(step))});
+    std::string table = "temperature_C," + OutputKey(type) + "\n";
     for (auto i = rows.first(); static_cast<double>(i) < rows.end(); ++i) {
-        const std::string celsiusText = rows.Temperature(i);
+        const std::string celsiusText = rows.Text(i);
         const double celsius = ParseNumber(celsiusText);
         const sensors::SensorResult result = OutputAt(type, celsius);
         if (result.check != sensors::RangeCheck::InRange) {

@@ -21,14 +21,11 @@ std::string PrintedTable(const SensorType& type, int first, int last);
 // "temperature_C,emf_mV" (or "resistance_ohm") and one row per `step` from
 // `from` up to `to` °C, the value as the sensor panel prints it. The
 // temperatures carry as many decimals as `from` and `step` need (at most 6),
-// and each value is that of the temperature as printed; a row whose printed
-// temperature lies outside `from` ... `to` is left out. The caller keeps the
-// rows inside the type's range, the step at 0.000001 or above and the number
-// of rows sensible.
+// and the rows are chosen by that text (PrintedRows): each value is that of
+// the temperature as printed, and a row whose printed temperature lies
+// outside `from` ... `to` is left out. A step below 0.000001 or of more than
+// a million rows is refused (status 2). The caller keeps `from` ... `to`
+// inside the type's range.
 std::string CsvTable(const SensorType& type, double from, double to, double step);
-
-// How many rows CsvTable writes, as a double so that absurd steps cannot
-// overflow.
-double CsvRowCount(double from, double to, double step);
 
 } // namespace velmaro::cli

@@ -1,19 +1,17 @@
 #include "cli/steam_table.h"
 
 #include "cli/cli_error.h"
-#include "cli/sensor_catalog.h"
+#include "cli/printed_rows.h"
 #include "convert/number_text.h"
 #include "steam/property_list.h"
 #include "steam/water_steam.h"
 
-#include <cmath>
 #include <string>
 #include <vector>
 
 namespace velmaro::cli {
 namespace {
 
-constexpr double kMostRows = 1'000'000;
 constexpr double kKelvinOffset = 273.15;
 
 struct Column {
@@ -84,21 +82,18 @@ std::string RowLine(const steam::Saturation& sat, bool csv) {
 } // namespace
 
 void RunSteamTable(const SteamRequest& request, OutputBuffer& out) {
-    const double rows = std::floor((request.to - request.from) / request.step + 1e-9) + 1.0;
-    if (!(rows <= kMostRows)) {
-        throw UsageError("--step " + ShortestText(request.step) + " makes " + ShortestText(rows) +
-                         " rows; a table has at most 1000000");
-    }
+    // The rows are chosen by the text of their column, t or p, and each is
+    // the saturation state at the value it prints.
+    const int decimals = kColumns[request.byPressure ? 1 : 0].decimals;
+    const PrintedRows rows(request.from, request.to, request.step, {0, decimals});
     std::vector<steam::Saturation> table;
-    const auto count = static_cast<std::size_t>(rows);
-    table.reserve(count);
-    for (std::size_t i = 0; i < count; ++i) {
-        const double x = request.from + static_cast<double>(i) * request.step;
+    for (auto i = rows.first(); static_cast<double>(i) < rows.end(); ++i) {
+        const std::string text = rows.Text(i);
+        const double x = ParseNumber(text);
         const auto sat = request.byPressure ? steam::SaturationAtPressure(x)
                                             : steam::SaturationAtTemperature(x + kKelvinOffset);
         if (!sat) {
-            throw CliError(kExitOutOfRange, ShortestText(x) +
-                                                (request.byPressure ? " MPa" : " °C") +
+            throw CliError(kExitOutOfRange, text + (request.byPressure ? " MPa" : " °C") +
                                                 " is off the saturation line: 0.01 ... 373.946 °C, "
                                                 "0.000611213 ... 22.064 MPa");
         }

@@ -1,6 +1,7 @@
 #include "instruments/cold_junction.h"
 
 #include "sensors/thermocouple.h"
+#include "sensors/thermocouple_reference_inverse.h"
 
 #include <cmath>
 
@@ -19,8 +20,10 @@ JunctionResult HotJunctionTemperature(unsigned type, double meterMillivolts, dou
     if (cold.check != sensors::RangeCheck::InRange) {
         return kOutOfRange;
     }
+    // The reference function itself, inverted to the last printed digit: the
+    // panel's inverse polynomials are good to about 0.05 °C only.
     const sensors::SensorResult hot =
-        sensors::ThermocoupleTemperature(type, meterMillivolts + cold.value);
+        sensors::ReferenceTemperature(type, meterMillivolts + cold.value);
     if (hot.check != sensors::RangeCheck::InRange) {
         return kOutOfRange;
     }

@@ -14,8 +14,11 @@ struct JunctionResult {
 };
 
 // The hot-junction temperature in °C from the meter's EMF in mV and the
-// cold-junction temperature in °C. The cold junction must lie in the type's
-// temperature range, and the sum E_meas + E(T_cold) in its EMF range.
+// cold-junction temperature in °C, by the exact inverse of the reference
+// function (ReferenceTemperature), not the sensor panel's inverse. The cold
+// junction must lie in the type's temperature range, and the sum
+// E_meas + E(T_cold) between the EMFs at the ends of its invertible range
+// (type B from 100 °C).
 JunctionResult HotJunctionTemperature(unsigned type, double meterMillivolts, double coldCelsius);
 
 // The EMF in mV a meter at the cold junction reads, from both temperatures in

@@ -29,6 +29,9 @@ struct ThermocoupleInfo {
     const char* name;    // "TC_S", ...
     ClosedRange celsius; // what the temperature-to-EMF conversion accepts, °C
     ClosedRange emf;     // what the EMF-to-temperature conversion accepts, mV
+    // Where the exact inverse (ReferenceTemperature) looks for a temperature,
+    // °C: a range over which the reference function rises.
+    ClosedRange invertible;
 };
 
 // All eight types, indexed by ThermocoupleType.

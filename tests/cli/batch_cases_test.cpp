@@ -41,6 +41,31 @@ TEST(BatchCases, EachPrintsRefusesAndEndsAsDescribed) {
          0,
          "temperature_C,emf_mV\n1.000000,0.039474\n2.000000,0.078997\n",
          ""},
+        // The steam table's rows by their printed p and t: 1.1 + 3 * 6.988 is
+        // 22.064000000000004, off the saturation line, but prints as --to.
+        {{"--table", "steam", "--by", "pressure", "--from", "1.1", "--to", "22.064", "--step",
+          "6.988", "--csv"},
+         "",
+         0,
+         "t_C,p_MPa,v1_m3_per_kg,v2_m3_per_kg,h1_kJ_per_kg,h2_kJ_per_kg,r_kJ_per_kg,"
+         "s1_kJ_per_kgK,s2_kJ_per_kgK\n"
+         "184.07,1.100000,0.0011330,0.17744,781.20,2780.67,1999.47,2.1789,6.5520\n"
+         "295.77,8.088000,0.0013876,0.02323,1321.29,2757.30,1436.01,3.2148,5.7389\n"
+         "342.56,15.076000,0.0016608,0.01026,1613.14,2608.69,995.54,3.6891,5.3060\n"
+         "373.95,22.064000,0.0031039,0.00310,2087.25,2087.25,0.00,4.4116,4.4116\n",
+         ""},
+        // A --from of more decimals than t prints starts from its printed
+        // value: no row twice, none outside --from ... --to.
+        {{"--table", "steam", "--by", "temperature", "--from", "0.005", "--to", "0.03", "--step",
+          "0.01", "--csv"},
+         "",
+         0,
+         "t_C,p_MPa,v1_m3_per_kg,v2_m3_per_kg,h1_kJ_per_kg,h2_kJ_per_kg,r_kJ_per_kg,"
+         "s1_kJ_per_kgK,s2_kJ_per_kgK\n"
+         "0.01,0.000612,0.0010002,205.99746,0.00,2500.91,2500.91,0.0000,9.1555\n"
+         "0.02,0.000612,0.0010002,205.85531,0.04,2500.93,2500.89,0.0002,9.1552\n"
+         "0.03,0.000613,0.0010002,205.71328,0.09,2500.95,2500.86,0.0003,9.1550\n",
+         ""},
         // Echoed text reaches the terminal with its control characters shown.
         {{"1", "\x1b]0;x\a\x1b[2J\\"},
          "",
@@ -179,7 +204,7 @@ TEST(BatchCases, EachPrintsRefusesAndEndsAsDescribed) {
         {{"--json", "cold-junction", "--cold-junction", "25", "--emf", "-", "--strict"},
          "15.2\nx\n",
          2,
-         R"({"sensor":"K","cold_junction_C":25.0,"emf_mV":15.2,"hot_C":395.3403520116057})"
+         R"({"sensor":"K","cold_junction_C":25.0,"emf_mV":15.2,"hot_C":395.3370822979797})"
          "\n"
          R"({"line":2,"error":"--emf: 'x' is not a number","status":2})"
          "\n",

@@ -63,6 +63,17 @@ TEST(Errors, EachRefusalIsOneLineAndAStatus) {
         {{"--table", "K", "--csv", "--from", "1300", "--to", "1300", "--step", "1e-30"},
          2,
          "--step must be at least 0.000001, not 1e-30"},
+        // The steam table's t has two decimals, its p six.
+        {{"--table", "steam", "--by", "temperature", "--from", "1", "--to", "2", "--step", "0.001"},
+         2,
+         "--step must be at least 0.01, not 0.001"},
+        {{"--table", "steam", "--by", "pressure", "--from", "1", "--to", "2", "--step", "1e-7"},
+         2,
+         "--step must be at least 0.000001, not 1e-07"},
+        {{"--table", "steam", "--by", "pressure", "--from", "0.01", "--to", "22", "--step",
+          "0.00001"},
+         2,
+         "makes 2199001 rows"},
         // The tools: their options, inputs and verdicts, by their declarations.
         {{"--steam", "--pressure", "1", "--quality", "1.2"},
          2,

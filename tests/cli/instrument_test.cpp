@@ -26,14 +26,14 @@ Outcome Call(const std::vector<std::string_view>& args) {
     return {status, out.str()};
 }
 
-// The meter reads E(T) - E(TC): the hot end is the plain inverse of the sum,
-// and the meter's EMF the difference of two plain EMFs.
-TEST(Instruments, ColdJunctionIsTheSensorCommandAtBothEnds) {
-    const double cold = std::stod(Call({"--sensor", "K", "--temperature", "25"}).out);
-    const std::string sum = std::to_string(15.2 + cold);
-    std::string plain = Call({"--sensor", "K", "--emf", sum}).out;
-    EXPECT_EQ(Call({"--sensor", "K", "--emf", "15.2", "--cold-junction", "25"}).out,
-              plain.insert(plain.size() - 1, " °C"));
+// The meter reads E(T) - E(TC), the difference of two plain EMFs, and its
+// reading with the cold end brings the hot end back to the printed digit.
+TEST(Instruments, ColdJunctionReadsAndInvertsTheReferenceFunction) {
+    std::string meter =
+        Call({"--sensor", "K", "--temperature", "400", "--cold-junction", "25"}).out;
+    EXPECT_EQ(meter, "15.396899 mV\n");
+    meter.resize(meter.find(' '));
+    EXPECT_EQ(Call({"--sensor", "K", "--emf", meter, "--cold-junction", "25"}).out, "400.00 °C\n");
     const double hot = std::stod(Call({"--sensor", "J", "--temperature", "400"}).out);
     const double jCold = std::stod(Call({"--sensor", "J", "--temperature", "-10"}).out);
     EXPECT_NEAR(
@@ -102,6 +102,13 @@ TEST(Instruments, WorkedExamplesAndStatuses) {
         {{"--gas-flow", "1", "m3/h", "--pressure", "1", "bar", "--temperature", "-273.15"}, 2, ""},
         {{"--gas-flow", "1", "m3/h", "--to", "standard"}, 2, ""},
         {{"--sensor", "K", "--emf", "54", "--cold-junction", "25"}, 3, ""},
+        // The reference function's own inverse; the panel's polynomial gives
+        // 24.99 and -239.99, and keeps them without a cold junction.
+        {{"--sensor", "K", "--emf", "0", "--cold-junction", "25"}, 0, "25.00 °C\n"},
+        {{"--sensor", "K", "--emf", "-6.4", "--cold-junction", "0"}, 0, "-249.27 °C\n"},
+        {{"--sensor", "K", "--emf", "-6.4"}, 0, "-239.99\n"},
+        // B's hot end from 100 °C: below, its EMF names two temperatures.
+        {{"--sensor", "B", "--emf", "0", "--cold-junction", "25"}, 3, ""},
         {{"--sensor", "Pt100", "--emf", "1", "--cold-junction", "25"}, 2, ""},
         {{"--transmitter", "--range", "0", "1", "--signal", "4", "--emf", "1"}, 2, ""},
     };

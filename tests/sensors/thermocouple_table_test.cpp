@@ -1,17 +1,22 @@
 // Every thermocouple type against the NIST ITS-90 tables: the reference
 // functions reproduce each printed EMF, and the inverses bring each printed
-// EMF back to its temperature.
+// EMF back to its temperature; the exact inverse brings back every
+// temperature of the range.
 
 #include "reference_tables.h"
 #include "sensors/thermocouple.h"
 #include "sensors/thermocouple_inverse.h"
+#include "sensors/thermocouple_polynomials.h"
 #include "sensors/thermocouple_reference.h"
+#include "sensors/thermocouple_reference_inverse.h"
 #include "thermocouple_cap_windows.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <vector>
 
 namespace velmaro::sensors {
 namespace {
@@ -84,6 +89,33 @@ TEST_P(ThermocoupleTableTest, InverseBringsEveryPrintedEmfBack) {
         const double meant = ExactInverse(type, point.value, point.celsius);
         EXPECT_NEAR(back.value, meant, type == TC_K ? 0.06 : 0.002)
             << info.letter << " at " << point.celsius << " °C";
+    }
+}
+
+// The exact inverse over the type's whole invertible range: every tenth of a
+// degree, each sub-range limit and both ends come back from their EMF within
+// 0.001 °C; an EMF past either end is refused.
+TEST_P(ThermocoupleTableTest, ReferenceInverseBringsEveryTemperatureBack) {
+    const ThermocoupleType type = GetParam();
+    const ClosedRange range = info.invertible;
+    std::vector<double> temperatures{range.high};
+    for (double celsius = range.low; celsius < range.high; celsius += 0.1) {
+        temperatures.push_back(celsius);
+    }
+    const ReferenceFunction& function = LoadedThermocouplePolynomials().reference[type];
+    for (std::size_t k = 0; k < function.subRangeCount; ++k) {
+        temperatures.push_back(std::max(function.subRanges[k].upperCelsius, range.low));
+    }
+    for (const double celsius : temperatures) {
+        const SensorResult back = ReferenceTemperature(type, ReferenceEmf(type, celsius));
+        ASSERT_EQ(back.check, RangeCheck::InRange) << info.letter << " at " << celsius;
+        EXPECT_NEAR(back.value, celsius, 0.001) << info.letter << " at " << celsius;
+    }
+    for (const double celsius : {range.low, range.high}) {
+        const double emf = ReferenceEmf(type, celsius);
+        const double past = std::nextafter(emf, celsius == range.low ? -1e9 : 1e9);
+        EXPECT_EQ(ReferenceTemperature(type, past), (SensorResult{0.0, RangeCheck::OutOfRange}))
+            << info.letter << " past " << celsius;
     }
 }
 

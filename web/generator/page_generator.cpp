@@ -7,7 +7,8 @@
 // before the core has loaded.
 //
 // Usage: page_generator <skeleton folder> <output folder>
-// Built with the page's compiler and run under Node.js by web/CMakeLists.txt.
+// Built with the page's compiler and run under Node.js by web/CMakeLists.txt;
+// a native development build compiles it too, for the lint.
 //
 // Adding a panel, e.g. "水和水蒸气" (instrument_panel.cpp and instruments.js
 // are one to follow):
@@ -16,7 +17,7 @@
 //      from there, never from its own files (scripts/check-layers.py fails
 //      on a Chinese text or a unit of the program in web/page).
 //   2. A writer `void WriteSteamPanel(PageHtml& html)`, declared in panels.h,
-//      in a file of its own here (steam_panel.cpp, listed in web/
+//      in a file of its own here (steam_panel.cpp, listed in this folder's
 //      CMakeLists.txt). It opens `<section class="panel" id="steam-panel"
 //      aria-labelledby="steam-title">`, calls html.JumpTarget("steam-panel",
 //      "steam.title") for the phone's jump link, and writes its titles with

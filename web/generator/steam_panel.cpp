@@ -17,7 +17,7 @@ namespace {
 void List(PageHtml& html, std::string_view key, std::string_view labelTextId,
           std::initializer_list<std::string_view> entries, std::size_t chosen = 0) {
     const std::string_view label = html.Text(labelTextId);
-    html << "<div class=\"field list\"><select id=\"steam-" << key << "\" aria-label=\"";
+    html << R"(<div class="field list"><select id="steam-)" << key << "\" aria-label=\"";
     html.Escaped(label) << "\">";
     std::size_t i = 0;
     for (const std::string_view entry : entries) {
