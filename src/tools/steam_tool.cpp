@@ -86,6 +86,7 @@ constexpr std::array<Field, kFieldCount> kFields = {{
      .range = {0.0},
      .decimals = 3,
      .jsonKey = "ambient_kPa",
+     .startIfLeftOut = true,
      .follows = "pressure",
      .rangeTextId = "instrument.pressure-not-positive"},
     {.id = "temperature",

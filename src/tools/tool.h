@@ -36,6 +36,9 @@ struct Entry {
     // The unit an entry gives the fields that take their unit from its list
     // (a signal range's mA or V).
     std::string_view unit = {};
+    // The numbers the entry stands for in the fields of the option group
+    // beside its list (a signal range's ends), in the group's order.
+    std::span<const double> values = {};
 
     constexpr std::string_view Shown() const { return shown.empty() ? id : shown; }
 };
@@ -103,6 +106,10 @@ struct Field {
     unsigned faces = kEveryFace;
     // The command line's primary input: "-" reads it from standard input.
     bool primary = false;
+    // The command line takes `start` when the option is left out (the
+    // ambient pressure, Z, the low-flow cut-off). Otherwise an input with a
+    // start text must be given there; one without is left out of the request.
+    bool startIfLeftOut = false;
     // Where the field's unit comes from instead: the field whose unit list it
     // shares (the flows of one tool), a text field that names it (a
     // transmitter's engineering unit), or the list whose entry gives it (a
@@ -187,6 +194,11 @@ struct OptionGroup {
     std::string_view option = {};
     std::span<const std::string_view> fields = {};
     std::size_t required = 0;
+    // The list the group stands beside under the same option: one value
+    // names an entry (--signal-range 4-20mA); numbers that are an entry's
+    // `values` choose that entry, and a last text field names the unit of
+    // the entry chosen (--signal-range 0 10 V).
+    std::string_view choice = {};
 };
 
 // Why a tool gave no result, with the exit status class the command line

@@ -43,6 +43,7 @@ constexpr std::array<Field, kFieldCount> kFields = {{
      .start = "1",
      .decimals = 2,
      .jsonKey = "cut_off_percent",
+     .startIfLeftOut = true,
      .usedWith = "characteristic=sqrt"},
     {.id = "signal",
      .labelTextId = "instrument.tx.signal",
@@ -70,8 +71,8 @@ constexpr std::array<Field, kFieldCount> kFields = {{
      .group = 1,
      .primary = true},
     // A signal range of the command line's own: --signal-range LO HI [mA|V].
-    {.id = "signal-low", .faces = kCommandLine},
-    {.id = "signal-high", .faces = kCommandLine},
+    {.id = "signal-low", .jsonKey = "signal_low", .faces = kCommandLine},
+    {.id = "signal-high", .jsonKey = "signal_high", .faces = kCommandLine},
     {.id = "signal-unit", .role = Role::Text, .faces = kCommandLine},
 }};
 
@@ -97,7 +98,7 @@ constexpr std::array<std::string_view, 3> kSignalRangeFields = {"signal-low", "s
                                                                 "signal-unit"};
 constexpr std::array<OptionGroup, 2> kOptionGroups = {{
     {"range", kRangeFields, 2},
-    {"signal-range", kSignalRangeFields, 2},
+    {"signal-range", kSignalRangeFields, 2, "signal-range"},
 }};
 
 Result ComputeTransmitter(const Tool& /*tool*/, const Request& request) {

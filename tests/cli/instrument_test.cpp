@@ -31,8 +31,9 @@ Outcome Call(const std::vector<std::string_view>& args) {
 TEST(Instruments, ColdJunctionReadsAndInvertsTheReferenceFunction) {
     std::string meter =
         Call({"--sensor", "K", "--temperature", "400", "--cold-junction", "25"}).out;
-    meter.pop_back();
-    EXPECT_EQ(Call({"--sensor", "K", "--emf", meter, "--cold-junction", "25"}).out, "400.00\n");
+    EXPECT_EQ(meter, "15.396899 mV\n");
+    meter.resize(meter.find(' '));
+    EXPECT_EQ(Call({"--sensor", "K", "--emf", meter, "--cold-junction", "25"}).out, "400.00 °C\n");
     const double hot = std::stod(Call({"--sensor", "J", "--temperature", "400"}).out);
     const double jCold = std::stod(Call({"--sensor", "J", "--temperature", "-10"}).out);
     EXPECT_NEAR(
@@ -53,8 +54,16 @@ TEST(Instruments, WorkedExamplesAndStatuses) {
          "12.400 mA\n0.840000 MPa\n52.50 %\n"},
         {{"--transmitter", "--range", "0", "100", "m3/h", "--sqrt", "--value", "50", "--json"},
          0,
-         R"({"signal":"8.000","signal_unit":"mA","value":"50.000000","unit":"m3/h",)"
-         R"("percent":"50.00","square_root":true,"outside_signal_range":false})"
+         R"({"signal_range":"4-20mA","characteristic":"sqrt","lrv":0.0,"urv":100.0,)"
+         R"("unit":"m3/h","cut_off_percent":1.0,"signal":8.0,"value":50.0,"percent":50.0})"
+         "\n"},
+        // A signal range of the command line's own, in the unit it names.
+        {{"transmitter", "--range", "0", "10", "--signal-range", "2", "10", "V", "--percent", "50",
+          "--json"},
+         0,
+         R"({"signal_range":"1-5V","characteristic":"linear","lrv":0.0,"urv":10.0,)"
+         R"("cut_off_percent":1.0,"signal":6.0,"value":5.0,"percent":50.0,"signal_low":2.0,)"
+         R"("signal_high":10.0})"
          "\n"},
         {{"--transmitter", "--range", "0", "10", "--signal-range", "1", "5", "--percent", "25"},
          0,
@@ -70,12 +79,20 @@ TEST(Instruments, WorkedExamplesAndStatuses) {
          0,
          "7244.905797 m3/h\n9367.663195 kg/h\n"},
         {{"--gas-flow", "7244.905797", "m3/h", "--pressure", "701.325", "kPa", "--temperature",
-          "40", "--to", "line", "--json"},
+          "40", "--to", "line"},
          0,
-         R"({"flow":"7244.905797","flow_unit":"m3/h","from":"normal","to":"line",)"
          // 7244.905797 * 1.293
-         R"("value":"1200.000000","unit":"m3/h","mass_flow":"9367.663196","mass_flow_unit":"kg/h"})"
-         "\n"},
+         "1200.000000 m3/h\n9367.663196 kg/h\n"},
+        // Every flow from the mass flow; the mass flow from the molar mass.
+        {{"gas-flow", "--mass-flow", "9.367663195", "t/h", "--pressure", "0.6", "MPa", "--gauge",
+          "--temperature", "40"},
+         0,
+         "line     1200.000000 m3/h\nnormal   7244.905797 m3/h\nstandard 7775.376659 m3/h\n"
+         "mass     9.367663 t/h\n"},
+        {{"gas-flow", "--normal-flow", "1000", "--pressure", "101.325", "kPa", "--temperature", "0",
+          "--molar-mass", "28.9647", "--print", "density,mass-flow"},
+         0,
+         "1.292261 kg/m3\n1292.261058 kg/h\n"},
         {{"--gas-flow", "1", "m3/h", "--pressure", "-0.2", "MPa", "--gauge", "--temperature", "20"},
          2,
          ""},
@@ -87,8 +104,8 @@ TEST(Instruments, WorkedExamplesAndStatuses) {
         {{"--sensor", "K", "--emf", "54", "--cold-junction", "25"}, 3, ""},
         // The reference function's own inverse; the panel's polynomial gives
         // 24.99 and -239.99, and keeps them without a cold junction.
-        {{"--sensor", "K", "--emf", "0", "--cold-junction", "25"}, 0, "25.00\n"},
-        {{"--sensor", "K", "--emf", "-6.4", "--cold-junction", "0"}, 0, "-249.27\n"},
+        {{"--sensor", "K", "--emf", "0", "--cold-junction", "25"}, 0, "25.00 °C\n"},
+        {{"--sensor", "K", "--emf", "-6.4", "--cold-junction", "0"}, 0, "-249.27 °C\n"},
         {{"--sensor", "K", "--emf", "-6.4"}, 0, "-239.99\n"},
         // B's hot end from 100 °C: below, its EMF names two temperatures.
         {{"--sensor", "B", "--emf", "0", "--cold-junction", "25"}, 3, ""},

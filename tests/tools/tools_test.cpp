@@ -117,6 +117,7 @@ TEST(Tools, DeclarationsHoldTogether) {
             for (const std::string_view id : group.fields) {
                 EXPECT_TRUE(Known(*tool, id)) << id;
             }
+            EXPECT_TRUE(group.choice.empty() || ChoiceIndex(*tool, group.choice)) << group.choice;
         }
     }
     // The transmitter's list shows the signal ranges as the core holds them.
@@ -127,6 +128,9 @@ TEST(Tools, DeclarationsHoldTogether) {
         EXPECT_EQ(ranges.entries[i].id, range.id);
         EXPECT_EQ(ranges.entries[i].shown, instruments::SignalRangeLabel(range));
         EXPECT_EQ(ranges.entries[i].unit, range.unit);
+        ASSERT_EQ(ranges.entries[i].values.size(), 2U);
+        EXPECT_EQ(ranges.entries[i].values[0], range.span.low);
+        EXPECT_EQ(ranges.entries[i].values[1], range.span.high);
     }
 }
 
