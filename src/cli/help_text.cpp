@@ -41,9 +41,9 @@ K and R.
 
 Options:
   --list [QUANTITY]    list the quantities and their units (symbol, label);
-                       QUANTITY is an id (pressure) or a name (压力); with
-                       --json one object per quantity and line, each unit
-                       with its symbol, aliases and label
+                       QUANTITY is an id (pressure) or its Chinese name as
+                       --list shows it; with --json one object per quantity
+                       and line, each unit with its symbol, aliases and label
   --json               one JSON object per value; the numbers are the
                        window's texts, as strings, and a refused value is
                        null with an "error"
