@@ -103,7 +103,8 @@ int IgnoreXErrors(Display*, XErrorEvent*) {
 
 int main(int argc, char* argv[]) {
     if (argc < 4) {
-        std::fprintf(stderr, "usage: %s <start of the main window title> <idle ms> <program> [args...]\n",
+        std::fprintf(stderr,
+                     "usage: %s <start of the main window title> <idle ms> <program> [args...]\n",
                      argv[0]);
         return 2;
     }

@@ -45,10 +45,10 @@ struct DuRect {
 };
 
 struct ControlTemplate {
-    int id; // kNoId for a control without an id
-    ControlKind kind;
+    int id = kNoId; // kNoId for a control without an id
+    ControlKind kind = ControlKind::Label;
     TemplateText text; // empty for pictures
-    DuRect rect;
+    DuRect rect{};
     unsigned style = kStyleNone;
     int resource = 0; // bitmap or icon resource number of a picture
 };

@@ -10,7 +10,7 @@ QString g_variant;
 // The picture's path in the chosen variant's folder where it has one there.
 QString PicturePath(const QString& name) {
     if (!g_variant.isEmpty()) {
-        const QString variant = QStringLiteral(":/images/%1/%2").arg(g_variant, name);
+        QString variant = QStringLiteral(":/images/%1/%2").arg(g_variant, name);
         if (QFile::exists(variant)) {
             return variant;
         }
