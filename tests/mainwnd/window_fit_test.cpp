@@ -6,7 +6,8 @@
 // The main window (both sensor families), one dialog of each category
 // template, the help window and the About box, at the display scaling given
 // by "--scale 1.25" (100 %, 125 % and 150 % run as tests of their own: the
-// scaling is fixed when the program starts).
+// scaling is fixed when the program starts). On Windows the test runs on the
+// window system's own platform: offscreen, Qt has no faces there to measure.
 
 #include "main_window_fixture.h"
 #include "modal_watcher.h"
@@ -46,25 +47,35 @@ struct Opened {
 };
 using Opener = std::function<Opened(Language)>;
 
+// The windows are laid out as shown, but kept off the screen: where the
+// test runs on a real window system (Windows, Wine) that is much faster.
+void Open(velmaro::fw::CDialog& window) {
+    window.setAttribute(Qt::WA_DontShowOnScreen);
+    window.Create();
+}
+
 Opened OpenMainWindow(Language language, bool rtd) {
-    auto t = std::make_shared<MainWindowUnderTest>(language);
+    velmaro::res::UseLanguage(language);
+    velmaro::CConverterDlg::SetStartupPause(0);
+    auto window = std::make_shared<velmaro::CConverterDlg>();
+    Open(*window);
     if (rtd) {
-        QTest::mouseClick(t->window->GetDlgItem(velmaro::IDC_RTD_KIND), Qt::LeftButton);
+        QTest::mouseClick(window->GetDlgItem(velmaro::IDC_RTD_KIND), Qt::LeftButton);
     }
-    return {t, t->window.get()};
+    return {window, window.get()};
 }
 
 template <class Window> Opened OpenShellWindow(Language language) {
     velmaro::res::UseLanguage(language);
     auto window = std::make_shared<Window>();
-    window->Create();
+    Open(*window);
     return {window, window.get()};
 }
 
 Opened OpenCategoryDialog(const velmaro::test::CategoryDialogKind& kind, Language language) {
     velmaro::res::UseLanguage(language);
     std::shared_ptr<velmaro::CCategoryDialog> dialog = kind.make();
-    dialog->Create();
+    Open(*dialog);
     return {dialog, dialog.get()};
 }
 
@@ -280,8 +291,12 @@ private slots:
     }
 
     void theEnglishWindowsShowNoChinese_data() { AddWindowRows({Language::English}); }
+    // What the windows show does not change with the scaling: checked once.
 
     void theEnglishWindowsShowNoChinese() {
+        if (qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble() != 1.0) {
+            QSKIP("checked at 100 %");
+        }
         QFETCH(Opener, open);
         QFETCH(Language, language);
         const Opened opened = open(language);
@@ -312,6 +327,7 @@ int main(int argc, char* argv[]) {
         }
     }
     int count = static_cast<int>(arguments.size());
+    arguments.push_back(nullptr); // argv ends in a null pointer
     QApplication application(count, arguments.data());
     WindowFitTest test;
     return QTest::qExec(&test, count, arguments.data());
