@@ -33,9 +33,9 @@ K and R. A tool's units are the same symbols.
 
 Options:
   --list [QUANTITY]    list the quantities and their units (symbol, label);
-                       QUANTITY is an id (pressure) or a name (压力); with
-                       --json one object per quantity and line, each unit
-                       with its symbol, aliases and label
+                       QUANTITY is an id (pressure) or its Chinese name as
+                       --list shows it; with --json one object per quantity
+                       and line, each unit with its symbol, aliases and label
   --json               one JSON object per value or row (see JSON below)
   --strict             refuse a number that is not a number through and
                        through (blanks around it aside) instead of reading

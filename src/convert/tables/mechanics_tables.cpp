@@ -14,9 +14,9 @@
 namespace velmaro::tables {
 namespace {
 
-// Mass. "t" and "Mg" are one unit (mutual factor 1, equal rows). "市斤" is the jin, 0.5 kg;
+// Mass. "t" and "Mg" are one unit (mutual factor 1, equal rows). "jin" is the jin, 0.5 kg;
 // "gr" is the grain, "oz" the ounce and "lb" the pound; "short t(US)" is 2000 lb and
-// "long t(UK)" 2240 lb. oz to gr and 市斤 to both tons are mended from typos of the old tables
+// "long t(UK)" 2240 lb. oz to gr and jin to both tons are mended from typos of the old tables
 // (README, "Corrections to the factor tables").
 // clang-format off
 constexpr Unit kMassUnits[] = {
@@ -35,7 +35,7 @@ constexpr Unit kMassUnits[] = {
 };
 
 constexpr double kMassFactors[] = {
-    //                t           Mg          Kg           g         mg          μg          gr           oz           lb            short t(US)   long t(UK)   市斤
+    //                t           Mg          Kg           g         mg          μg          gr           oz           lb            short t(US)   long t(UK)   jin
     /* t           */ kSelf,      1,          1000,        1000000,  1000000000, 1e12,       15432000,    35274,       2204.6226,    1.1023,       0.98421,     2000,
     /* Mg          */ 1,          kSelf,      1000,        1000000,  1000000000, 1e12,       15432000,    35274,       2204.6226,    1.1023,       0.98421,     2000,
     /* Kg          */ 0.001,      0.001,      kSelf,       1000,     1000000,    1000000000, 15432,       35.274,      2.2046226,    0.0011023,    0.00098421,  2,
@@ -47,7 +47,7 @@ constexpr double kMassFactors[] = {
     /* lb          */ 0.00045359, 0.00045359, 0.45359,     453.59,   453590,     453590000,  7000,        16,          kSelf,        0.0005,       0.00044643,  0.90719,
     /* short t(US) */ 0.90718,    0.90718,    907.18,      907180,   907180000,  9.0718e11,  14000000,    32000,       2000,         kSelf,        0.89286,     1814.3694,
     /* long t(UK)  */ 1.016,      1.016,      1016,        1016000,  1016000000, 1.016e12,   15680000,    35840,       2240,         1.12,         kSelf,       2032.094,
-    /* 市斤        */ 0.0005,     0.0005,     0.5,         500,      500000,     500000000,  7716.1792,   17.637,      1.1023,       0.00055116,   0.00049210,  kSelf,
+    /* jin         */ 0.0005,     0.0005,     0.5,         500,      500000,     500000000,  7716.1792,   17.637,      1.1023,       0.00055116,   0.00049210,  kSelf,
 };
 // clang-format on
 static_assert(std::size(kMassFactors) == std::size(kMassUnits) * std::size(kMassUnits));
