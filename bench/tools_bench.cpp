@@ -106,7 +106,7 @@ void BM_Compute(benchmark::State& state) {
         benchmark::DoNotOptimize(tool.compute(tool, request));
     }
 }
-BENCHMARK(BM_Compute)->DenseRange(0, 3)->ComputeStatistics("worst", Worst);
+BENCHMARK(BM_Compute)->DenseRange(0, 4)->ComputeStatistics("worst", Worst);
 
 // Texts in, texts out: what a window or the page runs on a keystroke.
 void BM_Evaluate(benchmark::State& state) {
@@ -117,6 +117,6 @@ void BM_Evaluate(benchmark::State& state) {
         benchmark::DoNotOptimize(tools::Evaluate(tool, face));
     }
 }
-BENCHMARK(BM_Evaluate)->DenseRange(0, 3)->ComputeStatistics("worst", Worst);
+BENCHMARK(BM_Evaluate)->DenseRange(0, 4)->ComputeStatistics("worst", Worst);
 
 } // namespace

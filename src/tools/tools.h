@@ -9,6 +9,8 @@
 
 namespace velmaro::tools {
 
+// The tools a face names itself (a window of its own, a column of the
+// instrument window); every tool, these and the others, is in AllTools().
 extern const Tool kSteamTool;
 extern const Tool kColdJunctionTool;
 extern const Tool kTransmitterTool;
