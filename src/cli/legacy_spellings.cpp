@@ -12,15 +12,18 @@ namespace velmaro::cli {
 namespace {
 
 // The conditions --from and --to name: the flow at them, and the standard
-// conditions they need.
+// conditions or the options they need.
 struct Condition {
     std::string_view name;
     std::string_view field;
     std::string_view standard;
+    std::span<const std::string_view> needs = {};
 };
 
+constexpr std::array<std::string_view, 2> kLineState = {"--pressure", "--temperature"};
+
 constexpr std::array<Condition, 5> kGasConditions = {{
-    {"line", "line-flow", {}},
+    {"line", "line-flow", {}, kLineState},
     {"normal", "normal-flow", {}},
     {"standard", "standard-flow", "standard"},
     {"standard15", "standard-flow", "standard15"},
@@ -194,6 +197,16 @@ private:
         if (!from->standard.empty() && !to->standard.empty() && from->standard != to->standard) {
             throw UsageError("--from " + std::string(from->name) + " and --to " +
                              std::string(to->name) + ": give one standard condition");
+        }
+        for (const Condition* condition : {from, to}) {
+            for (const std::string_view option : condition->needs) {
+                if (std::ranges::find(args_, option) == args_.end()) {
+                    throw UsageError(std::string(condition->name) + " conditions need " +
+                                     JoinNames(std::vector<std::string>(condition->needs.begin(),
+                                                                        condition->needs.end()),
+                                               " and "));
+                }
+            }
         }
         if (fieldAt_) {
             out_[*fieldAt_] = "--" + std::string(from->field);

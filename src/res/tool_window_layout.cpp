@@ -15,7 +15,7 @@ namespace {
 constexpr bool EveryFaultHasItsText() {
     using instruments::Fault;
     for (int f = static_cast<int>(Fault::OutOfRange);
-         f <= static_cast<int>(Fault::DensityNotPositive); ++f) {
+         f <= static_cast<int>(instruments::kLastFault); ++f) {
         texts::ToolText(instruments::FaultTextId(static_cast<Fault>(f)));
     }
     return true;

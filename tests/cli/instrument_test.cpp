@@ -62,8 +62,7 @@ TEST(Instruments, WorkedExamplesAndStatuses) {
           "--json"},
          0,
          R"({"signal_range":"1-5V","characteristic":"linear","lrv":0.0,"urv":10.0,)"
-         R"("cut_off_percent":1.0,"signal":6.0,"value":5.0,"percent":50.0,"signal_low":2.0,)"
-         R"("signal_high":10.0})"
+         R"("signal":6.0,"value":5.0,"percent":50.0,"signal_low":2.0,"signal_high":10.0})"
          "\n"},
         {{"--transmitter", "--range", "0", "10", "--signal-range", "1", "5", "--percent", "25"},
          0,
@@ -93,6 +92,10 @@ TEST(Instruments, WorkedExamplesAndStatuses) {
           "--molar-mass", "28.9647", "--print", "density,mass-flow"},
          0,
          "1.292261 kg/m3\n1292.261058 kg/h\n"},
+        // Between normal and standard conditions without the line's state.
+        {{"--gas-flow", "1000", "m3/h", "--from", "normal", "--to", "standard"},
+         0,
+         "1073.219843 m3/h\n1293.000000 kg/h\n"},
         {{"--gas-flow", "1", "m3/h", "--pressure", "-0.2", "MPa", "--gauge", "--temperature", "20"},
          2,
          ""},
