@@ -48,7 +48,7 @@ struct Spelling {
     std::string_view help;
 };
 
-constexpr std::array<Spelling, 4> kSpellings = {{
+constexpr std::array<Spelling, 5> kSpellings = {{
     {"--steam", "steam", 0, {}, {}, {}, {}, "--steam OPTIONS", "steam OPTIONS"},
     {"--cold-junction",
      "cold-junction",
@@ -73,21 +73,31 @@ constexpr std::array<Spelling, 4> kSpellings = {{
      "gas-flow --COND-flow Q UNIT OPTIONS for the flow Q at --from (line, or normal when --to "
      "is line), printing the flow at --to (normal by default) and the mass flow; COND is line, "
      "normal, standard, standard15 or standard60f"},
+    {"--flow-meter",
+     "flow-meter",
+     1,
+     "flow-meter",
+     {},
+     {},
+     {},
+     "--flow-meter TYPE OPTIONS",
+     "flow-meter --flow-meter TYPE OPTIONS"},
 }};
 
 bool LooksLikeOption(std::string_view arg) {
     return arg.size() > 1 && arg[0] == '-' && !(arg[1] >= '0' && arg[1] <= '9') && arg[1] != '.';
 }
 
-// The older spelling among `args`; none when they name the tool's subcommand
-// (cold-junction ... --cold-junction 25 is the new spelling).
+// The older spelling among `args`; none when they name a tool's subcommand
+// before it (cold-junction ... --cold-junction 25 is the new spelling). A
+// tool's name after it is a value (--flow-meter ... --fluid steam).
 const Spelling* SpellingIn(std::span<const std::string_view> args) {
     const Spelling* found = nullptr;
     for (const std::string_view arg : args) {
         if (arg == "--") {
             break;
         }
-        if (tools::FindTool(arg) != nullptr) {
+        if (found == nullptr && tools::FindTool(arg) != nullptr) {
             return nullptr;
         }
         for (const Spelling& spelling : kSpellings) {

@@ -231,12 +231,15 @@ private:
                 object[std::string(result.columnIds[c])] = std::move(column);
             }
         }
+        // Advice under keys of the tool's own is null where nothing was
+        // computed to advise on.
         const std::vector<std::string> advice = Advice(result);
+        const bool computed = !result.fault || result.fault.severity == Severity::Advice;
         if (!tool_.noAdviceJsonKey.empty()) {
-            object[std::string(tool_.noAdviceJsonKey)] = advice.empty();
+            object[std::string(tool_.noAdviceJsonKey)] = computed ? Json(advice.empty()) : Json();
         }
         if (!tool_.adviceJsonKey.empty()) {
-            object[std::string(tool_.adviceJsonKey)] = advice;
+            object[std::string(tool_.adviceJsonKey)] = computed ? Json(advice) : Json();
         } else if (!advice.empty()) {
             object["notes"] = advice;
         }
