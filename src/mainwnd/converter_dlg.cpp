@@ -6,6 +6,7 @@
 #include "framework/logical_font.h"
 #include "mainwnd/converter_ids.h"
 #include "mainwnd/system_menu.h"
+#include "res/flow_meter_dialog_template.h"
 #include "res/instrument_texts.h"
 #include "res/main_window_template.h"
 #include "res/maker_details.h"
@@ -16,6 +17,7 @@
 #include "shell/about_box.h"
 #include "shell/help_window.h"
 #include "shell/splash_window.h"
+#include "tooldlgs/flow_meter_dialog.h"
 #include "tooldlgs/instrument_dialog.h"
 #include "tooldlgs/steam_dialog.h"
 
@@ -84,6 +86,7 @@ CConverterDlg::CConverterDlg(QWidget* parent)
     AddHelpKey(*this);
     AddInstrumentKey(*this);
     AddSteamKey(*this);
+    AddFlowMeterKey(*this);
 }
 
 CConverterDlg::~CConverterDlg() = default;
@@ -169,6 +172,10 @@ bool CConverterDlg::OnInitDialog() {
         m_pSysMenu->AppendCommand(
             ID_SYSCMD_STEAM, QString::fromUtf8(res::kSteamCommand.data(),
                                                static_cast<qsizetype>(res::kSteamCommand.size())));
+        m_pSysMenu->AppendCommand(
+            ID_SYSCMD_FLOWMETER,
+            QString::fromUtf8(res::kFlowMeterCommand.data(),
+                              static_cast<qsizetype>(res::kFlowMeterCommand.size())));
     }
 
     // A second request while the constructor's splash stands does nothing;
@@ -205,6 +212,8 @@ void CConverterDlg::OnSysCommand(unsigned nID) {
         RunInstrumentDialog(this);
     } else if ((nID & kSysCommandMask) == ID_SYSCMD_STEAM) {
         RunSteamDialog(this);
+    } else if ((nID & kSysCommandMask) == ID_SYSCMD_FLOWMETER) {
+        RunFlowMeterDialog(this);
     } else {
         CSystemMenu::DefaultCommand(*this, nID);
     }

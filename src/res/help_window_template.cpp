@@ -21,12 +21,12 @@ constexpr std::string_view kPanels =
     "流量（10 种单位）。\n"
     "90温标转换：由温度求热电偶（S、R、B、K、N、E、J、T 型）的热电势（mV）或\n"
     "热电阻（Pt100、Pt10、Cu100、Cu50、Pt1000、Pt500）的电阻（Ω），也可反求温度。\n"
-    "其他单位转换：17 个按钮各打开一个换算窗口：长度、面积、体积、容积、质量、力、\n"
-    "速度、密度、能量、功率、传热速度、传热系数、导热系数、动力粘度、运动粘度、\n"
-    "扩散系数和表面张力。\n"
+    "其他单位转换：17 个按钮各打开一个换算窗口：长度、面积、体积、容积、质量、力、速度、\n"
+    "密度、能量、功率、传热速度、传热系数、导热系数、动力粘度、运动粘度、扩散系数和表面张力。\n"
     "仪表计算（Ctrl+I）：热电偶冷端补偿、变送器信号、气体流量的工况与标况换算。\n"
     "水和水蒸气性质（Ctrl+H）：按 IAPWS-IF97 由压力和温度、比焓或比熵\n"
-    "求水和水蒸气的状态，以及饱和水和饱和蒸汽。";
+    "求水和水蒸气的状态，以及饱和水和饱和蒸汽。\n"
+    "差压流量计算（Ctrl+L）：按 ISO 5167 由差压求流量、由流量求差压或求孔径。";
 
 constexpr std::string_view kNumbers =
     "在任一单位的框中输入数字，同组其他单位的框随即算出，不必按键确认。\n"
@@ -65,7 +65,7 @@ constexpr int LinesOf(std::string_view text) {
 // Topics from the top: a group box whose caption names the topic, and the
 // text inside it.
 constexpr int kLeft = 7;
-constexpr int kWidth = 346;
+constexpr int kWidth = 410;
 constexpr int kTextInset = 7;
 constexpr int kCaptionRoom = 11; // from a box's top edge to its text
 constexpr int kBottomRoom = 4;   // from a box's text to its bottom edge
@@ -96,28 +96,47 @@ constexpr ControlTemplate Text(int top, std::string_view text) {
         {kLeft + kTextInset, top + kCaptionRoom, kWidth - 2 * kTextInset, LinesOf(text) * kLine}};
 }
 
+// The buttons in a row: the tool windows' from the left, About and close on
+// the right.
+constexpr int kButtonGap = 5;
+constexpr int kCloseWidth = 50;
+constexpr int kAboutWidth = 84;
+constexpr int kInstrumentsWidth = 88;
+constexpr int kSteamWidth = 88;
+constexpr int kFlowMeterWidth = 80;
+static_assert(kSteamWidth + kFlowMeterWidth + kInstrumentsWidth + kAboutWidth + kCloseWidth +
+                  4 * kButtonGap <=
+              kWidth);
+
 // The buttons come first: the close button takes the focus when the window
 // opens, and each text lies over its frame.
 constexpr ControlTemplate kControls[] = {
     {IDC_HELP_CLOSE,
      ControlKind::DefPushButton,
      "确定",
-     {kLeft + kWidth - 50, kButtonsTop, 50, kButtonHeight},
+     {kLeft + kWidth - kCloseWidth, kButtonsTop, kCloseWidth, kButtonHeight},
      kStyleTabStop},
     {IDC_HELP_ABOUT,
      ControlKind::PushButton,
      "",
-     {kLeft + kWidth - 50 - 6 - 90, kButtonsTop, 90, kButtonHeight},
+     {kLeft + kWidth - kCloseWidth - kButtonGap - kAboutWidth, kButtonsTop, kAboutWidth,
+      kButtonHeight},
      kStyleTabStop},
     {IDC_HELP_INSTRUMENTS,
      ControlKind::PushButton,
      "",
-     {kLeft + kWidth - 50 - 6 - 90 - 6 - 100, kButtonsTop, 100, kButtonHeight},
+     {kLeft + kWidth - kCloseWidth - kAboutWidth - kInstrumentsWidth - 2 * kButtonGap, kButtonsTop,
+      kInstrumentsWidth, kButtonHeight},
      kStyleTabStop},
     {IDC_HELP_STEAM,
      ControlKind::PushButton,
      "",
-     {kLeft, kButtonsTop, 90, kButtonHeight},
+     {kLeft, kButtonsTop, kSteamWidth, kButtonHeight},
+     kStyleTabStop},
+    {IDC_HELP_FLOWMETER,
+     ControlKind::PushButton,
+     "",
+     {kLeft + kSteamWidth + kButtonGap, kButtonsTop, kFlowMeterWidth, kButtonHeight},
      kStyleTabStop},
     Text(kPanelsTop, kPanels),
     Box("换算内容", kPanelsTop, kPanels),
@@ -129,7 +148,7 @@ constexpr ControlTemplate kControls[] = {
     Box("传感器依据的标准", kStandardsTop, kStandards),
 };
 
-static_assert(std::size(kControls) == 12);
+static_assert(std::size(kControls) == 13);
 
 } // namespace
 

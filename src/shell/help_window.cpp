@@ -1,11 +1,13 @@
 #include "shell/help_window.h"
 
+#include "res/flow_meter_dialog_template.h"
 #include "res/help_window_template.h"
 #include "res/instrument_texts.h"
 #include "res/resource_ids.h"
 #include "res/steam_dialog_template.h"
 #include "res/string_table.h"
 #include "shell/about_box.h"
+#include "tooldlgs/flow_meter_dialog.h"
 #include "tooldlgs/instrument_dialog.h"
 #include "tooldlgs/steam_dialog.h"
 
@@ -21,6 +23,7 @@ constexpr Entry kMessageMap[] = {
     {fw::Notify::ButtonClicked, res::IDC_HELP_ABOUT, &CHelpWindow::OnAbout},
     {fw::Notify::ButtonClicked, res::IDC_HELP_INSTRUMENTS, &CHelpWindow::OnInstruments},
     {fw::Notify::ButtonClicked, res::IDC_HELP_STEAM, &CHelpWindow::OnSteam},
+    {fw::Notify::ButtonClicked, res::IDC_HELP_FLOWMETER, &CHelpWindow::OnFlowMeter},
 };
 
 } // namespace
@@ -40,6 +43,9 @@ bool CHelpWindow::OnInitDialog() {
     SetDlgItemText(res::IDC_HELP_STEAM,
                    QString::fromUtf8(res::kSteamButton.data(),
                                      static_cast<qsizetype>(res::kSteamButton.size())));
+    SetDlgItemText(res::IDC_HELP_FLOWMETER,
+                   QString::fromUtf8(res::kFlowMeterButton.data(),
+                                     static_cast<qsizetype>(res::kFlowMeterButton.size())));
     return true;
 }
 
@@ -64,6 +70,10 @@ void CHelpWindow::OnInstruments() {
 
 void CHelpWindow::OnSteam() {
     RunSteamDialog(this);
+}
+
+void CHelpWindow::OnFlowMeter() {
+    RunFlowMeterDialog(this);
 }
 
 void AddHelpKey(QWidget& window) {

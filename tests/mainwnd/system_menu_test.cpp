@@ -101,11 +101,12 @@ private slots:
         QCOMPARE(CommandTexts(sysMenu->Menu()),
                  (QStringList{"还原(&R)", "移动(&M)", "最小化(&N)", "关闭(&C)\tAlt+F4", "-",
                               "关于 Velmaro(&A)...", "仪表计算(&I)...\tCtrl+I",
-                              "水和水蒸气性质(&W)...\tCtrl+H"}));
+                              "水和水蒸气性质(&W)...\tCtrl+H", "差压流量计算(&L)...\tCtrl+L"}));
         const QList<QAction*> actions = sysMenu->Menu().actions();
-        QCOMPARE(sysMenu->FindCommand(velmaro::ID_SYSCMD_ABOUT), actions[actions.size() - 3]);
-        QCOMPARE(sysMenu->FindCommand(velmaro::ID_SYSCMD_INSTRUMENTS), actions[actions.size() - 2]);
-        QCOMPARE(sysMenu->FindCommand(velmaro::ID_SYSCMD_STEAM), actions.back());
+        QCOMPARE(sysMenu->FindCommand(velmaro::ID_SYSCMD_ABOUT), actions[actions.size() - 4]);
+        QCOMPARE(sysMenu->FindCommand(velmaro::ID_SYSCMD_INSTRUMENTS), actions[actions.size() - 3]);
+        QCOMPARE(sysMenu->FindCommand(velmaro::ID_SYSCMD_STEAM), actions[actions.size() - 2]);
+        QCOMPARE(sysMenu->FindCommand(velmaro::ID_SYSCMD_FLOWMETER), actions.back());
     }
 
     void altSpaceOpensTheMenuFromAnyField() {
