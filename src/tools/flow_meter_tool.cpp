@@ -156,7 +156,8 @@ constexpr std::array<Field, kFieldCount> kFields = {{
      .quantity = "density",
      .unit = "kg/m3",
      .start = "1.293",
-     .jsonKey = "density_input_kg_per_m3",
+     .jsonKey = "density_kg_per_m3",
+     .symbol = "rho_n",
      .group = 2,
      .jsonOmitsNone = true,
      .usedWith = "fluid=gas|liquid"},
@@ -503,6 +504,11 @@ Result ComputeFlowMeter(const Tool& /*tool*/, const Request& request) {
         return result;
     }
     Show(column, flow, fluid.state);
+    // A gas's normal density from its molar mass, in the field it is typed
+    // in otherwise.
+    if (request.given[kMolarMass] && fluid.state.normalDensity) {
+        column.values[kDensity] = *fluid.state.normalDensity;
+    }
     for (const flow::Limit limit : flow::kAllLimits) {
         if (flow.limits.broken.Has(limit)) {
             result.Note({flow::LimitTextId(limit), Severity::Advice});

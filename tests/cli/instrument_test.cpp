@@ -191,7 +191,8 @@ TEST(Instruments, WorkedExamplesAndStatuses) {
          0,
          R"({"flow_meter":"venturi","venturi":"machined","fluid":"gas","pressure_kind":"absolute",)"
          R"("signal_range":"4-20mA","D_m":0.2,"d_m":0.09,"p_Pa":300000.0,"T_K":293.15,"z":1.0,)"
-         R"("z_ref":1.0,"kappa_input":1.4,"mu_input_Pa_s":1.81e-05,"molar_mass_g_per_mol":28.9647,)"
+         R"("z_ref":1.0,"kappa_input":1.4,"mu_input_Pa_s":1.81e-05,)"
+         R"("density_kg_per_m3":1.292261058103243,"molar_mass_g_per_mol":28.9647,)"
          R"("dp_Pa":6375.0,"qm_kg_per_s":1.3614346214766893,"qv_m3_per_h":1374.7796202367335,)"
          R"("qn_m3_per_h":3792.7047376247033,"signal":14.2,"dp_range_low_Pa":0.0,)"
          R"("dp_range_high_Pa":10000.0,"qm_kg_per_h":4901.164637316081,)"
