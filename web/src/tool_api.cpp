@@ -194,9 +194,7 @@ val AnswerOf(const tools::Tool& tool, const tools::FaceState& state) {
             unusedFields.emplace_back(field.id);
         }
         const bool inTable = !tool.columns.empty() && field.role == tools::Role::Output;
-        const bool written = field.role == tools::Role::Output ||
-                             (field.role == tools::Role::Either && !tools::IsGiven(tool, state, i));
-        if (written && !inTable) {
+        if (tools::IsComputed(tool, state, i) && !inTable) {
             fields.set(std::string(field.id),
                        answer.computed[0][i] ? ShownText(answer.shown[0][i]) : std::string());
         }
