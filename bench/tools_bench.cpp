@@ -84,6 +84,7 @@ void BM_BeforeGasFlow(benchmark::State& state) {
             false,
             ParseNumber("1.293"),
             0.0,
+            true,
         });
         benchmark::DoNotOptimize(FormatFixed(sheet.flows[1], kFormatF) +
                                  FormatFixed(sheet.flows[2], kFormatF) +

@@ -199,7 +199,7 @@ private:
     void ReadPositionals() {
         std::vector<std::string> names = OptionNames(app_);
         for (const std::string_view spelling :
-             {"--steam", "--cold-junction", "--transmitter", "--gas-flow"}) {
+             {"--steam", "--cold-junction", "--transmitter", "--gas-flow", "--flow-meter"}) {
             names.emplace_back(spelling);
         }
         bool ended = false;

@@ -12,15 +12,18 @@ namespace velmaro::cli {
 namespace {
 
 // The conditions --from and --to name: the flow at them, and the standard
-// conditions they need.
+// conditions or the options they need.
 struct Condition {
     std::string_view name;
     std::string_view field;
     std::string_view standard;
+    std::span<const std::string_view> needs = {};
 };
 
+constexpr std::array<std::string_view, 2> kLineState = {"--pressure", "--temperature"};
+
 constexpr std::array<Condition, 5> kGasConditions = {{
-    {"line", "line-flow", {}},
+    {"line", "line-flow", {}, kLineState},
     {"normal", "normal-flow", {}},
     {"standard", "standard-flow", "standard"},
     {"standard15", "standard-flow", "standard15"},
@@ -45,7 +48,7 @@ struct Spelling {
     std::string_view help;
 };
 
-constexpr std::array<Spelling, 4> kSpellings = {{
+constexpr std::array<Spelling, 5> kSpellings = {{
     {"--steam", "steam", 0, {}, {}, {}, {}, "--steam OPTIONS", "steam OPTIONS"},
     {"--cold-junction",
      "cold-junction",
@@ -70,21 +73,31 @@ constexpr std::array<Spelling, 4> kSpellings = {{
      "gas-flow --COND-flow Q UNIT OPTIONS for the flow Q at --from (line, or normal when --to "
      "is line), printing the flow at --to (normal by default) and the mass flow; COND is line, "
      "normal, standard, standard15 or standard60f"},
+    {"--flow-meter",
+     "flow-meter",
+     1,
+     "flow-meter",
+     {},
+     {},
+     {},
+     "--flow-meter TYPE OPTIONS",
+     "flow-meter --flow-meter TYPE OPTIONS"},
 }};
 
 bool LooksLikeOption(std::string_view arg) {
     return arg.size() > 1 && arg[0] == '-' && !(arg[1] >= '0' && arg[1] <= '9') && arg[1] != '.';
 }
 
-// The older spelling among `args`; none when they name the tool's subcommand
-// (cold-junction ... --cold-junction 25 is the new spelling).
+// The older spelling among `args`; none when they name a tool's subcommand
+// before it (cold-junction ... --cold-junction 25 is the new spelling). A
+// tool's name after it is a value (--flow-meter ... --fluid steam).
 const Spelling* SpellingIn(std::span<const std::string_view> args) {
     const Spelling* found = nullptr;
     for (const std::string_view arg : args) {
         if (arg == "--") {
             break;
         }
-        if (tools::FindTool(arg) != nullptr) {
+        if (found == nullptr && tools::FindTool(arg) != nullptr) {
             return nullptr;
         }
         for (const Spelling& spelling : kSpellings) {
@@ -194,6 +207,16 @@ private:
         if (!from->standard.empty() && !to->standard.empty() && from->standard != to->standard) {
             throw UsageError("--from " + std::string(from->name) + " and --to " +
                              std::string(to->name) + ": give one standard condition");
+        }
+        for (const Condition* condition : {from, to}) {
+            for (const std::string_view option : condition->needs) {
+                if (std::ranges::find(args_, option) == args_.end()) {
+                    throw UsageError(std::string(condition->name) + " conditions need " +
+                                     JoinNames(std::vector<std::string>(condition->needs.begin(),
+                                                                        condition->needs.end()),
+                                               " and "));
+                }
+            }
         }
         if (fieldAt_) {
             out_[*fieldAt_] = "--" + std::string(from->field);

@@ -3,8 +3,9 @@
 // The tools' older spellings, which scripts rely on, read as the tools'
 // options: --steam ... is steam ..., --transmitter ... is transmitter ...,
 // --cold-junction TC ... is cold-junction --cold-junction TC ... printing its
-// one result, and --gas-flow Q UNIT [--from COND] [--to COND] gives the flow
-// at COND its field and prints the flow --to asks for and the mass flow.
+// one result, --gas-flow Q UNIT [--from COND] [--to COND] gives the flow at
+// COND its field and prints the flow --to asks for and the mass flow, and
+// --flow-meter TYPE ... is flow-meter --flow-meter TYPE ...
 
 #include <optional>
 #include <span>

@@ -73,7 +73,9 @@ public:
     ToolPrinter(const ToolRequest& request, OutputBuffer& out)
         : request_(request), tool_(*request.tool), out_(out) {
         for (const Field& field : tool_.fields) {
-            nameWidth_ = std::max(nameWidth_, field.symbol.size() + 1);
+            if (OnCommandLine(field.faces) && !field.jsonOnly) {
+                nameWidth_ = std::max(nameWidth_, field.symbol.size() + 1);
+            }
         }
     }
 
@@ -121,7 +123,7 @@ private:
         const std::string tool(tool_.id);
         if (result.fault && result.fault.severity != Severity::Advice) {
             return {StatusOf(result.fault.severity),
-                    tool + ": " + MessageText(result.fault.textId)};
+                    Subject(result.fault) + ": " + MessageText(result.fault.textId)};
         }
         for (std::size_t c = 0; c < ColumnCount(result); ++c) {
             for (std::size_t i = 0; i < tool_.fields.size(); ++i) {
@@ -145,6 +147,18 @@ private:
         }
         verdict.printed = true;
         return verdict;
+    }
+
+    // Who a fault is about: the option of the field whose range it names (a
+    // quality outside 0 ... 1, which the tool checks itself), or the tool.
+    std::string Subject(const tools::Fault& fault) const {
+        for (std::size_t i = 0; i < tool_.fields.size(); ++i) {
+            const Field& field = tool_.fields[i];
+            if (field.rangeCheckedByTool && field.rangeTextId == fault.textId) {
+                return request_.options[i];
+            }
+        }
+        return std::string(tool_.id);
     }
 
     // Advice (no status): beside the results, after them.
@@ -189,7 +203,8 @@ private:
                     object[key] = field.role == Role::Text ? Json(state.texts[i])
                                                            : Number(i, request.values[i]);
                 }
-            } else if (column != nullptr && IsResult(field) && tools::IsUsed(tool_, state, i)) {
+            } else if (column != nullptr && IsResult(field) && tools::IsUsed(tool_, state, i) &&
+                       (column->values[i] || !field.jsonOmitsNone)) {
                 object[key] = column->values[i] ? Number(i, *column->values[i]) : Json(nullptr);
             }
         }
@@ -216,15 +231,23 @@ private:
                 object[std::string(result.columnIds[c])] = std::move(column);
             }
         }
+        // Advice under keys of the tool's own is null where nothing was
+        // computed to advise on.
         const std::vector<std::string> advice = Advice(result);
-        if (!advice.empty()) {
+        const bool computed = !result.fault || result.fault.severity == Severity::Advice;
+        if (!tool_.noAdviceJsonKey.empty()) {
+            object[std::string(tool_.noAdviceJsonKey)] = computed ? Json(advice.empty()) : Json();
+        }
+        if (!tool_.adviceJsonKey.empty()) {
+            object[std::string(tool_.adviceJsonKey)] = computed ? Json(advice) : Json();
+        } else if (!advice.empty()) {
             object["notes"] = advice;
         }
         return object;
     }
 
     // The fields a column prints, in order: those --print names, or every
-    // field it holds.
+    // field it holds that the command line shows, JSON's own aside.
     std::vector<std::size_t> Printed(const tools::Column& column) const {
         std::vector<std::size_t> fields;
         if (!request_.print.empty()) {
@@ -233,7 +256,8 @@ private:
             return fields;
         }
         for (std::size_t i = 0; i < tool_.fields.size(); ++i) {
-            if (column.values[i]) {
+            const Field& field = tool_.fields[i];
+            if (column.values[i] && OnCommandLine(field.faces) && !field.jsonOnly) {
                 fields.push_back(i);
             }
         }
@@ -252,7 +276,7 @@ private:
                                      ? tools::ShownUnit(tool_, state, field)
                                      : std::string();
         if (!unit.empty()) {
-            line += " " + unit;
+            line += " " + std::string(tool_.fields[field].unitPrefix) + unit;
         }
         return line;
     }

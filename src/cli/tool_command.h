@@ -10,7 +10,9 @@
 // indented. With --json, one object per value: the lists chosen by their
 // ids, the inputs given and the results, numbers in each field's compute
 // unit under keys that name it ("p_MPa"), null for a result not computed,
-// and the columns as objects of their own.
+// and the columns as objects of their own; advice that does not stop the
+// results (a flowmeter's broken limits of use) prints after them, in JSON
+// under the tool's keys ("within_limits", "limits") or "notes".
 //
 // Refused input is status 2 and an input outside what the formulas hold, or a
 // result that is no finite number, status 3; nothing is printed for either

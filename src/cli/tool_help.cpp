@@ -3,6 +3,7 @@
 #include "cli/english_texts.h"
 #include "cli/nearest_names.h"
 #include "cli/sensor_catalog.h"
+#include "tools/evaluate.h"
 #include "tools/field_units.h"
 
 #include <algorithm>
@@ -40,6 +41,45 @@ std::string Join(const std::vector<std::string>& parts, std::string_view separat
     return joined;
 }
 
+// The option a field is given by: its own, or its option group's.
+std::string OptionOf(const Tool& tool, std::string_view id) {
+    for (const tools::OptionGroup& group : tool.optionGroups) {
+        if (std::ranges::find(group.fields, id) != group.fields.end()) {
+            return "--" + std::string(group.option);
+        }
+    }
+    return "--" + std::string(id);
+}
+
+// The option that gives a field of `group`: --flow, or --mass-flow|--volume-flow.
+std::string GroupOptionOf(const Tool& tool, int group) {
+    for (const tools::GroupOption& option : tool.groupOptions) {
+        if (option.group == group) {
+            return "--" + std::string(option.option);
+        }
+    }
+    std::vector<std::string> options;
+    for (const Field& field : tool.fields) {
+        if (field.group == group && field.role == Role::Either && OnCommandLine(field.faces)) {
+            options.push_back("--" + std::string(field.id));
+        }
+    }
+    return Join(options, "|");
+}
+
+// The units a field offers: "kg/h, t/h, kg/s or lb/h", "any unit of --list
+// volume-flow".
+std::string UnitChoices(const Tool& tool, const Field& field) {
+    if (field.allUnits) {
+        return "any unit of --list " + std::string(field.quantity);
+    }
+    std::vector<std::string> symbols;
+    for (const UnitRef& unit : tools::OfferedUnits(tool, field)) {
+        symbols.emplace_back(unit.symbol());
+    }
+    return JoinNames(symbols);
+}
+
 // "in MPa or any unit of --list pressure", "in °C (without a unit), K or °F".
 std::string UnitsHelp(const Tool& tool, const Field& field) {
     const std::vector<UnitRef> units = tools::OfferedUnits(tool, field);
@@ -59,7 +99,10 @@ std::string UnitsHelp(const Tool& tool, const Field& field) {
     const Field& owner = tools::UnitOwner(tool, field);
     const std::string start(units[tools::StartUnit(tool, field)].symbol());
     if (&owner != &field) {
-        return "in the unit of --" + std::string(owner.id);
+        const std::string prefix(field.unitPrefix);
+        return "in the unit of --" + std::string(owner.id) +
+               (prefix.empty() ? ""
+                               : ", or with " + prefix + " before it (" + prefix + start + ")");
     }
     if (owner.allUnits) {
         return "in " + start + " or any unit of --list " + std::string(owner.quantity);
@@ -105,7 +148,7 @@ std::string Entries(const tools::Choice& choice) {
     std::vector<std::string> entries;
     for (std::size_t i = 0; i < choice.entries.size(); ++i) {
         entries.push_back(EntryText(choice.entries[i]));
-        if (i == choice.commandLineStart) {
+        if (i == choice.commandLineStart && !choice.commandLineRequired) {
             entries.back() += " (the default)";
         }
     }
@@ -158,12 +201,29 @@ std::vector<std::string_view> HelpOrder(const Tool& tool) {
     return order;
 }
 
+std::string GoesWith(std::string_view follows, std::string_view usedWith) {
+    const std::size_t equals = usedWith.find('=');
+    if (!follows.empty() || equals == std::string_view::npos) {
+        return follows.empty() ? std::string("other options") : "--" + std::string(follows);
+    }
+    std::vector<std::string> entries;
+    for (std::string_view rest = usedWith.substr(equals + 1); !rest.empty();) {
+        const std::size_t bar = rest.find('|');
+        entries.emplace_back(rest.substr(0, bar));
+        rest = bar == std::string_view::npos ? std::string_view() : rest.substr(bar + 1);
+    }
+    return "--" + std::string(usedWith.substr(0, equals)) + " " + JoinNames(entries);
+}
+
 std::string FieldHelp(const Tool& tool, const Field& field) {
     std::vector<std::string> parts{Label(field)};
     for (std::string part : {UnitsHelp(tool, field), RangeHelp(field.range)}) {
         if (!part.empty()) {
             parts.push_back(std::move(part));
         }
+    }
+    if (!field.usedWith.empty()) {
+        parts.push_back("with " + GoesWith({}, field.usedWith));
     }
     if (field.startIfLeftOut) {
         parts.push_back("default " + std::string(field.start));
@@ -175,8 +235,10 @@ std::string FieldHelp(const Tool& tool, const Field& field) {
 }
 
 std::string ChoiceHelp(const Tool& /*tool*/, const tools::Choice& choice) {
+    const std::string with =
+        choice.usedWith.empty() ? std::string() : "; with " + GoesWith({}, choice.usedWith);
     return Wrapped(std::string(EnglishText(choice.labelTextId, choice.id)) + ": " +
-                   Entries(choice));
+                   Entries(choice) + with);
 }
 
 std::string EntryHelp(const tools::Choice& choice, const tools::Entry& entry) {
@@ -185,13 +247,18 @@ std::string EntryHelp(const tools::Choice& choice, const tools::Entry& entry) {
 
 std::string GroupHelp(const Tool& tool, const tools::OptionGroup& group) {
     std::vector<std::string> labels;
+    std::string unitHelp;
     for (const std::string_view id : group.fields) {
+        if (const std::string_view unitOf = tools::UnitListField(id); !unitOf.empty()) {
+            unitHelp = "; " + UnitsHelp(tool, tool.fields[tools::FieldAt(tool, unitOf)]);
+            continue;
+        }
         const Field& field = tool.fields[tools::FieldAt(tool, id)];
         labels.push_back(labels.empty() ? Label(field) : EnglishLabel(field.labelTextId, field.id));
     }
     const auto choice = tools::ChoiceIndex(tool, group.choice);
     if (!choice) {
-        return Wrapped(Join(labels, ", "));
+        return Wrapped(Join(labels, ", ") + unitHelp);
     }
     const tools::Choice& list = tool.choices[*choice];
     std::vector<std::string> units;
@@ -204,6 +271,28 @@ std::string GroupHelp(const Tool& tool, const tools::OptionGroup& group) {
                    "; or any other by its " + std::to_string(group.required) +
                    " ends and its unit, " + JoinNames(units) +
                    " (without a unit, the ends must be those of one above)");
+}
+
+std::string GroupOptionHelp(const Tool& tool, const tools::GroupOption& option) {
+    std::vector<std::string> fields;
+    for (const Field& field : tool.fields) {
+        if (field.group != option.group || field.role != Role::Either ||
+            !OnCommandLine(field.faces)) {
+            continue;
+        }
+        const Field& owner = tools::UnitOwner(tool, field);
+        std::string units = UnitChoices(tool, owner);
+        if (!field.unitPrefix.empty()) {
+            const std::string prefix(field.unitPrefix);
+            const std::vector<UnitRef> offered = tools::OfferedUnits(tool, owner);
+            units.insert(0, prefix + " before ");
+            units += " (" + prefix;
+            units += offered[tools::StartUnit(tool, owner)].symbol();
+            units += ")";
+        }
+        fields.push_back(units + ": " + EnglishLabel(field.labelTextId, field.id));
+    }
+    return Wrapped("a value and its unit, which says what is given: " + Join(fields, "; "));
 }
 
 std::string ModeFlagHelp(const Tool& tool, std::string_view flag) {
@@ -222,10 +311,17 @@ std::string ModeCombinations(const Tool& tool) {
         if (!OnCommandLine(mode.faces)) {
             continue;
         }
-        std::string options;
+        std::vector<std::string> given;
         for (const std::string_view id : mode.given) {
-            options += (options.empty() ? "--" : " --") + std::string(id);
+            std::string option = OptionOf(tool, id);
+            if (std::ranges::find(given, option) == given.end()) {
+                given.push_back(std::move(option));
+            }
         }
+        for (const int group : mode.groups) {
+            given.push_back(GroupOptionOf(tool, group));
+        }
+        std::string options = Join(given, " ");
         if (!mode.flag.empty()) {
             options += " --" + std::string(mode.flag);
         }
@@ -249,8 +345,15 @@ std::string PrimaryOptions(const Tool& tool) {
 
 std::string GroupPlaceholder(const tools::OptionGroup& group) {
     std::string placeholder;
+    const std::string prefix = std::string(group.option) + "-";
     for (std::size_t i = 0; i < group.fields.size(); ++i) {
         std::string name(group.fields[i]);
+        // --dp-range LOW HIGH [UNIT], not DP-RANGE-LOW DP-RANGE-HIGH [DP-RANGE-HIGH:UNIT].
+        if (!tools::UnitListField(name).empty()) {
+            name = "unit";
+        } else if (name.starts_with(prefix)) {
+            name.erase(0, prefix.size());
+        }
         std::ranges::transform(name, name.begin(), [](char c) {
             return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
         });
@@ -286,32 +389,57 @@ std::string UnitSubject(const Tool& tool, const tools::Choice& choice) {
     return std::string(choice.id);
 }
 
-std::string ToolFootnote(const Tool& tool) {
-    std::string give;
-    if (!tool.modes.empty()) {
-        give = "Give " + ModeCombinations(tool) + ".";
-    }
-    for (int group = 1; group <= 4; ++group) {
-        std::vector<std::string> options;
-        bool primary = false;
-        for (const Field& field : tool.fields) {
-            if (field.group == group && field.role == Role::Either) {
-                options.push_back("--" + std::string(field.id));
-                primary = primary || field.primary;
-            }
+// What the footnote says of the Either fields of `group`: the option that
+// stands for them, or which to give.
+std::string GroupNote(const Tool& tool, int group) {
+    std::vector<std::string> options;
+    bool primary = false;
+    bool defaulted = false;
+    for (const Field& field : tool.fields) {
+        if (field.group == group && field.role == Role::Either && OnCommandLine(field.faces)) {
+            options.push_back("--" + std::string(field.id));
+            primary = primary || field.primary;
+            defaulted = defaulted || field.startIfLeftOut;
         }
-        if (options.size() > 1) {
-            give += std::string(give.empty() ? "" : " ") + (primary ? "Give one of " : "One of ") +
-                    JoinNames(options) + (primary ? "" : " may be given") + ".";
+    }
+    if (options.size() < 2) {
+        return {};
+    }
+    const std::string option = GroupOptionOf(tool, group);
+    if (option.find('|') == std::string::npos) {
+        return option + " is one of " + JoinNames(options) + ", as its unit says.";
+    }
+    const bool byModes = std::ranges::any_of(tool.modes, [group](const tools::Mode& mode) {
+        return std::ranges::find(mode.groups, group) != mode.groups.end();
+    });
+    if (byModes) {
+        return {};
+    }
+    if (primary) {
+        return "Give one of " + JoinNames(options) + ".";
+    }
+    return defaulted ? "One of " + JoinNames(options) + " may be given."
+                     : "Give one of " + JoinNames(options) + " where they are used.";
+}
+
+std::string ToolFootnote(const Tool& tool) {
+    std::vector<std::string> give;
+    if (!tool.modes.empty()) {
+        give.push_back("Give " + ModeCombinations(tool) + ".");
+    }
+    for (int group = 1; group <= static_cast<int>(tools::kMaxGroups); ++group) {
+        if (std::string note = GroupNote(tool, group); !note.empty()) {
+            give.push_back(std::move(note));
         }
     }
     std::vector<std::string> results;
     for (const Field& field : tool.fields) {
-        if (field.role == Role::Output || field.role == Role::Either) {
+        if ((field.role == Role::Output || field.role == Role::Either) &&
+            OnCommandLine(field.faces)) {
             results.emplace_back(field.id);
         }
     }
-    return Wrapped(give, 78) + "\n" +
+    return Wrapped(Join(give, " "), 78) + "\n" +
            Wrapped("Results (--print names them): " + Join(results, ", ") + ".", 78) + "\n";
 }
 

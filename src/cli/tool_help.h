@@ -25,10 +25,15 @@ std::string FieldHelp(const tools::Tool& tool, const tools::Field& field);
 std::string ChoiceHelp(const tools::Tool& tool, const tools::Choice& choice);
 std::string EntryHelp(const tools::Choice& choice, const tools::Entry& entry);
 std::string GroupHelp(const tools::Tool& tool, const tools::OptionGroup& group);
+std::string GroupOptionHelp(const tools::Tool& tool, const tools::GroupOption& option);
 std::string ModeFlagHelp(const tools::Tool& tool, std::string_view flag);
 
 // What follows the options: what to give, and the results.
 std::string ToolFootnote(const tools::Tool& tool);
+
+// What an option goes with: the field it follows ("--pressure"), or the list
+// entries of its Field::usedWith ("--fluid gas or liquid").
+std::string GoesWith(std::string_view follows, std::string_view usedWith);
 
 // "--pressure --temperature, --pressure --saturation [--quality] or ..."
 std::string ModeCombinations(const tools::Tool& tool);

@@ -48,6 +48,18 @@ const OptionGroup* GroupFor(const Tool& tool, const Choice& choice) {
     return nullptr;
 }
 
+// The Either fields of `group` the command line offers, by position.
+std::vector<std::size_t> GroupFields(const Tool& tool, int group) {
+    std::vector<std::size_t> fields;
+    for (std::size_t i = 0; i < tool.fields.size(); ++i) {
+        const Field& field = tool.fields[i];
+        if (field.group == group && field.role == Role::Either && OnCommandLine(field.faces)) {
+            fields.push_back(i);
+        }
+    }
+    return fields;
+}
+
 std::vector<std::string_view> Names(std::string_view id, std::string_view others) {
     std::vector<std::string_view> names{id};
     while (!others.empty()) {
@@ -99,6 +111,17 @@ void AddGroup(CLI::App& command, const Tool& tool, const OptionGroup& group,
         ->type_name(placeholder)
         ->option_text(placeholder)
         ->description(GroupHelp(tool, group));
+}
+
+// --flow Q UNIT: a value and the unit that says which field of the group it
+// goes to.
+void AddGroupOption(CLI::App& command, const Tool& tool, const tools::GroupOption& option,
+                    std::optional<ToolArgs::Given>& slot) {
+    const std::string placeholder = "NUMBER UNIT";
+    AddValues(command, Dashed(option.option), 2, 2, slot)
+        ->type_name(placeholder)
+        ->option_text(placeholder)
+        ->description(GroupOptionHelp(tool, option));
 }
 
 void AddField(CLI::App& command, const Tool& tool, std::size_t index, ToolArgs& args) {
@@ -171,9 +194,31 @@ std::size_t EntryOrRefuse(const Choice& choice, const std::string& option, std::
                      std::string(orElse) + NearestTail(text, ids));
 }
 
+// The position in the field's list of the unit `name` names, or nullopt.
+// A field with a unit prefix takes its units with the prefix too (Nm3/h).
+std::optional<std::size_t> UnitNamed(const Tool& tool, const Field& field, std::string_view name) {
+    const std::vector<UnitRef> offered = tools::OfferedUnits(tool, field);
+    if (offered.empty()) {
+        return std::nullopt;
+    }
+    if (!field.unitPrefix.empty() && name.starts_with(field.unitPrefix)) {
+        name.remove_prefix(field.unitPrefix.size());
+    }
+    const std::vector<UnitRef> named = UnitsNamed(*offered.front().quantity, name);
+    for (std::size_t i = 0; i < offered.size(); ++i) {
+        if (std::ranges::find(named, offered[i]) != named.end()) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
 // The position in the field's list of the unit called `name`.
 std::size_t UnitOrRefuse(const Tool& tool, const Field& field, const std::string& option,
                          std::string_view name) {
+    if (const auto unit = UnitNamed(tool, field, name)) {
+        return *unit;
+    }
     const std::vector<UnitRef> offered = tools::OfferedUnits(tool, field);
     const std::vector<UnitRef> named = UnitsNamed(*offered.front().quantity, name);
     std::vector<std::string> symbols;
@@ -302,14 +347,66 @@ struct Reader {
                                  " values");
             }
             for (std::size_t v = 0; v < given->values.size(); ++v) {
-                SetField(tools::FieldAt(tool, group.fields[v]), given->option, given->values[v]);
+                const std::string_view id = group.fields[v];
+                if (const std::string_view field = tools::UnitListField(id); !field.empty()) {
+                    SetUnit(tools::FieldAt(tool, field), given->option, given->values[v]);
+                } else {
+                    SetField(tools::FieldAt(tool, id), given->option, given->values[v]);
+                }
             }
         }
     }
 
+    // --flow Q UNIT: the field of the group whose units hold UNIT.
+    void GroupOptions() {
+        for (std::size_t g = 0; g < tool.groupOptions.size(); ++g) {
+            const tools::GroupOption& option = tool.groupOptions[g];
+            const auto& given = args.groupOptions[g];
+            if (!given) {
+                continue;
+            }
+            const std::string& unit = given->values[1];
+            std::optional<std::size_t> chosen;
+            for (const std::size_t i : GroupFields(tool, option.group)) {
+                const tools::Field& field = tool.fields[i];
+                // A unit with the field's prefix names that field before any
+                // other (Nm3/h a flow at normal conditions, not at the line's).
+                const bool prefixed =
+                    !field.unitPrefix.empty() && unit.starts_with(field.unitPrefix);
+                if (UnitNamed(tool, field, unit) && (!chosen || prefixed)) {
+                    chosen = i;
+                }
+            }
+            if (!chosen) {
+                std::vector<std::string> labels;
+                for (const std::size_t i : GroupFields(tool, option.group)) {
+                    labels.push_back(EnglishLabel(tool.fields[i].labelTextId, tool.fields[i].id));
+                }
+                throw UsageError(given->option + ": '" + unit + "' is no unit of " +
+                                 JoinNames(labels) + " (see --help)");
+            }
+            if (args.fields[*chosen]) {
+                throw UsageError(given->option + " and " + args.fields[*chosen]->option +
+                                 " name the same input");
+            }
+            SetField(*chosen, given->option, given->values[0]);
+            SetUnit(*chosen, given->option, unit);
+            tools::Typed(tool, state(), *chosen);
+        }
+    }
+
     // What the tool needs, and a field of each group the command line must
-    // give (its primary input); the rest take their start texts or stay out.
+    // give (its primary input, or one of a group the tool has no default
+    // for); the rest take their start texts or stay out.
     void Complete() {
+        for (std::size_t c = 0; c < tool.choices.size(); ++c) {
+            const Choice& choice = tool.choices[c];
+            if (choice.commandLineRequired && !args.choices[c] && OnCommandLine(choice.faces) &&
+                tools::IsChoiceUsed(tool, state(), c)) {
+                throw UsageError(std::string(tool.id) + " needs " + Dashed(choice.id) + " " +
+                                 EntryIds(choice.entries, "|"));
+            }
+        }
         for (std::size_t i = 0; i < tool.fields.size(); ++i) {
             const tools::Field& field = tool.fields[i];
             if (typed[i] || !OnCommandLine(field.faces) || field.role != Role::Input ||
@@ -318,31 +415,56 @@ struct Reader {
             }
             if (field.startIfLeftOut) {
                 state().present[i] = true;
-            } else if (!field.start.empty()) {
+            } else if (!field.start.empty() && !field.commandLineOptional &&
+                       tools::IsUsed(tool, state(), i)) {
                 throw UsageError(std::string(tool.id) + " needs " + OptionName(tool, i) + " " +
                                  HelpPlaceholder(tool, i));
             }
         }
         for (int group = 1; group <= static_cast<int>(tools::kMaxGroups); ++group) {
-            std::vector<std::string> options;
-            std::vector<std::string> given;
-            bool primary = false;
-            for (std::size_t i = 0; i < tool.fields.size(); ++i) {
-                const tools::Field& field = tool.fields[i];
-                if (field.group != group || field.role != Role::Either) {
-                    continue;
-                }
-                options.push_back(Dashed(field.id));
-                primary = primary || field.primary;
-                if (typed[i]) {
-                    given.push_back(request.options[i]);
-                }
+            CompleteGroup(group);
+        }
+    }
+
+    void CompleteGroup(int group) {
+        std::vector<std::string> options;
+        std::vector<std::string> used;
+        std::vector<std::string> given;
+        bool primary = false;
+        bool defaulted = false;
+        for (const std::size_t i : GroupFields(tool, group)) {
+            const tools::Field& field = tool.fields[i];
+            options.push_back(Dashed(field.id));
+            primary = primary || field.primary;
+            if (tools::IsUsed(tool, state(), i)) {
+                used.push_back(Dashed(field.id));
+                defaulted = defaulted || field.startIfLeftOut;
             }
-            if (given.size() > 1 || (given.empty() && primary)) {
-                throw UsageError(std::string(tool.id) + " takes one of " + JoinNames(options) +
-                                 (given.size() > 1 ? ", not " + JoinNames(given, " and ") : ""));
+            if (typed[i]) {
+                given.push_back(request.options[i]);
             }
         }
+        if (given.size() > 1) {
+            throw UsageError(std::string(tool.id) + " takes one of " + JoinNames(options) +
+                             ", not " + JoinNames(given, " and "));
+        }
+        // The modes say when a group of theirs is given.
+        if (!given.empty() || GovernedByModes(group)) {
+            return;
+        }
+        if (primary) {
+            throw UsageError(std::string(tool.id) + " takes one of " + JoinNames(options));
+        }
+        if (!used.empty() && !defaulted) {
+            throw UsageError(std::string(tool.id) +
+                             (used.size() == 1 ? " needs " : " takes one of ") + JoinNames(used));
+        }
+    }
+
+    bool GovernedByModes(int group) const {
+        return std::ranges::any_of(tool.modes, [group](const Mode& mode) {
+            return std::ranges::find(mode.groups, group) != mode.groups.end();
+        });
     }
 
     bool InSomeMode(std::string_view id) const {
@@ -366,6 +488,18 @@ struct Reader {
             if (typed[i] && InSomeMode(id) &&
                 std::ranges::find(mode.given, id) == mode.given.end() &&
                 std::ranges::find(mode.optional, id) == mode.optional.end()) {
+                return false;
+            }
+        }
+        // A group a mode gives is typed in that mode and in no other.
+        for (int group = 1; group <= static_cast<int>(tools::kMaxGroups); ++group) {
+            if (!GovernedByModes(group)) {
+                continue;
+            }
+            const auto fields = GroupFields(tool, group);
+            const bool given =
+                std::ranges::any_of(fields, [this](std::size_t i) { return typed[i]; });
+            if (given != (std::ranges::find(mode.groups, group) != mode.groups.end())) {
                 return false;
             }
         }
@@ -395,14 +529,16 @@ struct Reader {
     void Used() {
         for (std::size_t i = 0; i < tool.fields.size(); ++i) {
             const tools::Field& field = tool.fields[i];
-            if (typed[i] && !field.follows.empty() && !tools::IsUsed(tool, state(), i)) {
-                throw UsageError(request.options[i] + " goes with " + Dashed(field.follows));
+            if (typed[i] && !tools::IsUsed(tool, state(), i)) {
+                throw UsageError(request.options[i] + " goes with " +
+                                 GoesWith(field.follows, field.usedWith));
             }
         }
         for (std::size_t i = 0; i < tool.choices.size(); ++i) {
+            const Choice& choice = tool.choices[i];
             if (args.choices[i] && !tools::IsChoiceUsed(tool, state(), i)) {
                 throw UsageError(args.choices[i]->option + " goes with " +
-                                 Dashed(tool.choices[i].follows));
+                                 GoesWith(choice.follows, choice.usedWith));
             }
         }
     }
@@ -431,7 +567,8 @@ struct Reader {
         }
         std::vector<std::string> results;
         for (const tools::Field& field : tool.fields) {
-            if (field.role == Role::Output || field.role == Role::Either) {
+            if ((field.role == Role::Output || field.role == Role::Either) &&
+                OnCommandLine(field.faces)) {
                 results.emplace_back(field.id);
             }
         }
@@ -475,11 +612,22 @@ void AddToolOptions(CLI::App& command, const Tool& tool, ToolArgs& args) {
                     "phase) prints no line"))
         ->option_text("RESULT[,RESULT...]");
     args.groups.resize(tool.optionGroups.size());
+    args.groupOptions.resize(tool.groupOptions.size());
     std::vector<const OptionGroup*> added;
+    std::vector<bool> addedGroupOptions(tool.groupOptions.size(), false);
     for (const std::string_view id : HelpOrder(tool)) {
         const OptionGroup* group = GroupOf(tool, id);
         const auto field = tools::FieldIndex(tool, id);
         const auto choice = tools::ChoiceIndex(tool, id);
+        // An option for a group of fields (--flow) before the first of them.
+        for (std::size_t g = 0; field && g < tool.groupOptions.size(); ++g) {
+            const tools::GroupOption& option = tool.groupOptions[g];
+            if (!addedGroupOptions[g] && tool.fields[*field].group == option.group &&
+                tool.fields[*field].role == Role::Either) {
+                addedGroupOptions[g] = true;
+                AddGroupOption(command, tool, option, args.groupOptions[g]);
+            }
+        }
         if (group == nullptr && choice) {
             group = GroupFor(tool, tool.choices[*choice]);
         }
@@ -530,6 +678,7 @@ ToolRequest ReadToolArgs(const Tool& tool, const ToolArgs& args) {
     reader.Fields();
     reader.Choices();
     reader.Groups();
+    reader.GroupOptions();
     reader.Complete();
     reader.ChooseMode();
     reader.Used();

@@ -3,7 +3,8 @@
 // A tool's options on the command line, read from its declaration: a
 // field's option (--pressure P [UNIT]) and its other names, a list's option
 // (--sensor K) and its entries as flags (--gauge), the flags of the modes
-// (--saturation), the option groups (--range LRV URV [UNIT]), and what every
+// (--saturation), the option groups (--range LRV URV [UNIT]), an option for
+// a group of fields whose unit picks the field (--flow Q UNIT), and what every
 // tool takes: --json, --strict and --print. What they received becomes the
 // state a face holds, checked as a whole: one field of each group, the
 // options a mode needs, a unit the field offers.
@@ -30,7 +31,8 @@ struct ToolArgs {
         std::vector<std::string> values;
     };
     std::array<std::optional<Given>, tools::kMaxFields> fields;
-    std::vector<std::optional<Given>> groups; // by option group
+    std::vector<std::optional<Given>> groups;       // by option group
+    std::vector<std::optional<Given>> groupOptions; // by group option (--flow)
     std::array<std::optional<Given>, tools::kMaxChoices> choices;
     std::vector<std::string> modeFlags;
     std::optional<std::string> print;

@@ -6,12 +6,27 @@ namespace velmaro::instruments {
 namespace {
 
 GasFlowSheet Refused(Fault fault) {
-    return {{0.0, 0.0, 0.0}, 0.0, 0.0, fault, fault};
+    return {{0.0, 0.0, 0.0}, 0.0, 0.0, fault, fault, false};
+}
+
+// A mass flow at normal conditions: kg/h over kg/m³ there, in the flow's unit.
+GasResult NormalFlowOfMass(const GasFlowInputs& in, GasResult density) {
+    if (density.fault == Fault::None && !(density.value > 0.0)) {
+        return {0.0, std::isfinite(density.value) ? Fault::DensityNotPositive : Fault::NotFinite};
+    }
+    if (density.fault != Fault::None) {
+        return density;
+    }
+    const double flow = in.flow / density.value / in.cubicMetresPerHour;
+    return {flow, std::isfinite(flow) ? Fault::None : Fault::NotFinite};
 }
 
 } // namespace
 
 GasFlowSheet WorkGasFlow(const GasFlowInputs& in) {
+    if (!in.lineKnown && in.given == FlowAt::Line) {
+        return Refused(Fault::NoLineState);
+    }
     const GasState states[] = {
         in.line,
         ReferenceState(Reference::Normal, in.zRef),
@@ -26,24 +41,17 @@ GasFlowSheet WorkGasFlow(const GasFlowInputs& in) {
     GasState from = states[1];
     double flow = in.flow;
     if (in.given == FlowAt::Mass) {
-        // kg/h over kg/m³ at normal conditions: m³/h there, then the flow's unit.
-        if (density.fault == Fault::None && !(density.value > 0.0)) {
-            density = {0.0,
-                       std::isfinite(density.value) ? Fault::DensityNotPositive : Fault::NotFinite};
+        const GasResult normal = NormalFlowOfMass(in, density);
+        if (normal.fault != Fault::None) {
+            return Refused(normal.fault);
         }
-        if (density.fault != Fault::None) {
-            return Refused(density.fault);
-        }
-        flow = in.flow / density.value / in.cubicMetresPerHour;
-        if (!std::isfinite(flow)) {
-            return Refused(Fault::NotFinite);
-        }
+        flow = normal.value;
     } else {
         from = states[static_cast<unsigned>(in.given)];
     }
 
-    GasFlowSheet sheet{{0.0, 0.0, 0.0}, 0.0, 0.0, Fault::None, Fault::None};
-    for (unsigned i = 0; i < 3; ++i) {
+    GasFlowSheet sheet{{0.0, 0.0, 0.0}, 0.0, 0.0, Fault::None, Fault::None, in.lineKnown};
+    for (unsigned i = in.lineKnown ? 0 : 1; i < 3; ++i) {
         const GasResult restated = RestateFlow(flow, from, states[i]);
         if (restated.fault != Fault::None) {
             return Refused(restated.fault);

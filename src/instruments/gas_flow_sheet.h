@@ -2,7 +2,8 @@
 
 // The gas-flow tool: one flow given at line, normal or standard conditions,
 // or as a mass flow; the others restated through the normal density, typed
-// or worked out from the molar mass.
+// or worked out from the molar mass. Without the line's state the flows at
+// normal and standard conditions and the mass flow still restate one another.
 
 #include "instruments/gas_flow.h"
 
@@ -20,6 +21,7 @@ struct GasFlowInputs {
     bool densityFromMolarMass;
     double normalDensity; // kg/m³ at normal conditions, when typed
     double molarMass;     // g/mol, when the density comes from it
+    bool lineKnown;       // false: `line` is not read and no line flow is worked out
 };
 
 struct GasFlowSheet {
@@ -28,6 +30,7 @@ struct GasFlowSheet {
     double massPerHour; // kg/h, or the mass flow as given
     Fault flowFault;    // when not None, no flow, density or mass flow
     Fault massFault;    // when not None, no mass flow (nor density from M)
+    bool lineFlow;      // whether flows[Line] was worked out: the line's state was known
 };
 
 GasFlowSheet WorkGasFlow(const GasFlowInputs& inputs);

@@ -7,6 +7,7 @@
 #include "mainwnd/converter_ids.h"
 #include "mainwnd/system_menu.h"
 #include "res/language.h"
+#include "res/flow_meter_dialog_template.h"
 #include "res/main_window_template.h"
 #include "res/maker_details.h"
 #include "res/resource_ids.h"
@@ -16,6 +17,7 @@
 #include "shell/about_box.h"
 #include "shell/help_window.h"
 #include "shell/splash_window.h"
+#include "tooldlgs/flow_meter_dialog.h"
 #include "tooldlgs/instrument_dialog.h"
 #include "tooldlgs/steam_dialog.h"
 
@@ -87,6 +89,7 @@ CConverterDlg::CConverterDlg(QWidget* parent)
     AddHelpKey(*this);
     AddInstrumentKey(*this);
     AddSteamKey(*this);
+    AddFlowMeterKey(*this);
 }
 
 CConverterDlg::~CConverterDlg() = default;
@@ -166,6 +169,7 @@ bool CConverterDlg::OnInitDialog() {
         }
         m_pSysMenu->AppendCommand(ID_SYSCMD_INSTRUMENTS, Text(texts::Lookup("instrument.command")));
         m_pSysMenu->AppendCommand(ID_SYSCMD_STEAM, Text(texts::Lookup("steam.command")));
+        m_pSysMenu->AppendCommand(ID_SYSCMD_FLOWMETER, Text(texts::Lookup("flowmeter.command")));
         m_pSysMenu->AppendCommand(ID_SYSCMD_LANGUAGE, Text(texts::Lookup("menu.language")));
     }
 
@@ -209,6 +213,8 @@ void CConverterDlg::OnSysCommand(unsigned nID) {
         RunSteamDialog(this);
     } else if ((nID & kSysCommandMask) == ID_SYSCMD_LANGUAGE) {
         OnSwitchLanguage();
+    } else if ((nID & kSysCommandMask) == ID_SYSCMD_FLOWMETER) {
+        RunFlowMeterDialog(this);
     } else {
         CSystemMenu::DefaultCommand(*this, nID);
     }

@@ -33,13 +33,25 @@ using fw::TextId;
 // room, and at most kColumns columns wide, which the text's width leaves room
 // for; other lines are as high as their face's lines and as wide as the text.
 constexpr int kChineseLine = 12;
-constexpr int kColumns = 78;
+constexpr int kColumns = 92;
 constexpr int kFontPointSize = 9;
 
 // Topics from the top: a group box whose caption names the topic, and the
 // text inside it.
 constexpr int kLeft = 7;
-constexpr int kWidth = 346;
+constexpr int kWidth = 410;
+
+// The buttons in a row: the tool windows' from the left, About and close on
+// the right.
+constexpr int kButtonGap = 5;
+constexpr int kCloseWidth = 50;
+constexpr int kAboutWidth = 84;
+constexpr int kInstrumentsWidth = 88;
+constexpr int kSteamWidth = 88;
+constexpr int kFlowMeterWidth = 80;
+static_assert(kSteamWidth + kFlowMeterWidth + kInstrumentsWidth + kAboutWidth + kCloseWidth +
+                  4 * kButtonGap <=
+              kWidth);
 constexpr int kTextInset = 7;
 constexpr int kCaptionRoom = 11; // from a box's top edge to its text
 constexpr int kBottomRoom = 4;   // from a box's text to its bottom edge
@@ -186,22 +198,29 @@ void BuildHelpWindow(BuiltTemplate& built) {
         {IDC_HELP_CLOSE,
          ControlKind::DefPushButton,
          TextId("help.ok"),
-         {kLeft + kWidth - 50, buttonsTop, 50, kButtonHeight},
+         {kLeft + kWidth - kCloseWidth, buttonsTop, kCloseWidth, kButtonHeight},
          kStyleTabStop},
         {IDC_HELP_ABOUT,
          ControlKind::PushButton,
          "",
-         {kLeft + kWidth - 50 - 6 - 90, buttonsTop, 90, kButtonHeight},
+         {kLeft + kWidth - kCloseWidth - kButtonGap - kAboutWidth, buttonsTop, kAboutWidth,
+          kButtonHeight},
          kStyleTabStop},
         {IDC_HELP_INSTRUMENTS,
          ControlKind::PushButton,
          "",
-         {kLeft + kWidth - 50 - 6 - 90 - 6 - 100, buttonsTop, 100, kButtonHeight},
+         {kLeft + kWidth - kCloseWidth - kAboutWidth - kInstrumentsWidth - 2 * kButtonGap,
+          buttonsTop, kInstrumentsWidth, kButtonHeight},
          kStyleTabStop},
         {IDC_HELP_STEAM,
          ControlKind::PushButton,
          "",
-         {kLeft, buttonsTop, 90, kButtonHeight},
+         {kLeft, buttonsTop, kSteamWidth, kButtonHeight},
+         kStyleTabStop},
+        {IDC_HELP_FLOWMETER,
+         ControlKind::PushButton,
+         "",
+         {kLeft + kSteamWidth + kButtonGap, buttonsTop, kFlowMeterWidth, kButtonHeight},
          kStyleTabStop},
     };
     built.controls.insert(built.controls.end(), topics.begin(), topics.end());

@@ -16,6 +16,8 @@ inline constexpr int IDC_HELP_ABOUT = 1301;
 inline constexpr int IDC_HELP_INSTRUMENTS = 1302;
 // Opens the water and steam window.
 inline constexpr int IDC_HELP_STEAM = 1303;
+// Opens the flowmeter window.
+inline constexpr int IDC_HELP_FLOWMETER = 1304;
 
 const fw::DialogTemplate& HelpWindowTemplate();
 

@@ -3,7 +3,7 @@
 #include "instruments/instrument_fault.h"
 #include "res/texts/chinese_tool_texts.h"
 #include "res/texts/texts.h"
-#include "tools/field_units.h"
+#include "tools/layout.h"
 
 #include <algorithm>
 
@@ -15,7 +15,7 @@ namespace {
 constexpr bool EveryFaultHasItsText() {
     using instruments::Fault;
     for (int f = static_cast<int>(Fault::OutOfRange);
-         f <= static_cast<int>(Fault::DensityNotPositive); ++f) {
+         f <= static_cast<int>(instruments::kLastFault); ++f) {
         texts::ToolText(instruments::FaultTextId(static_cast<Fault>(f)));
     }
     return true;
@@ -24,42 +24,6 @@ static_assert(EveryFaultHasItsText());
 
 bool OnWindow(unsigned faces) {
     return (faces & tools::kWindow) != 0U;
-}
-
-// Whether the window offers `field`'s units in a list of its own.
-bool HasUnitList(const tools::Tool& tool, const tools::Field& field) {
-    return field.unitFrom.empty() && OnWindow(field.unitFaces) &&
-           tools::OfferedUnits(tool, field).size() > 1;
-}
-
-// The items of a tool without an order of its own: each field with its unit
-// list and the lists that follow it, then the other lists.
-std::vector<ToolItem> ImpliedItems(const tools::Tool& tool) {
-    std::vector<ToolItem> items;
-    std::vector<bool> placed(tool.choices.size(), false);
-    for (std::size_t i = 0; i < tool.fields.size(); ++i) {
-        const tools::Field& field = tool.fields[i];
-        if (!OnWindow(field.faces)) {
-            continue;
-        }
-        items.push_back({ToolPart::Field, i});
-        if (HasUnitList(tool, field)) {
-            items.push_back({ToolPart::UnitList, i});
-        }
-        for (std::size_t c = 0; c < tool.choices.size(); ++c) {
-            if (!placed[c] && OnWindow(tool.choices[c].faces) &&
-                tool.choices[c].follows == field.id) {
-                items.push_back({ToolPart::ChoiceList, c});
-                placed[c] = true;
-            }
-        }
-    }
-    for (std::size_t c = 0; c < tool.choices.size(); ++c) {
-        if (!placed[c] && OnWindow(tool.choices[c].faces)) {
-            items.push_back({ToolPart::ChoiceList, c});
-        }
-    }
-    return items;
 }
 
 } // namespace
@@ -83,19 +47,20 @@ std::vector<std::size_t> WindowModes(const tools::Tool& tool) {
 }
 
 std::vector<ToolItem> WindowItems(const tools::Tool& tool) {
-    if (tool.order.empty()) {
-        return ImpliedItems(tool);
-    }
-    constexpr std::string_view kUnitSuffix = ":unit";
     std::vector<ToolItem> items;
-    for (const std::string_view id : tool.order) {
-        if (id.ends_with(kUnitSuffix)) {
-            const std::string_view field = id.substr(0, id.size() - kUnitSuffix.size());
-            items.push_back({ToolPart::UnitList, tools::FieldAt(tool, field)});
-        } else if (const auto field = tools::FieldIndex(tool, id)) {
-            items.push_back({ToolPart::Field, *field});
-        } else {
-            items.push_back({ToolPart::ChoiceList, tools::ChoiceAt(tool, id)});
+    for (const tools::Row& row : tools::Layout(tool, tools::kWindow)) {
+        switch (row.kind) {
+        case tools::Row::Kind::Field:
+            items.push_back({ToolPart::Field, row.index});
+            break;
+        case tools::Row::Kind::Units:
+            items.push_back({ToolPart::UnitList, row.index});
+            break;
+        case tools::Row::Kind::Choice:
+            items.push_back({ToolPart::ChoiceList, row.index});
+            break;
+        case tools::Row::Kind::Modes:
+            break; // the window lays its mode list out itself
         }
     }
     return items;

@@ -31,7 +31,7 @@ enum class ToolPart {
     UnitList,   // the units of the field `index`
     ChoiceList, // the tool's list `index`
     ModeList,   // the input modes a window offers (WindowModes)
-    Verdict,    // the line that says why there is no result, or what to mind
+    Verdict,    // verdict line `column`: why there is no result, or what to mind
     Heading,    // the heading of result column `column`
     Result,     // the output field `index` in result column `column`
 };
@@ -68,14 +68,19 @@ std::vector<std::size_t> WindowModes(const tools::Tool& tool);
 
 // The results-table style. Controls are numbered in tab order from
 // `firstControlId` (the mode list, each field with its lists, the close
-// button, the verdict line); result cells are `firstResultId` + column *
+// button, the verdict lines); result cells are `firstResultId` + column *
 // `resultStride` + row, row 0 the column's heading and row r the r-th output.
+// The input rows fill `inputColumns` columns from the top, the first ones
+// taking a row more; a table of one result column stands in as many bands.
+// The verdict lines say why there is no result, or each note beside it.
 struct ResultsTableWindow {
     int templateId = fw::kNoId;
     std::string_view closeTextId;
     int firstControlId = 0;
     int firstResultId = 0;
     int resultStride = 0;
+    int inputColumns = 1;
+    int verdictLines = 1;
 };
 ToolWindowLayout ResultsTableLayout(const tools::Tool& tool, const ResultsTableWindow& window);
 
@@ -95,7 +100,8 @@ struct ToolColumnsWindow {
 ToolWindowLayout ToolColumnsLayout(const ToolColumnsWindow& window);
 
 // What a window lays out of a tool, in its tab order: a field, a field's unit
-// list, or a list (its `order`, or the order it implies).
+// list, or a list, as tools::Layout has them for the windows (the mode list
+// aside, which the window lays out itself).
 struct ToolItem {
     ToolPart part = ToolPart::Field; // Field, UnitList or ChoiceList
     std::size_t index = 0;

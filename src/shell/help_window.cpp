@@ -1,10 +1,12 @@
 #include "shell/help_window.h"
 
+#include "res/flow_meter_dialog_template.h"
 #include "res/help_window_template.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
 #include "res/texts/texts.h"
 #include "shell/about_box.h"
+#include "tooldlgs/flow_meter_dialog.h"
 #include "tooldlgs/instrument_dialog.h"
 #include "tooldlgs/steam_dialog.h"
 
@@ -20,6 +22,7 @@ constexpr Entry kMessageMap[] = {
     {fw::Notify::ButtonClicked, res::IDC_HELP_ABOUT, &CHelpWindow::OnAbout},
     {fw::Notify::ButtonClicked, res::IDC_HELP_INSTRUMENTS, &CHelpWindow::OnInstruments},
     {fw::Notify::ButtonClicked, res::IDC_HELP_STEAM, &CHelpWindow::OnSteam},
+    {fw::Notify::ButtonClicked, res::IDC_HELP_FLOWMETER, &CHelpWindow::OnFlowMeter},
 };
 
 QString Text(std::string_view text) {
@@ -37,6 +40,7 @@ bool CHelpWindow::OnInitDialog() {
     SetDlgItemText(res::IDC_HELP_ABOUT, Text(res::LoadStringResource(res::IDS_ABOUTBOX)));
     SetDlgItemText(res::IDC_HELP_INSTRUMENTS, Text(texts::Lookup("instrument.button")));
     SetDlgItemText(res::IDC_HELP_STEAM, Text(texts::Lookup("steam.button")));
+    SetDlgItemText(res::IDC_HELP_FLOWMETER, Text(texts::Lookup("flowmeter.button")));
     return true;
 }
 
@@ -61,6 +65,10 @@ void CHelpWindow::OnInstruments() {
 
 void CHelpWindow::OnSteam() {
     RunSteamDialog(this);
+}
+
+void CHelpWindow::OnFlowMeter() {
+    RunFlowMeterDialog(this);
 }
 
 void AddHelpKey(QWidget& window) {

@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QShortcut>
 
 #include <algorithm>
@@ -50,12 +51,12 @@ bool IsList(const void* layout, int controlId) {
             part->part == ToolPart::ModeList);
 }
 
-// The verdict line: why there is no result, else what to mind.
-QString VerdictOf(const tools::Answer& answer) {
+// Verdict line `line`: why there is no result, else each thing to mind.
+QString VerdictOf(const tools::Answer& answer, std::size_t line) {
     if (answer.fault) {
-        return TextOf(answer.fault);
+        return line == 0 ? TextOf(answer.fault) : QString();
     }
-    return answer.noteCount > 0 ? TextOf(answer.notes[0]) : QString();
+    return line < answer.noteCount ? TextOf(answer.notes.at(line)) : QString();
 }
 
 // What a result cell shows: its value; "—" where its column holds values but
@@ -117,6 +118,19 @@ bool CToolWindow::OnInitDialog() {
         }
     }
     fw::CDialog::OnInitDialog();
+    // A field the mode or the lists' entries do not use looks it: grey on the
+    // window's colour, as an unused list does, whatever colours the window
+    // gives its fields.
+    for (const res::ToolControl& part : m_layout.parts) {
+        if (auto* edit = DlgItem<QLineEdit>(part.id); edit != nullptr) {
+            QPalette colours = edit->palette();
+            colours.setColor(QPalette::Disabled, QPalette::Base,
+                             palette().color(QPalette::Disabled, QPalette::Window));
+            colours.setColor(QPalette::Disabled, QPalette::Text,
+                             palette().color(QPalette::Disabled, QPalette::WindowText));
+            edit->setPalette(colours);
+        }
+    }
     FillLists();
     for (const res::ToolControl& part : m_layout.parts) {
         if (!part.name.empty()) {
@@ -241,9 +255,7 @@ void CToolWindow::Recompute(std::size_t tool) {
         if (part.tool != tool || part.part != ToolPart::Field) {
             continue;
         }
-        const tools::Role role = model.fields[part.index].role;
-        if ((role != tools::Role::Either && role != tools::Role::Output) ||
-            tools::IsGiven(model, state, part.index)) {
+        if (!tools::IsComputed(model, state, part.index)) {
             continue;
         }
         m_texts[i] =
@@ -263,10 +275,33 @@ void CToolWindow::ShowUsed(std::size_t tool) {
         }
         if (part.part == ToolPart::Field || part.part == ToolPart::UnitList) {
             GetDlgItem(part.id)->setEnabled(tools::IsUsed(model, state, part.index));
+        }
+        if (part.part == ToolPart::Field) {
+            ShowReadOnly(part.id, !tools::TakesTyping(model, state, part.index));
         } else if (part.part == ToolPart::ChoiceList) {
             GetDlgItem(part.id)->setEnabled(tools::IsChoiceUsed(model, state, part.index));
         }
     }
+}
+
+void CToolWindow::ShowReadOnly(int controlId, bool readOnly) {
+    // What the mode computes is read-only, as the template's style has it for
+    // an output: it can be selected and copied, not typed over, and it stands
+    // on the window's colour instead of a field's.
+    auto* edit = DlgItem<QLineEdit>(controlId);
+    edit->setReadOnly(readOnly);
+    const auto typed = OnCtlColor(fw::CtlColorKind::Edit);
+    const QColor base = readOnly ? palette().color(QPalette::Window)
+                        : typed  ? typed->background
+                                 : palette().color(QPalette::Base);
+    QPalette colours = edit->palette();
+    if (colours.color(QPalette::Active, QPalette::Base) == base) {
+        return;
+    }
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        colours.setColor(group, QPalette::Base, base);
+    }
+    edit->setPalette(colours);
 }
 
 void CToolWindow::ShowResults(std::size_t tool, const tools::Answer& answer) {
@@ -291,7 +326,7 @@ void CToolWindow::ShowResults(std::size_t tool, const tools::Answer& answer) {
         QString text;
         switch (part.part) {
         case ToolPart::Verdict:
-            text = VerdictOf(answer);
+            text = VerdictOf(answer, c);
             break;
         case ToolPart::Heading:
             text = c < columns.size() ? Utf8(HeadingOf(model, columns[c])) : QString();

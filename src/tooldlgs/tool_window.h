@@ -54,6 +54,7 @@ private:
     void FillLists();
     void Recompute(std::size_t tool);
     void ShowUsed(std::size_t tool);
+    void ShowReadOnly(int controlId, bool readOnly);
     void ShowResults(std::size_t tool, const tools::Answer& answer);
 
     const res::ToolWindowLayout& m_layout;

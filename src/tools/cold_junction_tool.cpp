@@ -49,7 +49,7 @@ constexpr std::array<Field, kFieldCount> kFields = {{
 enum ChoiceIndexes : std::size_t { kType };
 
 // The thermocouple types in the sensor panel's order; K, the most common,
-// first chosen.
+// first chosen in the windows. The command line takes no type for granted.
 constexpr std::array<Entry, 8> kTypes = {{
     {"S", "sensor.type.S"},
     {"R", "sensor.type.R"},
@@ -66,7 +66,8 @@ constexpr std::array<Choice, 1> kChoices = {{
      .labelTextId = "instrument.cj.type",
      .entries = kTypes,
      .start = 3,
-     .commandLineStart = 3},
+     .commandLineStart = 3,
+     .commandLineRequired = true},
 }};
 
 Result ComputeColdJunction(const Tool& /*tool*/, const Request& request) {

@@ -167,6 +167,33 @@ bool IsGiven(const Tool& tool, const FaceState& state, std::size_t field) {
     }
 }
 
+bool IsComputed(const Tool& tool, const FaceState& state, std::size_t field) {
+    switch (tool.fields[field].role) {
+    case Role::Output:
+        return true;
+    case Role::Either:
+        return IsUsed(tool, state, field) && !IsGiven(tool, state, field);
+    default:
+        return false;
+    }
+}
+
+bool TakesTyping(const Tool& tool, const FaceState& state, std::size_t field) {
+    const Field& f = tool.fields[field];
+    if (f.role != Role::Either || tool.modes.empty()) {
+        return f.role != Role::Output;
+    }
+    const Mode& mode = tool.modes[state.mode];
+    if (Lists(mode.given, f.id) || Lists(mode.optional, f.id) || ModeHasGroup(mode, f.group)) {
+        return true;
+    }
+    // Computed where another mode names the field or its group.
+    return std::none_of(tool.modes.begin(), tool.modes.end(), [&](const Mode& other) {
+        return Lists(other.given, f.id) || Lists(other.optional, f.id) ||
+               (f.group > 0 && ModeHasGroup(other, f.group));
+    });
+}
+
 std::string ShownUnit(const Tool& tool, const FaceState& state, std::size_t field) {
     const Field& f = tool.fields[field];
     if (!f.unitFrom.empty()) {

@@ -48,6 +48,18 @@ bool IsUsed(const Tool& tool, const FaceState& state, std::size_t field);
 bool IsChoiceUsed(const Tool& tool, const FaceState& state, std::size_t choice);
 bool IsGiven(const Tool& tool, const FaceState& state, std::size_t field);
 
+// Whether a face takes typing into `field` in the state's mode: an input, an
+// Either field the mode gives, or one of a group whose field typed last the
+// mode gives (or that no mode governs). An Either field the mode computes is
+// shown read-only, as an output is.
+bool TakesTyping(const Tool& tool, const FaceState& state, std::size_t field);
+
+// Whether a face writes into `field` what the tool computed (nothing where it
+// computed none): an output, or an Either field the state uses and does not
+// give. A field the state does not use keeps its text for when it is used
+// again (a gas's normal density while the fluid is water).
+bool IsComputed(const Tool& tool, const FaceState& state, std::size_t field);
+
 // The unit `field` is shown in: the chosen unit's symbol, the text of the
 // field that names it, or the unit of the chosen list entry.
 std::string ShownUnit(const Tool& tool, const FaceState& state, std::size_t field);

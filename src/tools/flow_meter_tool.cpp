@@ -74,8 +74,11 @@ constexpr Field ResultRow(std::string_view id, std::string_view jsonKey, int dec
             .symbol = id};
 }
 
-constexpr Field Labelled(Field field, std::string_view labelTextId) {
+constexpr Field Labelled(Field field, std::string_view labelTextId, std::string_view symbol = {}) {
     field.labelTextId = labelTextId;
+    if (!symbol.empty()) {
+        field.symbol = symbol;
+    }
     return field;
 }
 
@@ -124,16 +127,19 @@ constexpr std::array<Field, kFieldCount> kFields = {{
      .labelTextId = "flowmeter.label.z",
      .start = "1",
      .jsonKey = "z",
+     .startIfLeftOut = true,
      .usedWith = "fluid=gas"},
     {.id = "z-ref",
      .labelTextId = "flowmeter.label.z-ref",
      .start = "1",
      .jsonKey = "z_ref",
+     .startIfLeftOut = true,
      .usedWith = "fluid=gas"},
     {.id = "kappa",
      .labelTextId = "flowmeter.label.kappa",
      .start = "1.4",
      .jsonKey = "kappa_input",
+     .startIfLeftOut = true,
      .usedWith = "fluid=gas"},
     {.id = "viscosity",
      .labelTextId = "flowmeter.label.viscosity",
@@ -150,8 +156,10 @@ constexpr std::array<Field, kFieldCount> kFields = {{
      .quantity = "density",
      .unit = "kg/m3",
      .start = "1.293",
-     .jsonKey = "density_input_kg_per_m3",
+     .jsonKey = "density_kg_per_m3",
+     .symbol = "rho_n",
      .group = 2,
+     .jsonOmitsNone = true,
      .usedWith = "fluid=gas|liquid"},
     {.id = "molar-mass",
      .labelTextId = "flowmeter.label.molar-mass",
@@ -159,6 +167,7 @@ constexpr std::array<Field, kFieldCount> kFields = {{
      .unit = "g/mol",
      .jsonKey = "molar_mass_g_per_mol",
      .group = 2,
+     .jsonOmitsNone = true,
      .usedWith = "fluid=gas"},
     {.id = "dp",
      .labelTextId = "flowmeter.label.dp",
@@ -234,7 +243,17 @@ constexpr std::array<Field, kFieldCount> kFields = {{
      .start = "100",
      .decimals = 4,
      .jsonKey = "dp_range_high_Pa"},
-    Labelled(ResultRow("qm-h", "qm_kg_per_h", 4, "mass-flow", "kg/h"), "flowmeter.result.qm-h"),
+    // The mass flow in kg/h for JSON; the faces show qm in the unit chosen.
+    {.id = "qm-h",
+     .labelTextId = "flowmeter.result.qm-h",
+     .role = Role::Output,
+     .quantity = "mass-flow",
+     .unit = "kg/h",
+     .decimals = 4,
+     .jsonKey = "qm_kg_per_h",
+     .symbol = "qm-h",
+     .faces = kCommandLine,
+     .jsonOnly = true},
     Labelled(ResultRow("beta", "beta", 6), "flowmeter.result.beta"),
     Labelled(ResultRow("Re_D", "Re_D", 0), "flowmeter.result.reynolds"),
     Labelled(ResultRow("C", "C", 6), "flowmeter.result.discharge"),
@@ -246,7 +265,7 @@ constexpr std::array<Field, kFieldCount> kFields = {{
     Labelled(ResultRow("velocity", "velocity_m_per_s", 4, "speed", "m/s"),
              "flowmeter.result.velocity"),
     Labelled(ResultRow("pressure-loss", "pressure_loss_Pa", 4, "pressure", "Pa"),
-             "flowmeter.result.pressure-loss"),
+             "flowmeter.result.pressure-loss", "dp_loss"),
     Labelled(ResultRow("u_C", "u_C_percent", 3), "flowmeter.result.u-discharge"),
     Labelled(ResultRow("u_epsilon", "u_epsilon_percent", 3), "flowmeter.result.u-expansibility"),
     {.id = "full-scale",
@@ -257,9 +276,18 @@ constexpr std::array<Field, kFieldCount> kFields = {{
      .units = kKilogramsPerHour,
      .decimals = 4,
      .jsonKey = "qm_full_scale_kg_per_s",
-     .symbol = "full-scale"},
-    Labelled(ResultRow("full-scale-normal", "qn_full_scale_m3_per_h", 4, "volume-flow", "m3/h"),
-             "flowmeter.result.full-scale-normal"),
+     .symbol = "qm_fs",
+     .jsonOmitsNone = true},
+    {.id = "full-scale-normal",
+     .labelTextId = "flowmeter.result.full-scale-normal",
+     .role = Role::Output,
+     .quantity = "volume-flow",
+     .unit = "m3/h",
+     .decimals = 4,
+     .jsonKey = "qn_full_scale_m3_per_h",
+     .symbol = "qn_fs",
+     .jsonOmitsNone = true,
+     .unitPrefix = "N"},
 }};
 static_assert(kFields[kMolarMass].id == "molar-mass" && kFields[kRangeHigh].id == "dp-range-high");
 static_assert(kFields[kFullScaleNormalFlow].id == "full-scale-normal");
@@ -300,7 +328,10 @@ static_assert(kDevices.size() == std::size(flow::kMeterKinds) &&
               kConvergents.size() == std::size(flow::kConvergents));
 
 constexpr std::array<Choice, 6> kChoices = {{
-    {.id = "flow-meter", .labelTextId = "flowmeter.label.device", .entries = kDevices},
+    {.id = "flow-meter",
+     .labelTextId = "flowmeter.label.device",
+     .entries = kDevices,
+     .commandLineRequired = true},
     {.id = "taps",
      .labelTextId = "flowmeter.label.taps",
      .entries = kTapsEntries,
@@ -313,7 +344,10 @@ constexpr std::array<Choice, 6> kChoices = {{
      .start = 1,
      .commandLineStart = 1,
      .usedWith = "flow-meter=venturi"},
-    {.id = "fluid", .labelTextId = "flowmeter.label.fluid", .entries = kFluids},
+    {.id = "fluid",
+     .labelTextId = "flowmeter.label.fluid",
+     .entries = kFluids,
+     .commandLineRequired = true},
     {.id = "pressure-kind",
      .labelTextId = "flowmeter.label.pressure-kind",
      .entries = kPressureKinds,
@@ -470,6 +504,11 @@ Result ComputeFlowMeter(const Tool& /*tool*/, const Request& request) {
         return result;
     }
     Show(column, flow, fluid.state);
+    // A gas's normal density from its molar mass, in the field it is typed
+    // in otherwise.
+    if (request.given[kMolarMass] && fluid.state.normalDensity) {
+        column.values[kDensity] = *fluid.state.normalDensity;
+    }
     for (const flow::Limit limit : flow::kAllLimits) {
         if (flow.limits.broken.Has(limit)) {
             result.Note({flow::LimitTextId(limit), Severity::Advice});
@@ -520,6 +559,8 @@ constexpr Tool kFlowMeterTool{
     .order = kOrder,
     .modeLabelTextId = "flowmeter.label.mode",
     .resultsTextId = "flowmeter.results",
+    .adviceJsonKey = "limits",
+    .noAdviceJsonKey = "within_limits",
 };
 
 } // namespace velmaro::tools

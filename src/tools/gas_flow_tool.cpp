@@ -1,7 +1,9 @@
 // Gas flow at reference conditions: one flow at line, normal or standard
 // conditions, or the mass flow, gives the others by the real-gas law at equal
 // mass flow and the normal density, typed or worked out from the molar mass.
-// Flows print with six decimals, as the main window's flow fields do.
+// Flows print with six decimals, as the main window's flow fields do. The
+// command line may leave the line's state out: the flows at normal and
+// standard conditions and the mass flow then restate one another alone.
 
 #include "instruments/gas_flow_sheet.h"
 #include "tools/instrument_faults.h"
@@ -39,7 +41,8 @@ constexpr std::array<Field, kFieldCount> kFields = {{
      .startUnit = "MPa",
      .start = "0.6",
      .jsonKey = "p_Pa",
-     .unitLabelTextId = "instrument.gas.pressure-unit"},
+     .unitLabelTextId = "instrument.gas.pressure-unit",
+     .commandLineOptional = true},
     {.id = "temperature",
      .labelTextId = "instrument.gas.temperature",
      .quantity = "temperature",
@@ -48,7 +51,8 @@ constexpr std::array<Field, kFieldCount> kFields = {{
      .startUnit = "°C",
      .start = "40",
      .decimals = 2,
-     .jsonKey = "T_K"},
+     .jsonKey = "T_K",
+     .commandLineOptional = true},
     {.id = "z",
      .labelTextId = "instrument.gas.z",
      .start = "1",
@@ -99,7 +103,8 @@ constexpr std::array<Field, kFieldCount> kFields = {{
      .start = "1.293",
      .jsonKey = "normal_density_kg_per_m3",
      .symbol = "density",
-     .group = 2},
+     .group = 2,
+     .startIfLeftOut = true},
     {.id = "molar-mass",
      .labelTextId = "instrument.gas.molar-mass",
      .role = Role::Either,
@@ -169,6 +174,7 @@ Result ComputeGasFlow(const Tool& /*tool*/, const Request& request) {
         fromMolarMass,
         request.values[kDensity],
         request.values[kMolarMass],
+        request.given[kPressure] && request.given[kTemperature],
     });
     Result result;
     const bool flowsOk = sheet.flowFault == instruments::Fault::None;
@@ -176,7 +182,7 @@ Result ComputeGasFlow(const Tool& /*tool*/, const Request& request) {
     result.fault = FaultOf(flowsOk ? sheet.massFault : sheet.flowFault);
     Column& column = result.columns[0];
     if (flowsOk) {
-        for (std::size_t i = 0; i < 3; ++i) {
+        for (std::size_t i = sheet.lineFlow ? 0 : 1; i < 3; ++i) {
             column.values[kFlowFields[i]] = sheet.flows[i];
         }
     }

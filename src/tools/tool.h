@@ -129,13 +129,24 @@ struct Field {
     // results that need it only (the wet state's quality beside the saturated
     // pair); Read passes it on.
     bool rangeCheckedByTool = false;
+    // The command line may leave out an input that has a start text: the
+    // compute function then sees it not given (the gas flow's line pressure
+    // and temperature, without which the flows at normal and standard
+    // conditions are still restated).
+    bool commandLineOptional = false;
+    // A result the command line writes in JSON only: its plain output shows
+    // it already in another unit (the mass flow in kg/h beside qm).
+    bool jsonOnly = false;
+    // JSON leaves the key out, rather than null, where the result has no
+    // value (the saturation temperature above the critical pressure).
+    bool jsonOmitsNone = false;
     // The list entry the field is used with, as "list=entry" or
     // "list=entry|entry": it is used only while one of them is chosen (a
     // flow's cut-off with the square root).
     std::string_view usedWith = {};
-    // The command line may write the field's units with this prefix, which
+    // The command line writes the field's units with this prefix, which
     // tells the field from the others of its group ("N" for Nm3/h: a volume
-    // flow at normal conditions).
+    // flow at normal conditions); it may be typed without.
     std::string_view unitPrefix = {};
 };
 
@@ -156,6 +167,9 @@ struct Choice {
     // As Field::usedWith: the list is used only with another list's entry (an
     // orifice plate's tappings).
     std::string_view usedWith = {};
+    // The command line must be given it: no entry goes without saying (a
+    // thermocouple's type, a flowmeter's device and fluid).
+    bool commandLineRequired = false;
 };
 
 // An input mode: which fields are typed; the others that it lists as
@@ -287,11 +301,20 @@ struct Tool {
     // What a result column shows for a value its state does not have (the
     // heat capacities of wet steam); empty: nothing.
     std::string_view noValueTextId = {};
+    // The command line's JSON keys of the advice notes (a flowmeter's broken
+    // limits: "limits", always a list) and of a flag that is true when there
+    // is none ("within_limits"); without them, "notes" holds any advice.
+    std::string_view adviceJsonKey = {};
+    std::string_view noAdviceJsonKey = {};
 };
 
 // A field or choice by its id, or nullopt.
 std::optional<std::size_t> FieldIndex(const Tool& tool, std::string_view id);
 std::optional<std::size_t> ChoiceIndex(const Tool& tool, std::string_view id);
+
+// The field whose unit list "<field>:unit" names (in Tool::order or an
+// option group), or "" for any other id.
+std::string_view UnitListField(std::string_view id);
 
 // The position of `id`, which the tool's own code names and which must
 // exist (the tool catalogue's test holds every id a compute function names).

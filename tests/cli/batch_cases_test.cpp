@@ -197,11 +197,13 @@ TEST(BatchCases, EachPrintsRefusesAndEndsAsDescribed) {
          R"({"pressure_kind":"absolute","ambient_kPa":101.325,"region":null,"phase":null,)"
          R"("t_C":null,"T_K":null,"p_MPa":null,"v_m3_per_kg":null,"rho_kg_per_m3":null,)"
          R"("h_kJ_per_kg":null,"u_kJ_per_kg":null,"s_kJ_per_kgK":null,"cp_kJ_per_kgK":null,)"
-         R"("cv_kJ_per_kgK":null,"w_m_per_s":null,"x":null,"error":"steam: out of range",)"
+         R"("cv_kJ_per_kgK":null,"w_m_per_s":null,"x":null,"superheat_K":null,"mu_Pa_s":null,)"
+         R"("nu_m2_per_s":null,"k_W_per_mK":null,"Pr":null,"error":"steam: out of range",)"
          R"("status":3})"
          "\n",
          "velmaro-convert: steam: out of range\n"},
-        {{"--json", "cold-junction", "--cold-junction", "25", "--emf", "-", "--strict"},
+        {{"--json", "cold-junction", "--sensor", "K", "--cold-junction", "25", "--emf", "-",
+          "--strict"},
          "15.2\nx\n",
          2,
          R"({"sensor":"K","cold_junction_C":25.0,"emf_mV":15.2,"hot_C":395.3370822979797})"

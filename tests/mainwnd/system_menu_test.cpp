@@ -107,6 +107,7 @@ private slots:
                                            "关于 Velmaro(&A)...",
                                            "仪表计算(&I)...\tCtrl+I",
                                            "水和水蒸气性质(&W)...\tCtrl+H",
+                                           "差压流量计算(&L)...\tCtrl+L",
                                            "Language / 语言"};
         QTest::newRow("en") << velmaro::texts::Language::English
                             << QStringList{"&Restore",
@@ -117,6 +118,7 @@ private slots:
                                            "&About Velmaro...",
                                            "&Instrument work...\tCtrl+I",
                                            "&Water and steam...\tCtrl+H",
+                                           "&Flowmeter...\tCtrl+L",
                                            "Language / 语言"};
     }
 
@@ -128,9 +130,10 @@ private slots:
         QVERIFY(sysMenu != nullptr);
         QCOMPARE(CommandTexts(sysMenu->Menu()), entries);
         const QList<QAction*> actions = sysMenu->Menu().actions();
-        QCOMPARE(sysMenu->FindCommand(velmaro::ID_SYSCMD_ABOUT), actions[actions.size() - 4]);
-        QCOMPARE(sysMenu->FindCommand(velmaro::ID_SYSCMD_INSTRUMENTS), actions[actions.size() - 3]);
-        QCOMPARE(sysMenu->FindCommand(velmaro::ID_SYSCMD_STEAM), actions[actions.size() - 2]);
+        QCOMPARE(sysMenu->FindCommand(velmaro::ID_SYSCMD_ABOUT), actions[actions.size() - 5]);
+        QCOMPARE(sysMenu->FindCommand(velmaro::ID_SYSCMD_INSTRUMENTS), actions[actions.size() - 4]);
+        QCOMPARE(sysMenu->FindCommand(velmaro::ID_SYSCMD_STEAM), actions[actions.size() - 3]);
+        QCOMPARE(sysMenu->FindCommand(velmaro::ID_SYSCMD_FLOWMETER), actions[actions.size() - 2]);
         QCOMPARE(sysMenu->FindCommand(velmaro::ID_SYSCMD_LANGUAGE), actions.back());
     }
 

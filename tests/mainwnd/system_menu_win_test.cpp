@@ -42,15 +42,17 @@ private slots:
         const HMENU menu = GetSystemMenu(window, FALSE);
         QVERIFY(menu != nullptr);
         const int count = GetMenuItemCount(menu);
-        QVERIFY(count >= 5); // the window system's own entries stay first
-        QVERIFY((GetMenuState(menu, static_cast<UINT>(count - 5), MF_BYPOSITION) & MF_SEPARATOR) !=
+        QVERIFY(count >= 6); // the window system's own entries stay first
+        QVERIFY((GetMenuState(menu, static_cast<UINT>(count - 6), MF_BYPOSITION) & MF_SEPARATOR) !=
                 0);
-        QCOMPARE(GetMenuItemID(menu, count - 4), UINT(velmaro::ID_SYSCMD_ABOUT));
-        QCOMPARE(MenuText(menu, count - 4), QStringLiteral("关于 Velmaro(&A)..."));
-        QCOMPARE(GetMenuItemID(menu, count - 3), UINT(velmaro::ID_SYSCMD_INSTRUMENTS));
-        QCOMPARE(MenuText(menu, count - 3), QStringLiteral("仪表计算(&I)...\tCtrl+I"));
-        QCOMPARE(GetMenuItemID(menu, count - 2), UINT(velmaro::ID_SYSCMD_STEAM));
-        QCOMPARE(MenuText(menu, count - 2), QStringLiteral("水和水蒸气性质(&W)...\tCtrl+H"));
+        QCOMPARE(GetMenuItemID(menu, count - 5), UINT(velmaro::ID_SYSCMD_ABOUT));
+        QCOMPARE(MenuText(menu, count - 5), QStringLiteral("关于 Velmaro(&A)..."));
+        QCOMPARE(GetMenuItemID(menu, count - 4), UINT(velmaro::ID_SYSCMD_INSTRUMENTS));
+        QCOMPARE(MenuText(menu, count - 4), QStringLiteral("仪表计算(&I)...\tCtrl+I"));
+        QCOMPARE(GetMenuItemID(menu, count - 3), UINT(velmaro::ID_SYSCMD_STEAM));
+        QCOMPARE(MenuText(menu, count - 3), QStringLiteral("水和水蒸气性质(&W)...\tCtrl+H"));
+        QCOMPARE(GetMenuItemID(menu, count - 2), UINT(velmaro::ID_SYSCMD_FLOWMETER));
+        QCOMPARE(MenuText(menu, count - 2), QStringLiteral("差压流量计算(&L)...\tCtrl+L"));
         QCOMPARE(GetMenuItemID(menu, count - 1), UINT(velmaro::ID_SYSCMD_LANGUAGE));
         QCOMPARE(MenuText(menu, count - 1), QStringLiteral("Language / 语言"));
 

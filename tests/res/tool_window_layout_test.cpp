@@ -39,6 +39,7 @@ TEST(ToolWindowLayout, EveryToolInEitherStyle) {
     for (const tools::Tool* tool : tools::AllTools()) {
         SCOPED_TRACE(tool->id);
         ExpectSound(ResultsTableLayout(*tool, {1, "steam.close", 1000, 2000, 100}));
+        ExpectSound(ResultsTableLayout(*tool, {1, "steam.close", 1000, 2000, 100, 2, 4}));
         const std::array<ToolColumn, 1> column = {{{tool, 1000}}};
         ExpectSound(ToolColumnsLayout({1, "instrument.title", "instrument.close", 2, column}));
     }

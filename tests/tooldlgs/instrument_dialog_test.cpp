@@ -1,7 +1,7 @@
 // The instrument window: each tool opens on its worked example, recomputes on
 // every keystroke (typing into any of the fields a tool computes gives the
 // others back), shows its verdict instead of a number, and every field and
-// list carries its label as its accessible name. Both tool windows open from
+// list carries its label as its accessible name. The tool windows open from
 // the window menu, their keys and the help window.
 
 #include "main_window_fixture.h"
@@ -151,7 +151,7 @@ private slots:
                  QStringLiteral("流量单位"));
     }
 
-    // Both tool windows: each opens from its key and the window menu over the
+    // The tool windows: each opens from its key and the window menu over the
     // main window, and from its button over the help window.
     void openFromTheWindowMenuTheirKeysAndTheHelpWindow() {
         const struct {
@@ -164,6 +164,8 @@ private slots:
              QStringLiteral("仪表计算")},
             {Qt::Key_H, velmaro::ID_SYSCMD_STEAM, res::IDC_HELP_STEAM,
              QStringLiteral("水和水蒸气性质")},
+            {Qt::Key_L, velmaro::ID_SYSCMD_FLOWMETER, res::IDC_HELP_FLOWMETER,
+             QStringLiteral("差压流量计算")},
         };
         velmaro::test::MainWindowUnderTest t;
         t.window->show();

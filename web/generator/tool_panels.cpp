@@ -146,17 +146,19 @@ private:
         Select("data-mode", Id("mode"), m_tool.modeLabelTextId, options, chosen, true);
     }
 
-    // A typed field, or one the core writes only (read-only).
+    // A typed field, or one the core writes (read-only: an output, or what
+    // the mode computes; web/page/tools.js follows the mode).
     void Field(std::size_t index) {
         const tools::Field& field = m_tool.fields[index];
         const std::string_view label = m_html.Text(field.labelTextId);
         m_html << R"(<div class="field"><input data-field=")" << field.id << "\" id=\""
                << Id(field.id) << R"(" type="text")";
-        if (field.role == tools::Role::Output) {
-            m_html << " readonly";
-        } else {
+        if (field.role != tools::Role::Output) {
             m_html << " inputmode=\"" << (field.role == tools::Role::Text ? "text" : "decimal")
                    << R"(" autocomplete="off" spellcheck="false")";
+        }
+        if (!tools::TakesTyping(m_tool, m_state, index)) {
+            m_html << " readonly"; // an output, or what the first mode computes
         }
         m_html << " value=\"";
         m_html.Escaped(m_state.texts[index]) << "\" aria-label=\"";

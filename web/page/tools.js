@@ -4,7 +4,8 @@
 // (data-units), a list (data-choice), the input mode (data-mode). On every
 // change the tool's whole state goes to the core as one request, and its
 // answer holds every text the panel shows: the computed fields, the results
-// table, the verdict and what is greyed. This file knows no tool and no text.
+// table, the verdict, what is greyed and what the mode computes (read-only).
+// This file knows no tool and no text.
 // What is typed before the core has loaded is computed once it has.
 'use strict';
 
@@ -46,9 +47,11 @@
 
   const apply = (tool, answer) => {
     const unused = new Set(answer.unused.fields);
+    const readOnly = new Set(answer.readOnly);
     for (const input of controls(tool, 'field')) {
       show(input, answer.fields[input.dataset.field]);
       input.disabled = unused.has(input.dataset.field);
+      input.readOnly = readOnly.has(input.dataset.field);
     }
     for (const list of controls(tool, 'units')) list.disabled = unused.has(list.dataset.units);
     for (const list of controls(tool, 'choice')) list.disabled = answer.unused.choices.includes(list.dataset.choice);

@@ -17,7 +17,8 @@
 //      results table, "" where it computed none)
 //    columns: [{heading: "<text>", verdict: "<text>",
 //               rows: {<field>: "<text>"}}], (a tool with a table)
-//    unused: {fields: ["<field>", ...], choices: ["<list>", ...]}}
+//    unused: {fields: ["<field>", ...], choices: ["<list>", ...]},
+//    readOnly: ["<field>", ...]} (what the state computes: no typing there)
 // or {error: "request"} for a request that names no tool.
 
 #include "res/texts/texts.h"
@@ -185,6 +186,7 @@ val AnswerOf(const tools::Tool& tool, const tools::FaceState& state) {
     // nothing; the field typed in keeps its text.
     val fields = val::object();
     std::vector<std::string> unusedFields;
+    std::vector<std::string> readOnly;
     for (std::size_t i = 0; i < tool.fields.size(); ++i) {
         const tools::Field& field = tool.fields[i];
         if (!OnPage(field.faces)) {
@@ -193,10 +195,11 @@ val AnswerOf(const tools::Tool& tool, const tools::FaceState& state) {
         if (!tools::IsUsed(tool, state, i)) {
             unusedFields.emplace_back(field.id);
         }
+        if (!tools::TakesTyping(tool, state, i)) {
+            readOnly.emplace_back(field.id);
+        }
         const bool inTable = !tool.columns.empty() && field.role == tools::Role::Output;
-        const bool written = field.role == tools::Role::Output ||
-                             (field.role == tools::Role::Either && !tools::IsGiven(tool, state, i));
-        if (written && !inTable) {
+        if (tools::IsComputed(tool, state, i) && !inTable) {
             fields.set(std::string(field.id),
                        answer.computed[0][i] ? ShownText(answer.shown[0][i]) : std::string());
         }
@@ -215,6 +218,7 @@ val AnswerOf(const tools::Tool& tool, const tools::FaceState& state) {
     reply.set("notes", val::array(notes));
     reply.set("fields", fields);
     reply.set("unused", unused);
+    reply.set("readOnly", val::array(readOnly));
     if (!tool.columns.empty()) {
         reply.set("columns", Columns(tool, answer));
     }

@@ -1,5 +1,5 @@
 // Pictures of the page for the README: a desktop width and a phone width,
-// with a few values typed in, and the water and steam panel.
+// with a few values typed in, the water and steam panel and the flowmeter's.
 // Usage: node tools/screenshots.mjs <folder>
 import { join } from 'node:path';
 import { launchBrowser, openPage, serveSite, typeInto } from '../tests/browser.mjs';
@@ -43,6 +43,11 @@ try {
   });
   await page.screenshot({ path: join(folder, 'web-steam.png') });
   await page.close();
+  // The flowmeter panel on its worked example: water through an orifice plate.
+  const meter = await openPage(browser, server.url, { width: 1280, height: 640 });
+  await meter.evaluate(() => document.getElementById('flow-meter-panel').scrollIntoView());
+  await meter.screenshot({ path: join(folder, 'web-flowmeter.png') });
+  await meter.close();
 } finally {
   await browser.close();
   await server.close();

@@ -133,6 +133,7 @@ inline constexpr std::array kChineseToolTexts = std::to_array<Text>({
     {"instrument.temperature-not-positive", "绝对温度须大于零"},
     {"instrument.z-not-positive", "压缩因子 Z 须大于零"},
     {"instrument.density-not-positive", "密度、摩尔质量须大于零"},
+    {"instrument.gas.no-line-state", "工况流量需要工况压力和温度"},
     // Any tool: a number refused before it is computed with; a result the
     // state does not define (the cp of wet steam).
     {"tool.not-a-number", "请输入数字"},

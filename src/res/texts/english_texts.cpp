@@ -355,7 +355,8 @@ constexpr Text kEnglish[] = {
      "ITS-90 sensors: from a temperature, the EMF (mV) of a thermocouple (types {thermocouples}) or the resistance (Ω) of an RTD ({rtds}), and back.\n"
      "Other conversions: {categories} buttons, each opening a conversion window: {category-names}.\n"
      "Instrument work (Ctrl+I): thermocouple cold-junction compensation, transmitter signals, gas flow at line and normal conditions.\n"
-     "Water and steam (Ctrl+H): the state of water and steam by IAPWS-IF97 from pressure and temperature, specific enthalpy or specific entropy, and saturated water and steam."},
+     "Water and steam (Ctrl+H): the state of water and steam by IAPWS-IF97 from pressure and temperature, specific enthalpy or specific entropy, and saturated water and steam.\n"
+     "Flowmeter (Ctrl+L): orifice plates, nozzles and Venturi tubes by ISO 5167: the flow from Δp, Δp from the flow, or the bore."},
     {"help.numbers", "Typing numbers"},
     {"help.numbers.text",
      "Type a number into the field of any unit: the other fields of its group follow at once, with no key to confirm.\n"

@@ -128,6 +128,7 @@ inline constexpr std::array kEnglishToolTexts = std::to_array<Text>({
     {"instrument.temperature-not-positive", "Absolute temperature must be above zero"},
     {"instrument.z-not-positive", "Z must be above zero"},
     {"instrument.density-not-positive", "Density and molar mass must be above zero"},
+    {"instrument.gas.no-line-state", "The line flow needs the line pressure and temperature"},
     // Any tool: a number refused before it is computed with; a result the
     // state does not define (the cp of wet steam).
     {"tool.not-a-number", "Not a number"},
