@@ -25,7 +25,7 @@ void ExpectSound(const ToolWindowLayout& layout) {
         EXPECT_TRUE(control.rect.x >= 0 && control.rect.y >= 0 &&
                     control.rect.x + control.rect.width <= dialog.width &&
                     control.rect.y + height <= dialog.height)
-            << control.id << " " << control.text;
+            << control.id << " " << control.text.Written();
     }
     for (const ToolControl& part : layout.parts) {
         EXPECT_TRUE(ids.contains(part.id)) << part.id;
