@@ -59,10 +59,10 @@ public:
         LayOutInputs();
         LayOutResults();
         m_layout.dialogTemplate = {m_window.templateId,
-                                   ToolWindowText(m_tool.titleTextId),
+                                   fw::TextId(m_tool.titleTextId),
                                    m_width,
                                    m_height,
-                                   "宋体",
+                                   fw::TextId("font.dialog"),
                                    9,
                                    fw::kDialogNone,
                                    m_layout.controls};
@@ -74,11 +74,12 @@ private:
     void Add(const ControlTemplate& control, ToolPart part, std::size_t index,
              std::size_t column = 0) {
         Add(control);
-        m_layout.parts.push_back({control.id, part, 0, index, column, NameOf(m_tool, part, index)});
+        m_layout.parts.push_back(
+            {control.id, part, 0, index, column, NameTextId(m_tool, part, index)});
     }
 
-    void Caption(std::string_view text, int x, int width) {
-        Add({kNoId, ControlKind::Label, text, {x, RowY(m_row) + 2, width, 10}});
+    void Caption(std::string_view textId, int x, int width) {
+        Add({kNoId, ControlKind::Label, fw::TextId(textId), {x, RowY(m_row) + 2, width, 10}});
     }
     void Edit(std::size_t field, int x, int width) {
         Add({m_nextId++, ControlKind::Edit, "", {x, RowY(m_row), width, 12}, kStyleTabStop},
@@ -104,20 +105,20 @@ private:
     }
 
     // A list on a row of its own, captioned like a field.
-    void OwnRow(const ToolItem& item, std::string_view name) {
+    void OwnRow(const ToolItem& item, std::string_view nameId) {
         NewRow({});
-        Caption(name, kLeft, kCaptionWidth);
+        Caption(nameId, kLeft, kCaptionWidth);
         List(item.part, item.index, kFieldX, kWideListWidth);
     }
 
     void LayOutInputs() {
         if (!WindowModes(m_tool).empty()) {
             NewRow({});
-            Caption(NameOf(m_tool, ToolPart::ModeList, 0), kLeft, kCaptionWidth);
+            Caption(NameTextId(m_tool, ToolPart::ModeList, 0), kLeft, kCaptionWidth);
             List(ToolPart::ModeList, 0, kFieldX, kWideListWidth);
         }
         for (const ToolItem& item : WindowItems(m_tool)) {
-            const std::string_view name = NameOf(m_tool, item.part, item.index);
+            const std::string_view nameId = NameTextId(m_tool, item.part, item.index);
             switch (item.part) {
             case ToolPart::Field: {
                 const tools::Field& field = m_tool.fields[item.index];
@@ -125,13 +126,13 @@ private:
                     break; // a row of the results
                 }
                 if (m_row >= 0 && !field.follows.empty() && field.follows == m_rowField) {
-                    Caption(name, m_x, kBesideCaptionWidth);
+                    Caption(nameId, m_x, kBesideCaptionWidth);
                     Edit(item.index, m_x + kBesideFieldX, kBesideFieldWidth);
                     Advance(kBesideFieldX + kBesideFieldWidth);
                     break;
                 }
                 NewRow(field.id);
-                Caption(name, kLeft, kCaptionWidth);
+                Caption(nameId, kLeft, kCaptionWidth);
                 Edit(item.index, kFieldX, kFieldWidth);
                 break;
             }
@@ -141,7 +142,7 @@ private:
                     Advance(kUnitListWidth);
                     break;
                 }
-                OwnRow(item, name);
+                OwnRow(item, nameId);
                 break;
             default: {
                 const tools::Choice& choice = m_tool.choices[item.index];
@@ -150,7 +151,7 @@ private:
                     Advance(kNarrowListWidth);
                     break;
                 }
-                OwnRow(item, name);
+                OwnRow(item, nameId);
                 break;
             }
             }
@@ -191,7 +192,7 @@ private:
 
         Add({kNoId,
              ControlKind::GroupBox,
-             ToolWindowText(m_tool.resultsTextId),
+             fw::TextId(m_tool.resultsTextId),
              {kLeft, top, m_width - 2 * kLeft, height}});
         for (int c = 0; c < columns; ++c) {
             Add({ResultId(c, 0),
@@ -204,7 +205,7 @@ private:
             ToolPart::Verdict, 0);
         Add({closeId,
              ControlKind::PushButton,
-             ToolWindowText(m_window.closeTextId),
+             fw::TextId(m_window.closeTextId),
              {m_width - kLeft - kButtonWidth, bottom, kButtonWidth, kButtonHeight},
              kStyleTabStop});
         m_layout.closeId = closeId;
@@ -213,7 +214,8 @@ private:
         for (int r = 0; r < rows; ++r) {
             Add({kNoId,
                  ControlKind::Label,
-                 NameOf(m_tool, ToolPart::Result, outputs[static_cast<std::size_t>(r)]),
+                 fw::TextId(
+                     NameTextId(m_tool, ToolPart::Result, outputs[static_cast<std::size_t>(r)])),
                  {kNameX, lineY(r + 1), kNameWidth, 10}});
         }
         for (int c = 0; c < columns; ++c) {

@@ -25,13 +25,13 @@ void ExpectSound(const ToolWindowLayout& layout) {
         EXPECT_TRUE(control.rect.x >= 0 && control.rect.y >= 0 &&
                     control.rect.x + control.rect.width <= dialog.width &&
                     control.rect.y + height <= dialog.height)
-            << control.id << " " << control.text;
+            << control.id << " " << control.text.Written();
     }
     for (const ToolControl& part : layout.parts) {
         EXPECT_TRUE(ids.contains(part.id)) << part.id;
         const bool named = part.part == ToolPart::Field || part.part == ToolPart::UnitList ||
                            part.part == ToolPart::ChoiceList || part.part == ToolPart::ModeList;
-        EXPECT_EQ(!part.name.empty(), named || part.part == ToolPart::Result) << part.id;
+        EXPECT_EQ(!part.nameTextId.empty(), named || part.part == ToolPart::Result) << part.id;
     }
 }
 

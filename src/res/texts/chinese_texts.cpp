@@ -2,9 +2,11 @@
 // the windows show them (the unit labels with the blanks that line up the main
 // window's labels). english_texts.cpp has the same ids.
 
+#include "instruments/instrument_fault.h"
 #include "res/texts/chinese_tool_texts.h"
 #include "res/texts/texts.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <iterator>
@@ -421,6 +423,21 @@ constexpr auto kAllChinese = [] {
     }
     return all;
 }();
+
+// An instrument fault without its text stops the build here, not a person at
+// a window (english_texts.cpp has every id of this table: texts_test).
+constexpr bool EveryFaultHasItsText() {
+    using instruments::Fault;
+    for (int f = static_cast<int>(Fault::OutOfRange);
+         f <= static_cast<int>(Fault::DensityNotPositive); ++f) {
+        const std::string_view id = instruments::FaultTextId(static_cast<Fault>(f));
+        if (std::ranges::find(kAllChinese, id, &Text::id) == kAllChinese.end()) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(EveryFaultHasItsText());
 
 } // namespace
 
