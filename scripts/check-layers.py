@@ -15,15 +15,13 @@ the folder graph it found and fails when
   - a file of src/ holds a Chinese (CJK) character anywhere, comments
     included, outside the texts (src/res/texts) and the artwork's sources
     (src/res/art): every text a person sees is a text of each language, by
-    id (a temporary allowance, TOOL_WINDOWS below, stands for the two tool
-    windows until they are laid out from their model),
+    id,
   - a folder of src/ is in no layer (a new folder takes its place here),
   - a file of the page's sources (web/page) holds a text of the program or a
     unit: the build writes them into the page from src/res/texts.
 Usage: scripts/check-layers.py [source root, default: src/ of this checkout]
 """
 
-import fnmatch
 import re
 import sys
 from pathlib import Path
@@ -56,17 +54,6 @@ STRING_LITERAL = re.compile(r'"(?:[^"\\\n]|\\.)*"')
 # Where Chinese may stand in src/: the texts of each language and the
 # artwork's sources (the pictures with words in them).
 CJK_HOMES = ["res/texts", "res/art"]
-# Temporary: the two tool windows (water and steam, instrument work) still
-# write their texts and their face in their own files; they move into the
-# texts with the tool model, and these lines go with them. The framework
-# keeps the Song face's Chinese name among its faces for those templates.
-TOOL_WINDOWS = [
-    "tooldlgs/steam_dialog*",
-    "tooldlgs/instrument_*",
-    "res/steam_dialog_template*",
-    "res/instrument_*",
-    "framework/font_stand_ins*.cpp",
-]
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
 QT_HEADER = re.compile(r"^(Q[A-Za-z]|Qt|qt|q[a-z]+\.h$)")
@@ -100,9 +87,7 @@ def chinese_problems(path, relative):
 def chinese_allowed(relative):
     """Whether a file (relative to src/) may hold Chinese characters."""
     text = "/".join(relative.parts)
-    if any(text.startswith(home + "/") for home in CJK_HOMES):
-        return True
-    return any(fnmatch.fnmatch(text, pattern) for pattern in TOOL_WINDOWS)
+    return any(text.startswith(home + "/") for home in CJK_HOMES)
 
 
 def layer_of(folder):

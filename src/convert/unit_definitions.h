@@ -3,7 +3,8 @@
 // The units' definitions in SI units, from NIST SP 811 (2008 edition,
 // appendix B) and the SI brochure (9th edition); exact where the definition
 // is exact. The Chinese market units are exact by their own definition:
-// 1 市尺 = 1/3 m, 1 市斤 = 0.5 kg, 1 市亩 = 60 square 丈 = 10000/15 m2.
+// 1 shi chi = 1/3 m, 1 shi jin = 0.5 kg, 1 shi mu = 60 square zhang =
+// 10000/15 m2.
 //
 // The catalogue gives every unit its SI value from these (unit.si); the
 // tools convert by them, and a test derives every entry of the windows'
@@ -17,8 +18,8 @@ inline constexpr double kYard = 3 * kFoot;                  // m
 inline constexpr double kMile = 1609.344;                   // m, statute
 inline constexpr double kNauticalMile = 1852;               // m
 inline constexpr double kPoint = kInch / 72;                // m, typographic
-inline constexpr double kChi = 1.0 / 3;                     // m, 市尺
-inline constexpr double kMu = 10000.0 / 15;                 // m2, 市亩
+inline constexpr double kChi = 1.0 / 3;                     // m, shi chi
+inline constexpr double kMu = 10000.0 / 15;                 // m2, shi mu
 inline constexpr double kAcre = 4840 * kYard * kYard;       // m2
 inline constexpr double kCubicInch = kInch * kInch * kInch; // m3
 inline constexpr double kCubicFoot = kFoot * kFoot * kFoot; // m3
@@ -29,7 +30,7 @@ inline constexpr double kBarrelUS = 42 * kGallonUS;         // m3, oil barrel
 inline constexpr double kPound = 0.45359237;                // kg
 inline constexpr double kGrain = kPound / 7000;             // kg
 inline constexpr double kOunce = kPound / 16;               // kg, avoirdupois
-inline constexpr double kJin = 0.5;                         // kg, 市斤
+inline constexpr double kJin = 0.5;                         // kg, shi jin
 inline constexpr double kGravity = 9.80665;                 // m/s2, standard
 inline constexpr double kPoundForce = kPound * kGravity;    // N
 inline constexpr double kPoundal = kPound * kFoot;          // N

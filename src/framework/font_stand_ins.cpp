@@ -5,11 +5,8 @@ namespace {
 
 // Song (SimSun) text comes in a Song/Ming face; Arial in its metric twin; the
 // "System" face of the category dialogs in a plain sans face with CJK glyphs.
-// The tool windows' templates still name the Song face by its Chinese name,
-// until they are laid out from the tool model.
 constexpr FaceStandIn kStandIns[] = {
     {"SimSun", {"SimSun", "Noto Serif CJK SC", "AR PL UMing CN"}},
-    {"宋体", {"SimSun", "Noto Serif CJK SC", "AR PL UMing CN"}},
     {"Arial", {"Arial", "Liberation Sans", "Noto Sans CJK SC"}},
     {"System", {"Noto Sans CJK SC", "Liberation Sans", "DejaVu Sans"}},
 };

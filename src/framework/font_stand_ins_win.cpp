@@ -8,12 +8,9 @@ namespace {
 // installed, Microsoft YaHei, which every Windows 10 and 11 carries, stands
 // in; on Wine the Debian host's faces do. The "System" face of the category
 // dialogs is a bitmap face that cannot be scaled, so a plain sans face with
-// CJK glyphs takes its place, as on the other systems. The tool windows'
-// templates still name the Song face by its Chinese name, until they are laid
-// out from the tool model.
+// CJK glyphs takes its place, as on the other systems.
 constexpr FaceStandIn kStandIns[] = {
     {"SimSun", {"SimSun", "Microsoft YaHei", "Noto Serif CJK SC"}},
-    {"宋体", {"SimSun", "Microsoft YaHei", "Noto Serif CJK SC"}},
     {"Arial", {"Arial", "Liberation Sans", "Microsoft YaHei"}},
     {"System", {"Microsoft YaHei", "Noto Sans CJK SC", "SimSun"}},
 };

@@ -12,7 +12,8 @@ const ToolWindowLayout& FlowMeterWindowLayout() {
                                                    .firstResultId = IDC_FLOWMETER_RESULT,
                                                    .resultStride = 40,
                                                    .inputColumns = 2,
-                                                   .verdictLines = kFlowMeterVerdictLines});
+                                                   .verdictLines = kFlowMeterVerdictLines,
+                                                   .fitCaptions = true});
     return kLayout;
 }
 

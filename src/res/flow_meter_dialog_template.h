@@ -4,7 +4,6 @@
 // flowmeter tool in the results-table style with its inputs in two columns,
 // with the control ids its layout gives and the texts that open it.
 
-#include "res/texts/chinese_tool_texts.h"
 #include "res/tool_window_layout.h"
 
 #include <string_view>
@@ -56,10 +55,6 @@ inline constexpr int IDC_FLOWMETER_STATUS = 1635;
 inline constexpr int kFlowMeterVerdictLines = 4;
 // The results: output r is IDC_FLOWMETER_RESULT + r (from 1).
 inline constexpr int IDC_FLOWMETER_RESULT = 1700;
-
-// The window menu's command and the help window's button.
-inline constexpr std::string_view kFlowMeterCommand = texts::ToolText("flowmeter.command");
-inline constexpr std::string_view kFlowMeterButton = texts::ToolText("flowmeter.button");
 
 const ToolWindowLayout& FlowMeterWindowLayout();
 

@@ -7,6 +7,8 @@
 
 #include "res/tool_window_layout.h"
 
+#include "res/texts/texts.h"
+
 #include <algorithm>
 #include <string_view>
 #include <vector>
@@ -79,7 +81,7 @@ struct Cell {
     std::size_t index = 0;
     int x = 0;
     int width = 0;
-    std::string_view text = {}; // a caption's
+    std::string_view text = {}; // a caption's text id
 };
 using InputRow = std::vector<Cell>;
 
@@ -94,10 +96,10 @@ public:
         LayOutInputs();
         LayOutResults();
         m_layout.dialogTemplate = {m_window.templateId,
-                                   ToolWindowText(m_tool.titleTextId),
+                                   fw::TextId(m_tool.titleTextId),
                                    m_width,
                                    m_height,
-                                   "宋体",
+                                   fw::TextId("font.dialog"),
                                    9,
                                    fw::kDialogNone,
                                    m_layout.controls};
@@ -109,12 +111,13 @@ private:
     void Add(const ControlTemplate& control, ToolPart part, std::size_t index,
              std::size_t column = 0) {
         Add(control);
-        m_layout.parts.push_back({control.id, part, 0, index, column, NameOf(m_tool, part, index)});
+        m_layout.parts.push_back(
+            {control.id, part, 0, index, column, NameTextId(m_tool, part, index)});
     }
 
     // The rows of inputs, each control placed within its column.
-    void Caption(std::string_view text, int x, int width) {
-        m_rows.back().push_back({ControlKind::Label, ToolPart::Field, 0, x, width, text});
+    void Caption(std::string_view textId, int x, int width) {
+        m_rows.back().push_back({ControlKind::Label, ToolPart::Field, 0, x, width, textId});
     }
     void Edit(std::size_t field, int x, int width) {
         m_rows.back().push_back({ControlKind::Edit, ToolPart::Field, field, x, width});
@@ -132,14 +135,14 @@ private:
     }
 
     // A list on a row of its own, captioned like a field.
-    void OwnRow(const ToolItem& item, std::string_view name) {
+    void OwnRow(const ToolItem& item, std::string_view nameId) {
         NewRow({});
-        Caption(name, kLeft, kCaptionWidth);
+        Caption(nameId, kLeft, kCaptionWidth);
         List(item.part, item.index, kFieldX, kWideListWidth);
     }
 
     void RowOf(const ToolItem& item) {
-        const std::string_view name = NameOf(m_tool, item.part, item.index);
+        const std::string_view name = NameTextId(m_tool, item.part, item.index);
         switch (item.part) {
         case ToolPart::Field: {
             const tools::Field& field = m_tool.fields[item.index];
@@ -182,7 +185,7 @@ private:
     void LayOutInputs() {
         if (!WindowModes(m_tool).empty()) {
             NewRow({});
-            Caption(NameOf(m_tool, ToolPart::ModeList, 0), kLeft, kCaptionWidth);
+            Caption(NameTextId(m_tool, ToolPart::ModeList, 0), kLeft, kCaptionWidth);
             List(ToolPart::ModeList, 0, kFieldX, kWideListWidth);
         }
         for (const ToolItem& item : WindowItems(m_tool)) {
@@ -191,13 +194,16 @@ private:
         const int columns = std::max(1, m_window.inputColumns);
         const int rows = static_cast<int>(m_rows.size());
         m_rowsPerColumn = (rows + columns - 1) / columns;
-        // Each column's captions as wide as its widest; what stands right of
-        // them moves along.
+        // Where the window asks for it, each column's captions as wide as its
+        // widest in either language; what stands right of them moves along.
         std::vector<int> widen(static_cast<std::size_t>(columns), 0);
-        for (int r = 0; r < rows; ++r) {
+        for (int r = 0; m_window.fitCaptions && r < rows; ++r) {
             const InputRow& row = m_rows[static_cast<std::size_t>(r)];
             int& extra = widen[static_cast<std::size_t>(r / m_rowsPerColumn)];
-            extra = std::max(extra, TextWidth(row.front().text) - kCaptionWidth);
+            for (const texts::Language language : texts::kLanguages) {
+                const int width = TextWidth(texts::Lookup(row.front().text, language));
+                extra = std::max(extra, width - kCaptionWidth);
+            }
         }
         std::vector<int> lefts(1, 0);
         for (int c = 0; c < columns; ++c) {
@@ -218,7 +224,7 @@ private:
                 const int width = cell.width + (caption ? widen[column] : 0);
                 m_right = std::max(m_right, x + width);
                 if (cell.kind == ControlKind::Label) {
-                    Add({kNoId, ControlKind::Label, cell.text, {x, y + 2, width, 10}});
+                    Add({kNoId, ControlKind::Label, fw::TextId(cell.text), {x, y + 2, width, 10}});
                 } else if (cell.kind == ControlKind::Edit) {
                     Add({m_nextId++, ControlKind::Edit, "", {x, y, cell.width, 12}, kStyleTabStop},
                         cell.part, cell.index);
@@ -277,7 +283,7 @@ private:
 
         Add({kNoId,
              ControlKind::GroupBox,
-             ToolWindowText(m_tool.resultsTextId),
+             fw::TextId(m_tool.resultsTextId),
              {kLeft, top, m_width - 2 * kLeft, height}});
         for (int c = 0; headings && c < columns; ++c) {
             Add({ResultId(c, 0),
@@ -296,7 +302,7 @@ private:
         }
         Add({closeId,
              ControlKind::PushButton,
-             ToolWindowText(m_window.closeTextId),
+             fw::TextId(m_window.closeTextId),
              {m_width - kLeft - kButtonWidth, bottom, kButtonWidth, kButtonHeight},
              kStyleTabStop});
         m_layout.closeId = closeId;
@@ -307,7 +313,8 @@ private:
         for (int r = 0; r < rows; ++r) {
             Add({kNoId,
                  ControlKind::Label,
-                 NameOf(m_tool, ToolPart::Result, outputs[static_cast<std::size_t>(r)]),
+                 fw::TextId(
+                     NameTextId(m_tool, ToolPart::Result, outputs[static_cast<std::size_t>(r)])),
                  {bandX(r) + kNameX, lineOf(r), kNameWidth, 10}});
         }
         for (int c = 0; c < columns; ++c) {

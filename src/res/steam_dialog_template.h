@@ -1,13 +1,9 @@
 #pragma once
 
 // Template 105: the water and steam window, laid out from the steam tool in
-// the results-table style, with the control ids its layout gives and the
-// texts that open it.
+// the results-table style, with the control ids its layout gives.
 
-#include "res/texts/chinese_tool_texts.h"
 #include "res/tool_window_layout.h"
-
-#include <string_view>
 
 namespace velmaro::res {
 
@@ -36,11 +32,6 @@ inline constexpr int kSteamRowStride = 40;
 constexpr int SteamResultId(int column, int row) {
     return IDC_STEAM_RESULT + column * kSteamRowStride + row;
 }
-
-// The window menu's command and the help window's button, with the key that
-// opens the window from the main window.
-inline constexpr std::string_view kSteamCommand = texts::ToolText("steam.command");
-inline constexpr std::string_view kSteamButton = texts::ToolText("steam.button");
 
 const ToolWindowLayout& SteamWindowLayout();
 

@@ -15,7 +15,7 @@ using fw::ControlTemplate;
 using fw::kNoId;
 using fw::kStyleTabStop;
 
-constexpr int kColumnWidth = 172; // a list's label, 标准状态 the longest, fits beside it
+constexpr int kColumnWidth = 172; // a list's label fits beside it in either language
 constexpr int kColumnGap = 5;
 constexpr int kTop = 4;
 constexpr int kFirstRow = kTop + 13;
@@ -36,11 +36,11 @@ constexpr int RowTop(int row) {
 }
 
 // The label to the right of a field or list `fieldWidth` wide.
-ControlTemplate LabelOf(int column, int row, std::string_view text, int fieldWidth) {
+ControlTemplate LabelOf(int column, int row, std::string_view textId, int fieldWidth) {
     const int x = ColumnLeft(column) + kFieldInset + fieldWidth + kLabelGap;
     return {kNoId,
             ControlKind::Label,
-            text,
+            fw::TextId(textId),
             {x, RowTop(row) + 1, ColumnLeft(column) + kColumnWidth - 3 - x, 10}};
 }
 
@@ -68,13 +68,13 @@ ToolWindowLayout ToolColumnsLayout(const ToolColumnsWindow& window) {
         const tools::Tool& tool = *window.columns[t].tool;
         const auto add = [&](const ControlTemplate& control, ToolPart part, std::size_t index) {
             layout.controls.push_back(control);
-            layout.parts.push_back({control.id, part, t, index, 0, NameOf(tool, part, index)});
+            layout.parts.push_back({control.id, part, t, index, 0, NameTextId(tool, part, index)});
         };
         int id = window.columns[t].firstControlId;
         int row = 0;
         const int x = ColumnLeft(c) + kFieldInset;
         for (const ToolItem& item : items[t]) {
-            const std::string_view name = NameOf(tool, item.part, item.index);
+            const std::string_view nameId = NameTextId(tool, item.part, item.index);
             if (item.part == ToolPart::Field) {
                 const bool readOnly = tool.fields[item.index].role == tools::Role::Output;
                 add({id++,
@@ -83,7 +83,7 @@ ToolWindowLayout ToolColumnsLayout(const ToolColumnsWindow& window) {
                      {x, RowTop(row), kEditWidth, 12},
                      kStyleTabStop | (readOnly ? fw::kStyleReadOnly : fw::kStyleNone)},
                     item.part, item.index);
-                layout.controls.push_back(LabelOf(c, row, name, kEditWidth));
+                layout.controls.push_back(LabelOf(c, row, nameId, kEditWidth));
             } else {
                 add({id++,
                      ControlKind::DropDownList,
@@ -91,7 +91,7 @@ ToolWindowLayout ToolColumnsLayout(const ToolColumnsWindow& window) {
                      {x, RowTop(row), kListWidth, kListHeight},
                      kStyleTabStop},
                     item.part, item.index);
-                layout.controls.push_back(LabelOf(c, row, name, kListWidth));
+                layout.controls.push_back(LabelOf(c, row, nameId, kListWidth));
             }
             ++row;
         }
@@ -101,7 +101,7 @@ ToolWindowLayout ToolColumnsLayout(const ToolColumnsWindow& window) {
     layout.controls.push_back(
         {window.closeId,
          ControlKind::PushButton,
-         ToolWindowText(window.closeTextId),
+         fw::TextId(window.closeTextId),
          {width - kColumnGap - kButtonWidth, buttonTop, kButtonWidth, kButtonHeight},
          kStyleTabStop});
     layout.closeId = window.closeId;
@@ -109,14 +109,14 @@ ToolWindowLayout ToolColumnsLayout(const ToolColumnsWindow& window) {
         layout.controls.push_back(
             {kNoId,
              ControlKind::GroupBox,
-             ToolWindowText(window.columns[static_cast<std::size_t>(c)].tool->titleTextId),
+             fw::TextId(window.columns[static_cast<std::size_t>(c)].tool->titleTextId),
              {ColumnLeft(c), kTop, kColumnWidth, columnHeight}});
     }
     layout.dialogTemplate = {window.templateId,
-                             ToolWindowText(window.titleTextId),
+                             fw::TextId(window.titleTextId),
                              width,
                              height,
-                             "宋体",
+                             fw::TextId("font.dialog"),
                              9,
                              fw::kDialogNone,
                              layout.controls};

@@ -1,7 +1,5 @@
 #include "res/tool_window_layout.h"
 
-#include "instruments/instrument_fault.h"
-#include "res/texts/chinese_tool_texts.h"
 #include "res/texts/texts.h"
 #include "tools/layout.h"
 
@@ -9,18 +7,6 @@
 
 namespace velmaro::res {
 namespace {
-
-// An instrument fault without its text stops the build here, not a person at
-// the window.
-constexpr bool EveryFaultHasItsText() {
-    using instruments::Fault;
-    for (int f = static_cast<int>(Fault::OutOfRange);
-         f <= static_cast<int>(instruments::kLastFault); ++f) {
-        texts::ToolText(instruments::FaultTextId(static_cast<Fault>(f)));
-    }
-    return true;
-}
-static_assert(EveryFaultHasItsText());
 
 bool OnWindow(unsigned faces) {
     return (faces & tools::kWindow) != 0U;
@@ -66,20 +52,19 @@ std::vector<ToolItem> WindowItems(const tools::Tool& tool) {
     return items;
 }
 
-std::string_view NameOf(const tools::Tool& tool, ToolPart part, std::size_t index) {
+std::string_view NameTextId(const tools::Tool& tool, ToolPart part, std::size_t index) {
     switch (part) {
     case ToolPart::Field:
     case ToolPart::Result:
-        return ToolWindowText(tool.fields[index].labelTextId);
+        return tool.fields[index].labelTextId;
     case ToolPart::UnitList: {
         const tools::Field& field = tool.fields[index];
-        return ToolWindowText(field.unitLabelTextId.empty() ? field.labelTextId
-                                                            : field.unitLabelTextId);
+        return field.unitLabelTextId.empty() ? field.labelTextId : field.unitLabelTextId;
     }
     case ToolPart::ChoiceList:
-        return ToolWindowText(tool.choices[index].labelTextId);
+        return tool.choices[index].labelTextId;
     case ToolPart::ModeList:
-        return ToolWindowText(tool.modeLabelTextId);
+        return tool.modeLabelTextId;
     default:
         return {};
     }

@@ -17,8 +17,11 @@
 
 namespace velmaro::res {
 
-// The text of `id` as the tool windows show it: in their templates, lists,
-// verdicts and results. Every text of a tool window goes through here.
+// The text of `id` as the tool windows show it, in the language in use: in
+// their lists, verdicts, results and the names a screen reader reads. Their
+// templates name their texts by id (fw::TextId), which the framework looks
+// up the same way when it makes a window: the layouts hold no text, and a
+// window opened after the language was switched speaks the new one.
 std::string_view ToolWindowText(std::string_view id);
 
 // The text of a list entry: its text, or what it shows as it is (a unit, a
@@ -42,8 +45,8 @@ struct ToolControl {
     std::size_t tool = 0; // the window's tool, by position
     std::size_t index = 0;
     std::size_t column = 0;
-    // What a screen reader names the control by: its label.
-    std::string_view name = {};
+    // What a screen reader names the control by: its label's text id.
+    std::string_view nameTextId = {};
 };
 
 // A window's template with the map of its controls. Made once and kept while
@@ -73,6 +76,9 @@ std::vector<std::size_t> WindowModes(const tools::Tool& tool);
 // The input rows fill `inputColumns` columns from the top, the first ones
 // taking a row more; a table of one result column stands in as many bands.
 // The verdict lines say why there is no result, or each note beside it.
+// With `fitCaptions`, a column of captions is as wide as its widest in either
+// language; else each is the style's fixed width (the water and steam
+// window's, which its captions were written for).
 struct ResultsTableWindow {
     int templateId = fw::kNoId;
     std::string_view closeTextId;
@@ -81,6 +87,7 @@ struct ResultsTableWindow {
     int resultStride = 0;
     int inputColumns = 1;
     int verdictLines = 1;
+    bool fitCaptions = false;
 };
 ToolWindowLayout ResultsTableLayout(const tools::Tool& tool, const ResultsTableWindow& window);
 
@@ -108,7 +115,7 @@ struct ToolItem {
 };
 std::vector<ToolItem> WindowItems(const tools::Tool& tool);
 
-// The name a control of `part` is read out by.
-std::string_view NameOf(const tools::Tool& tool, ToolPart part, std::size_t index);
+// The text id of the name a control of `part` is read out by: its label's.
+std::string_view NameTextId(const tools::Tool& tool, ToolPart part, std::size_t index);
 
 } // namespace velmaro::res

@@ -1,8 +1,8 @@
 #pragma once
 
-// The instrument window "仪表计算": cold-junction compensation, transmitter
-// signals and gas flow at reference conditions, side by side, laid out from
-// the three tools. Every field recomputes its tool's other fields on each
+// The instrument window: cold-junction compensation, transmitter signals and
+// gas flow at reference conditions, side by side, laid out from the three
+// tools. Every field recomputes its tool's other fields on each
 // keystroke; a tool whose input has no answer empties its results and says
 // why on the line under its fields.
 

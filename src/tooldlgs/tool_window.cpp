@@ -133,8 +133,8 @@ bool CToolWindow::OnInitDialog() {
     }
     FillLists();
     for (const res::ToolControl& part : m_layout.parts) {
-        if (!part.name.empty()) {
-            GetDlgItem(part.id)->setAccessibleName(Utf8(part.name));
+        if (!part.nameTextId.empty()) {
+            GetDlgItem(part.id)->setAccessibleName(Utf8(res::ToolWindowText(part.nameTextId)));
         }
     }
     for (std::size_t tool = 0; tool < m_layout.tools.size(); ++tool) {

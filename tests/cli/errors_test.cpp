@@ -75,9 +75,7 @@ TEST(Errors, EachRefusalIsOneLineAndAStatus) {
          2,
          "makes 2199001 rows"},
         // The tools: their options, inputs and verdicts, by their declarations.
-        {{"--steam", "--pressure", "1", "--quality", "1.2"},
-         2,
-         "--quality: the quality x must lie from 0 to 1"},
+        {{"--steam", "--pressure", "1", "--quality", "1.2"}, 2, "--quality: x must be 0 to 1"},
         {{"--transmitter", "--range", "0", "10", "--signal-range", "0", "5", "--signal", "2"},
          2,
          "--signal-range: give the signal unit: mA or V"},

@@ -29,7 +29,7 @@ constexpr ControlTemplate kControls[] = {
     {40, ControlKind::DefPushButton, "", {4, 60, 20, 14}, kStyleTabStop | kStyleHidden},
     {50, ControlKind::Edit, "", {68, 40, 40, 12}, kStyleTabStop | kStyleReadOnly},
 };
-constexpr DialogTemplate kTemplate{1, "exchange", 120, 80, "宋体", 9, kDialogNone, kControls};
+constexpr DialogTemplate kTemplate{1, "exchange", 120, 80, "SimSun", 9, kDialogNone, kControls};
 
 class ExchangeWindow : public CDialog {
 public:

@@ -116,8 +116,8 @@ private slots:
                                            "&Close\tAlt+F4",
                                            "-",
                                            "&About Velmaro...",
-                                           "&Instrument work...\tCtrl+I",
-                                           "&Water and steam...\tCtrl+H",
+                                           "&Instrument Calculations...\tCtrl+I",
+                                           "&Water and Steam...\tCtrl+H",
                                            "&Flowmeter...\tCtrl+L",
                                            "Language / 语言"};
     }

@@ -31,7 +31,7 @@ void ExpectSound(const ToolWindowLayout& layout) {
         EXPECT_TRUE(ids.contains(part.id)) << part.id;
         const bool named = part.part == ToolPart::Field || part.part == ToolPart::UnitList ||
                            part.part == ToolPart::ChoiceList || part.part == ToolPart::ModeList;
-        EXPECT_EQ(!part.name.empty(), named || part.part == ToolPart::Result) << part.id;
+        EXPECT_EQ(!part.nameTextId.empty(), named || part.part == ToolPart::Result) << part.id;
     }
 }
 

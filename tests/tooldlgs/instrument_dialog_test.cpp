@@ -2,7 +2,7 @@
 // every keystroke (typing into any of the fields a tool computes gives the
 // others back), shows its verdict instead of a number, and every field and
 // list carries its label as its accessible name. The tool windows open from
-// the window menu, their keys and the help window.
+// the window menu, their keys and the help window, in the language in use.
 
 #include "main_window_fixture.h"
 #include "modal_watcher.h"
@@ -105,6 +105,8 @@ class InstrumentDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { res::UseLanguage(velmaro::texts::Language::Chinese); }
+
     void typingRecomputesTheTool() {
         for (const Case& c : kCases) {
             CInstrumentDialog dialog;
@@ -152,22 +154,32 @@ private slots:
     }
 
     // The tool windows: each opens from its key and the window menu over the
-    // main window, and from its button over the help window.
+    // main window, and from its button over the help window, in the language
+    // the main window was opened in (the language command opens it anew).
+    void openFromTheWindowMenuTheirKeysAndTheHelpWindow_data() {
+        QTest::addColumn<velmaro::texts::Language>("language");
+        QTest::addColumn<QStringList>("titles");
+        QTest::newRow("zh") << velmaro::texts::Language::Chinese
+                            << QStringList{"仪表计算", "水和水蒸气性质", "差压流量计算"};
+        QTest::newRow("en") << velmaro::texts::Language::English
+                            << QStringList{"Instrument Calculations", "Water and Steam Properties",
+                                           "Differential-Pressure Flowmeter"};
+    }
+
     void openFromTheWindowMenuTheirKeysAndTheHelpWindow() {
+        QFETCH(velmaro::texts::Language, language);
+        QFETCH(QStringList, titles);
         const struct {
             Qt::Key key;
             int command;
             int helpButton;
             QString title;
         } windows[] = {
-            {Qt::Key_I, velmaro::ID_SYSCMD_INSTRUMENTS, res::IDC_HELP_INSTRUMENTS,
-             QStringLiteral("仪表计算")},
-            {Qt::Key_H, velmaro::ID_SYSCMD_STEAM, res::IDC_HELP_STEAM,
-             QStringLiteral("水和水蒸气性质")},
-            {Qt::Key_L, velmaro::ID_SYSCMD_FLOWMETER, res::IDC_HELP_FLOWMETER,
-             QStringLiteral("差压流量计算")},
+            {Qt::Key_I, velmaro::ID_SYSCMD_INSTRUMENTS, res::IDC_HELP_INSTRUMENTS, titles[0]},
+            {Qt::Key_H, velmaro::ID_SYSCMD_STEAM, res::IDC_HELP_STEAM, titles[1]},
+            {Qt::Key_L, velmaro::ID_SYSCMD_FLOWMETER, res::IDC_HELP_FLOWMETER, titles[2]},
         };
-        velmaro::test::MainWindowUnderTest t;
+        velmaro::test::MainWindowUnderTest t(language);
         t.window->show();
         for (const auto& window : windows) {
             t.window->activateWindow();

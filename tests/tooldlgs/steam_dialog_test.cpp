@@ -2,6 +2,7 @@
 // its fields or choosing in its lists recomputes the results on every
 // keystroke, in the chosen units and mode, with the verdict under them.
 
+#include "res/language.h"
 #include "res/steam_dialog_template.h"
 #include "tooldlgs/steam_dialog.h"
 
@@ -98,6 +99,8 @@ class SteamDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { UseLanguage(texts::Language::Chinese); }
+
     void typingRecomputesTheResults() {
         for (const Case& c : kCases) {
             CSteamDialog dialog;

@@ -2,9 +2,13 @@
 // the windows show them (the unit labels with the blanks that line up the main
 // window's labels). english_texts.cpp has the same ids.
 
+#include "flow/flow_fault.h"
+#include "flow/limits.h"
+#include "instruments/instrument_fault.h"
 #include "res/texts/chinese_tool_texts.h"
 #include "res/texts/texts.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <iterator>
@@ -422,6 +426,31 @@ constexpr auto kAllChinese = [] {
     }
     return all;
 }();
+
+constexpr bool HasText(std::string_view id) {
+    return std::ranges::find(kAllChinese, id, &Text::id) != kAllChinese.end();
+}
+
+// An instrument's or a flowmeter's fault, or a broken limit of the
+// flowmeter's standard, without its text stops the build here, not a person
+// at a window (english_texts.cpp has every id of this table: texts_test).
+constexpr bool EveryFaultHasItsText() {
+    for (int f = static_cast<int>(instruments::Fault::OutOfRange);
+         f <= static_cast<int>(instruments::kLastFault); ++f) {
+        if (!HasText(instruments::FaultTextId(static_cast<instruments::Fault>(f)))) {
+            return false;
+        }
+    }
+    for (int f = static_cast<int>(flow::Fault::NotFinite); f <= static_cast<int>(flow::kLastFault);
+         ++f) {
+        if (!HasText(flow::FaultTextId(static_cast<flow::Fault>(f)))) {
+            return false;
+        }
+    }
+    return std::ranges::all_of(flow::kAllLimits,
+                               [](flow::Limit limit) { return HasText(flow::LimitTextId(limit)); });
+}
+static_assert(EveryFaultHasItsText());
 
 } // namespace
 

@@ -1,16 +1,13 @@
 #pragma once
 
-// The Chinese texts of the two tool windows, water and steam and instrument
-// work, by text id. They are the language's texts like the others (the table
-// of chinese_texts.cpp takes them in), and the page's panels read them by the
-// same ids; the windows' templates, which are built at compile time, take
-// them with ToolText().
+// The Chinese texts of the tools, by text id: the tool windows, their
+// commands and buttons, the page's tool panels. They are the language's texts
+// like the others (the table of chinese_texts.cpp takes them in);
+// english_tool_texts.h has the same ids.
 
 #include "res/texts/texts.h"
 
 #include <array>
-#include <stdexcept>
-#include <string_view>
 
 namespace velmaro::texts {
 
@@ -236,16 +233,5 @@ inline constexpr std::array kChineseToolTexts = std::to_array<Text>({
     {"flowmeter.limit.pressure-ratio-below-minimum", "压力比 p2/p1 低于 0.75，可膨胀性系数不适用"},
 });
 // clang-format on
-
-// The tool text of `id`; an id without a text stops the build where the
-// templates ask for it at compile time.
-constexpr std::string_view ToolText(std::string_view id) {
-    for (const Text& text : kChineseToolTexts) {
-        if (text.id == id) {
-            return text.text;
-        }
-    }
-    throw std::out_of_range("no tool text of this id");
-}
 
 } // namespace velmaro::texts

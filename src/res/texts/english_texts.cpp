@@ -1,13 +1,15 @@
 // The program's texts in English (UTF-8), by the ids of chinese_texts.cpp.
 // Unit symbols stay as the windows have always shown them ("mba", "Kg",
 // "Acer"); the Chinese market units are named in pinyin. Where a control
-// leaves little room, a text takes the short form engineers write.
-//
-// The tool windows' texts (ids "steam." and "instrument.") are still only
-// Chinese, and Lookup gives the Chinese for them, except their commands in
-// the window menu and their buttons in the help window.
+// leaves little room, a text takes the short form engineers write. The tools'
+// texts are in english_tool_texts.h, which the table below takes in.
 
+#include "res/texts/english_tool_texts.h"
 #include "res/texts/texts.h"
+
+#include <array>
+#include <cstddef>
+#include <iterator>
 
 namespace velmaro::texts {
 namespace {
@@ -21,14 +23,14 @@ constexpr Text kEnglish[] = {
     {"sensor.resistance.unit", " Ω"},
     {"sensor.out-of-range", "Out of range"},
     {"sensor.out-of-range.caption", "Error"},
-    {"sensor.type.S", "Type S: PtRh10–Pt thermocouple"},
-    {"sensor.type.R", "Type R: PtRh13–Pt thermocouple"},
-    {"sensor.type.B", "Type B: PtRh30–PtRh6 thermocouple"},
-    {"sensor.type.K", "Type K: NiCr–NiSi thermocouple"},
-    {"sensor.type.N", "Type N: NiCrSi–NiSi thermocouple"},
-    {"sensor.type.E", "Type E: NiCr–CuNi (constantan)"},
-    {"sensor.type.J", "Type J: Fe–CuNi (constantan)"},
-    {"sensor.type.T", "Type T: Cu–CuNi (constantan)"},
+    {"sensor.type.S", "Type S: PtRh10–Pt"},
+    {"sensor.type.R", "Type R: PtRh13–Pt"},
+    {"sensor.type.B", "Type B: PtRh30–PtRh6"},
+    {"sensor.type.K", "Type K: NiCr–NiSi"},
+    {"sensor.type.N", "Type N: NiCrSi–NiSi"},
+    {"sensor.type.E", "Type E: NiCr–CuNi"},
+    {"sensor.type.J", "Type J: Fe–CuNi"},
+    {"sensor.type.T", "Type T: Cu–CuNi"},
     {"sensor.type.Pt100", "Pt100 platinum RTD"},
     {"sensor.type.Pt10", "Pt10 platinum RTD"},
     {"sensor.type.Cu100", "Cu100 copper RTD"},
@@ -319,12 +321,6 @@ constexpr Text kEnglish[] = {
     {"menu.close", "&Close\tAlt+F4"},
     {"menu.about", "&About Velmaro..."},
     {"menu.language", "Language / 语言"},
-    // The tool windows' commands in the window menu and buttons in the help
-    // window.
-    {"steam.command", "&Water and steam...\tCtrl+H"},
-    {"steam.button", "Water/steam (Ctrl+H)"},
-    {"instrument.command", "&Instrument work...\tCtrl+I"},
-    {"instrument.button", "Instruments (Ctrl+I)..."},
     // The category dialogs' titles.
     {"category.length", "Length conversion"},
     {"category.area", "Area conversion"},
@@ -354,7 +350,7 @@ constexpr Text kEnglish[] = {
      "Main window: pressure ({pressure} units), temperature ({temperature-units}), mass flow ({mass-flow} units) and volume flow ({volume-flow} units).\n"
      "ITS-90 sensors: from a temperature, the EMF (mV) of a thermocouple (types {thermocouples}) or the resistance (Ω) of an RTD ({rtds}), and back.\n"
      "Other conversions: {categories} buttons, each opening a conversion window: {category-names}.\n"
-     "Instrument work (Ctrl+I): thermocouple cold-junction compensation, transmitter signals, gas flow at line and normal conditions.\n"
+     "Instrument calculations (Ctrl+I): thermocouple cold-junction compensation, transmitter signals, gas flow at line and normal conditions.\n"
      "Water and steam (Ctrl+H): the state of water and steam by IAPWS-IF97 from pressure and temperature, specific enthalpy or specific entropy, and saturated water and steam.\n"
      "Flowmeter (Ctrl+L): orifice plates, nozzles and Venturi tubes by ISO 5167: the flow from Δp, Δp from the flow, or the bore."},
     {"help.numbers", "Typing numbers"},
@@ -390,10 +386,23 @@ constexpr Text kEnglish[] = {
 };
 // clang-format on
 
+// The catalogue's and sensors' texts, then the tools'.
+constexpr auto kAllEnglish = [] {
+    std::array<Text, std::size(kEnglish) + kEnglishToolTexts.size()> all{};
+    std::size_t i = 0;
+    for (const Text& text : kEnglish) {
+        all.at(i++) = text;
+    }
+    for (const Text& text : kEnglishToolTexts) {
+        all.at(i++) = text;
+    }
+    return all;
+}();
+
 } // namespace
 
 std::span<const Text> EnglishTexts() {
-    return kEnglish;
+    return kAllEnglish;
 }
 
 } // namespace velmaro::texts

@@ -1,7 +1,8 @@
 #pragma once
 
-// The English texts of the tools, by the ids of chinese_tool_texts.h. The
-// command line speaks English: its help and its messages take these.
+// The English texts of the tools, by the ids of chinese_tool_texts.h: the
+// tool windows in English (the table of english_texts.cpp takes them in), and
+// the command line, which speaks English, in its help and its messages.
 
 #include "res/texts/texts.h"
 
@@ -13,7 +14,7 @@ namespace velmaro::texts {
 inline constexpr std::array kEnglishToolTexts = std::to_array<Text>({
     // The water and steam window: title, group captions, button.
     {"steam.title", "Water and Steam Properties"},
-    {"steam.known", "Known"},
+    {"steam.known", "Given"},
     {"steam.results", "Results"},
     {"steam.close", "Close"},
     // Its input choices, in the order of the mode list.
@@ -22,14 +23,14 @@ inline constexpr std::array kEnglishToolTexts = std::to_array<Text>({
     {"steam.mode.saturation-by-temperature", "Saturation (by temperature)"},
     {"steam.mode.pressure-enthalpy", "Pressure and enthalpy"},
     {"steam.mode.pressure-entropy", "Pressure and entropy"},
-    {"steam.absolute", "Absolute"},
-    {"steam.gauge", "Gauge"},
+    {"steam.absolute", "abs"},
+    {"steam.gauge", "gauge"},
     // The labels that name the input fields (their accessible names).
     {"steam.label.pressure", "Pressure"},
-    {"steam.label.ambient", "Ambient (kPa)"},
+    {"steam.label.ambient", "Ambient, kPa"},
     {"steam.label.temperature", "Temperature"},
-    {"steam.label.enthalpy", "Enthalpy (kJ/kg)"},
-    {"steam.label.entropy", "Entropy (kJ/(kg·K))"},
+    {"steam.label.enthalpy", "Enthalpy, kJ/kg"},
+    {"steam.label.entropy", "Entropy, kJ/kgK"},
     {"steam.label.quality", "Quality x"},
     {"steam.label.pressure-unit", "Pressure unit"},
     {"steam.label.pressure-kind", "Gauge/absolute"},
@@ -52,16 +53,16 @@ inline constexpr std::array kEnglishToolTexts = std::to_array<Text>({
     {"steam.result.enthalpy", "Enthalpy h (kJ/kg)"},
     {"steam.result.internal-energy", "Internal energy u (kJ/kg)"},
     {"steam.result.entropy", "Entropy s (kJ/(kg·K))"},
-    {"steam.result.cp", "cp (kJ/(kg·K))"},
-    {"steam.result.cv", "cv (kJ/(kg·K))"},
+    {"steam.result.cp", "Heat capacity cp (kJ/(kg·K))"},
+    {"steam.result.cv", "Heat capacity cv (kJ/(kg·K))"},
     {"steam.result.speed-of-sound", "Speed of sound w (m/s)"},
     {"steam.result.quality", "Quality x"},
-    {"steam.result.typed-pressure", "Pressure p (as typed)"},
+    {"steam.result.typed-pressure", "Pressure p (input unit)"},
     {"steam.result.saturation-temperature", "Saturation temp. ts (°C)"},
     {"steam.result.superheat", "Superheat Δt (K)"},
-    {"steam.result.viscosity", "Viscosity μ (mPa·s)"},
+    {"steam.result.viscosity", "Dyn. viscosity μ (mPa·s)"},
     {"steam.result.kinematic-viscosity", "Kin. viscosity ν (mm²/s)"},
-    {"steam.result.conductivity", "Conductivity λ (W/(m·K))"},
+    {"steam.result.conductivity", "Thermal cond. λ (W/(m·K))"},
     {"steam.result.prandtl", "Prandtl number Pr"},
     // Phases.
     {"steam.phase.compressed-liquid", "Compressed liquid"},
@@ -71,11 +72,11 @@ inline constexpr std::array kEnglishToolTexts = std::to_array<Text>({
     {"steam.phase.superheated-vapour", "Superheated vapour"},
     {"steam.phase.supercritical", "Supercritical fluid"},
     {"steam.out-of-range", "Out of range"},
-    {"steam.quality-outside", "The quality x must lie from 0 to 1"},
+    {"steam.quality-outside", "x must be 0 to 1"},
     {"steam.not-defined", "—"},
     // The window menu's command and the help window's button.
     {"steam.command", "&Water and Steam...\tCtrl+H"},
-    {"steam.button", "Water and steam (Ctrl+H)"},
+    {"steam.button", "Water/steam (Ctrl+H)"},
     // The instrument window: title, tool frames, button, field labels.
     {"instrument.title", "Instrument Calculations"},
     {"instrument.close", "Close"},
@@ -93,16 +94,16 @@ inline constexpr std::array kEnglishToolTexts = std::to_array<Text>({
     {"instrument.tx.characteristic", "Output"},
     {"instrument.tx.cut-off", "Low-flow cut-off %"},
     {"instrument.tx.signal", "Signal"},
-    {"instrument.tx.value", "Value"},
+    {"instrument.tx.value", "Process value"},
     {"instrument.tx.percent", "Percent of span %"},
     {"instrument.gas.flow-unit", "Flow unit"},
     {"instrument.gas.pressure", "Line pressure"},
     {"instrument.gas.pressure-unit", "Pressure unit"},
-    {"instrument.gas.pressure-kind", "Pressure kind"},
+    {"instrument.gas.pressure-kind", "Gauge/abs."},
     {"instrument.gas.temperature", "Line temperature °C"},
-    {"instrument.gas.z", "Line Z"},
-    {"instrument.gas.z-ref", "Reference Z"},
-    {"instrument.gas.standard", "Standard conditions"},
+    {"instrument.gas.z", "Line compressibility Z"},
+    {"instrument.gas.z-ref", "Ref. compressibility Z"},
+    {"instrument.gas.standard", "Std. cond."},
     {"instrument.gas.line-flow", "Line flow"},
     {"instrument.gas.normal-flow", "Normal flow"},
     {"instrument.gas.standard-flow", "Standard flow"},
@@ -123,7 +124,7 @@ inline constexpr std::array kEnglishToolTexts = std::to_array<Text>({
     {"instrument.signal-outside", "Signal outside its range"},
     {"instrument.not-finite", "Number too large or invalid"},
     {"instrument.empty-range", "Upper range value equals the lower"},
-    {"instrument.cut-off-outside", "Cut-off must lie from 0 to below 100 %"},
+    {"instrument.cut-off-outside", "Cut-off must be ≥ 0 and < 100 %"},
     {"instrument.pressure-not-positive", "Absolute pressure must be above zero"},
     {"instrument.temperature-not-positive", "Absolute temperature must be above zero"},
     {"instrument.z-not-positive", "Z must be above zero"},

@@ -44,8 +44,8 @@ std::string_view LanguageCode(Language language);
 std::optional<Language> LanguageOfCode(std::string_view code);
 
 // The text of `id` in the current language, or in `language`. An id the
-// language has no text for yet gives the Chinese one (the tool windows' texts
-// until they are written in English); an unknown id gives "".
+// language has no text for gives the Chinese one (texts_test holds every
+// language to every id); an unknown id gives "".
 std::string_view Lookup(std::string_view id);
 std::string_view Lookup(std::string_view id, Language language);
 
