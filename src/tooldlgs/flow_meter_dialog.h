@@ -1,6 +1,6 @@
 #pragma once
 
-// The differential-pressure flowmeter window "差压流量计算": an orifice
+// The differential-pressure flowmeter window (flowmeter.title): an orifice
 // plate, a nozzle or a Venturi tube in water, steam, a gas or a liquid, laid
 // out from the flowmeter tool and computed anew on every keystroke and every
 // choice of a list. The mode says what is solved for: what it computes shows

@@ -19,6 +19,9 @@ namespace {
 
 constexpr std::array<std::string_view, 3> kLengthUnits = {"mm", "m", "in"};
 constexpr std::array<std::string_view, 4> kMassFlowUnits = {"kg/h", "t/h", "kg/s", "lb/h"};
+// The volume flows a meter is sized in; a unit's "N" names the flow at normal
+// conditions (Nm3/h).
+constexpr std::array<std::string_view, 3> kVolumeFlowUnits = {"m3/h", "l/min", "ft3/min"};
 constexpr std::array<std::string_view, 3> kTemperatureUnits = {"°C", "K", "°F"};
 constexpr std::array<std::string_view, 3> kViscosityUnits = {"Pa.s", "mPa.s", "cP"};
 constexpr std::array<std::string_view, 1> kKilogramsPerHour = {"kg/h"};
@@ -199,7 +202,7 @@ constexpr std::array<Field, kFieldCount> kFields = {{
      .role = Role::Either,
      .quantity = "volume-flow",
      .unit = "m3/h",
-     .allUnits = true,
+     .units = kVolumeFlowUnits,
      .decimals = 4,
      .jsonKey = "qv_m3_per_h",
      .symbol = "qv",

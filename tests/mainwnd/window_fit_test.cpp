@@ -18,6 +18,7 @@
 #include "mainwnd/converter_ids.h"
 #include "shell/about_box.h"
 #include "shell/help_window.h"
+#include "tooldlgs/flow_meter_dialog.h"
 #include "tooldlgs/instrument_dialog.h"
 #include "tooldlgs/steam_dialog.h"
 
@@ -291,6 +292,7 @@ class WindowFitTest : public QObject {
             {"About box", &OpenWindow<velmaro::CAboutBox>},
             {"water and steam window", &OpenWindow<velmaro::CSteamDialog>},
             {"instrument window", &OpenWindow<velmaro::CInstrumentDialog>},
+            {"flowmeter window", &OpenWindow<velmaro::CFlowMeterDialog>},
         };
         for (const velmaro::test::CategoryDialogKind& kind : velmaro::test::kCategoryDialogKinds) {
             windows.emplace_back(kind.className,
