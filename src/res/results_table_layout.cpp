@@ -181,6 +181,23 @@ private:
         }
     }
 
+    // How much wider each column's captions are than the style's width: where
+    // the window asks for it, as wide as its widest in either language; what
+    // stands right of them moves along.
+    std::vector<int> CaptionWidening(int columns) const {
+        std::vector<int> widen(static_cast<std::size_t>(columns), 0);
+        const int rows = static_cast<int>(m_rows.size());
+        for (int r = 0; m_window.fitCaptions && r < rows; ++r) {
+            const InputRow& row = m_rows[static_cast<std::size_t>(r)];
+            int& extra = widen[static_cast<std::size_t>(r / m_rowsPerColumn)];
+            for (const texts::Language language : texts::kLanguages) {
+                const int width = TextWidth(texts::Lookup(row.front().text, language));
+                extra = std::max(extra, width - kCaptionWidth);
+            }
+        }
+        return widen;
+    }
+
     // The rows from the top of each column, column after column: tab order.
     void LayOutInputs() {
         if (!WindowModes(m_tool).empty()) {
@@ -194,17 +211,7 @@ private:
         const int columns = std::max(1, m_window.inputColumns);
         const int rows = static_cast<int>(m_rows.size());
         m_rowsPerColumn = (rows + columns - 1) / columns;
-        // Where the window asks for it, each column's captions as wide as its
-        // widest in either language; what stands right of them moves along.
-        std::vector<int> widen(static_cast<std::size_t>(columns), 0);
-        for (int r = 0; m_window.fitCaptions && r < rows; ++r) {
-            const InputRow& row = m_rows[static_cast<std::size_t>(r)];
-            int& extra = widen[static_cast<std::size_t>(r / m_rowsPerColumn)];
-            for (const texts::Language language : texts::kLanguages) {
-                const int width = TextWidth(texts::Lookup(row.front().text, language));
-                extra = std::max(extra, width - kCaptionWidth);
-            }
-        }
+        const std::vector<int> widen = CaptionWidening(columns);
         std::vector<int> lefts(1, 0);
         for (int c = 0; c < columns; ++c) {
             int width = 0;
