@@ -1,14 +1,24 @@
 # Copies the page's files (PAGE_FILES, may be empty) into SITE_DIR beside the
-# built core, then writes the service worker from its template WORKER: the
-# SHA-256 of every file in SITE_DIR, which the worker checks each download
-# against, and a digest of them all as its cache name. Run on a finished site
-# folder alone, it stamps the worker anew for what the folder now holds.
+# built core, and every file beneath the folder PAGES (if given) to the same
+# place beneath SITE_DIR (the pages in each language: index.html, en/...),
+# then writes the service worker from its template WORKER: the SHA-256 of
+# every file beneath SITE_DIR, which the worker checks each download against,
+# and a digest of them all as its cache name. Run on a finished site folder
+# alone, it stamps the worker anew for what the folder now holds.
 file(MAKE_DIRECTORY ${SITE_DIR})
 foreach(source IN LISTS PAGE_FILES)
     get_filename_component(name ${source} NAME)
     file(COPY_FILE ${source} ${SITE_DIR}/${name} ONLY_IF_DIFFERENT)
 endforeach()
-file(GLOB site_files RELATIVE ${SITE_DIR} ${SITE_DIR}/*)
+if(PAGES)
+    file(GLOB_RECURSE pages RELATIVE ${PAGES} ${PAGES}/*)
+    foreach(name IN LISTS pages)
+        get_filename_component(folder ${SITE_DIR}/${name} DIRECTORY)
+        file(MAKE_DIRECTORY ${folder})
+        file(COPY_FILE ${PAGES}/${name} ${SITE_DIR}/${name} ONLY_IF_DIFFERENT)
+    endforeach()
+endif()
+file(GLOB_RECURSE site_files RELATIVE ${SITE_DIR} ${SITE_DIR}/*)
 list(REMOVE_ITEM site_files sw.js)
 list(SORT site_files)
 set(digests "")
@@ -17,9 +27,9 @@ foreach(name IN LISTS site_files)
     file(SHA256 ${SITE_DIR}/${name} digest)
     string(APPEND digests "${name}:${digest}\n")
     list(APPEND entries "\"./${name}\": \"${digest}\"")
-    # The page's address itself is the index page.
-    if(name STREQUAL "index.html")
-        list(APPEND entries "\"./\": \"${digest}\"")
+    # A folder's address itself is its index page.
+    if(name MATCHES "^(.*/)?index\\.html$")
+        list(APPEND entries "\"./${CMAKE_MATCH_1}\": \"${digest}\"")
     endif()
 endforeach()
 file(SHA256 ${WORKER} worker_digest)

@@ -5,6 +5,7 @@
 #include "tools/layout.h"
 #include "tools/tools.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <set>
@@ -233,6 +234,32 @@ void WritePanel(PageHtml& html, std::string_view name, std::string_view titleTex
     html << "</section>\n";
 }
 
+// The texts the tools' answers name by id (verdicts, notes, headings,
+// enumerated results), in the page's language, as JSON for web/page/tools.js:
+// the core holds no texts. A tool's texts are those whose ids begin as its
+// title's does ("steam.", "instrument.", "flowmeter."); the model's own
+// verdicts begin with "tool.".
+void WriteAnswerTexts(PageHtml& html) {
+    std::set<std::string> families = {"tool."};
+    for (const tools::Tool* tool : tools::AllTools()) {
+        const std::string_view title = tool->titleTextId;
+        families.insert(std::string(title.substr(0, title.find('.') + 1)));
+    }
+    html << R"(<script type="application/json" id="tool-texts">{)";
+    const char* separator = "";
+    for (const texts::Text& text : texts::ChineseTexts()) {
+        const bool ofATool =
+            std::any_of(families.begin(), families.end(),
+                        [&](const std::string& f) { return text.id.starts_with(f); });
+        if (ofATool) {
+            html << separator << "\"" << JsonEscaped(text.id) << "\":\""
+                 << JsonEscaped(html.Text(text.id)) << "\"";
+            separator = ",";
+        }
+    }
+    html << "}</script>\n";
+}
+
 } // namespace
 
 void WriteToolPanels(PageHtml& html) {
@@ -254,6 +281,7 @@ void WriteToolPanels(PageHtml& html) {
             WritePanel(html, tool->id, tool->titleTextId, {tool});
         }
     }
+    WriteAnswerTexts(html);
 }
 
 } // namespace velmaro::web

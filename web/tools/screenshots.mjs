@@ -1,5 +1,6 @@
 // Pictures of the page for the README: a desktop width and a phone width,
-// with a few values typed in, and the water and steam panel.
+// with a few values typed in, and the water and steam panel; the Chinese page
+// and the English one (names ending in -en).
 // Usage: node tools/screenshots.mjs <folder>
 import { join } from 'node:path';
 import { launchBrowser, openPage, serveSite, typeInto } from '../tests/browser.mjs';
@@ -8,13 +9,16 @@ const folder = process.argv[2] ?? 'docs';
 const server = await serveSite();
 const browser = await launchBrowser();
 try {
+  for (const [folderOnSite, suffix] of [['', ''], ['en/', '-en']]) {
+  const url = server.url + folderOnSite;
+  const named = (name) => join(folder, name.replace('.png', `${suffix}.png`));
   // The phone picture shows the temperature and sensor panels, what an
   // engineer at a thermocouple looks for.
   for (const [name, viewport, shown] of [
     ['web-desktop.png', { width: 1280, height: 1000 }, 'header'],
     ['web-phone.png', { width: 360, height: 740, isMobile: true, hasTouch: true }, '#temperature-panel'],
   ]) {
-    const page = await openPage(browser, server.url, viewport);
+    const page = await openPage(browser, url, viewport);
     await typeInto(page, '#pressure-11', '1'); // atm
     await typeInto(page, '#temperature-0', '100');
     await page.click('label:has(#sensor-thermocouple)');
@@ -28,12 +32,12 @@ try {
       document.activeElement.blur();
       document.querySelector(selector).scrollIntoView();
     }, shown);
-    await page.screenshot({ path: join(folder, name) });
+    await page.screenshot({ path: named(name) });
     await page.close();
   }
   // The water and steam panel: saturation at a boiler's 3 MPa, wet steam of
   // quality 0.9.
-  const page = await openPage(browser, server.url, { width: 1280, height: 560 });
+  const page = await openPage(browser, url, { width: 1280, height: 560 });
   await page.select('#steam-mode', await page.$eval('#steam-mode', (s) => s.options[1].value));
   await typeInto(page, '#steam-pressure', '3');
   await typeInto(page, '#steam-quality', '0.9');
@@ -41,8 +45,9 @@ try {
     document.activeElement.blur();
     document.getElementById('steam-panel').scrollIntoView();
   });
-  await page.screenshot({ path: join(folder, 'web-steam.png') });
+  await page.screenshot({ path: named('web-steam.png') });
   await page.close();
+  }
 } finally {
   await browser.close();
   await server.close();
