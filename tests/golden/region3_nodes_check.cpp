@@ -9,9 +9,9 @@
 #include "steam/tables/region3_nodes.h"
 #include "steam/tables/region3_states.h"
 
-#include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <iostream>
 #include <span>
 
@@ -20,8 +20,16 @@ namespace {
 using namespace velmaro::steam;
 using namespace velmaro::steam::tables;
 
+// Bit for bit (emscripten's library has no std::bit_cast).
+std::uint32_t Bits(float value) {
+    std::uint32_t bits = 0;
+    static_assert(sizeof bits == sizeof value);
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+
 bool Same(float a, float b) {
-    return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b);
+    return Bits(a) == Bits(b);
 }
 
 bool Same(const GridState& a, const GridState& b) {

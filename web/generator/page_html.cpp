@@ -30,6 +30,7 @@ std::string JsonEscaped(std::string_view text) {
 }
 
 std::string_view PageHtml::Text(std::string_view id) {
+    m_asked.emplace(id);
     const std::string_view text = texts::Lookup(id, m_language);
     if (text.empty()) {
         m_problems.insert("no text " + std::string(id));
@@ -91,7 +92,7 @@ void PageHtml::Field(std::string_view id, std::string_view name, std::string_vie
     *this << (readOnly ? " readonly"
                        : R"( inputmode="decimal" autocomplete="off" spellcheck="false")");
     *this << " aria-label=\"";
-    Escaped(name) << R"("><span class="unit" id=")" << id << R"(-unit" aria-hidden="true">)";
+    Escaped(name) << R"("><span class="unit" aria-hidden="true">)";
     Escaped(label) << "</span></div>\n";
 }
 

@@ -6,6 +6,7 @@
 #include "convert/quantities.h"
 #include "res/texts/texts.h"
 
+#include <functional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -28,6 +29,8 @@ public:
     // writes comes through here. An id without a text is a problem: the
     // generator fails once it has written everything.
     std::string_view Text(std::string_view id);
+    // Whether the text of `id` was asked for already.
+    bool Asked(std::string_view id) const { return m_asked.contains(id); }
     // Records a problem that makes the page unusable.
     void Problem(std::string what) { m_problems.insert(std::move(what)); }
     const std::set<std::string>& Problems() const { return m_problems; }
@@ -47,7 +50,8 @@ public:
     // label.
     void UnitFields(std::string_view quantityId);
     // One field with the id `id`, the accessible name `name` and the label
-    // `label` beside it; `readOnly` for a field the core writes only.
+    // `label` beside it (the input's next sibling); `readOnly` for a field
+    // the core writes only.
     void Field(std::string_view id, std::string_view name, std::string_view label,
                bool readOnly = false);
 
@@ -64,6 +68,7 @@ private:
     texts::Language m_language;
     std::string m_markup;
     std::set<std::string> m_problems;
+    std::set<std::string, std::less<>> m_asked;
     std::vector<std::pair<std::string, std::string>> m_jumpTargets; // id, title
 };
 

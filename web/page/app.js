@@ -108,7 +108,7 @@ function chooseFamily(button) {
   const typeList = byId('sensor-type');
   typeList.replaceChildren(byId(`sensor-types-${button.value}`).content.cloneNode(true));
   byId('sensor-output-caption').textContent = button.dataset.caption;
-  byId('sensor-output-unit').textContent = button.dataset.unit;
+  byId('sensor-output').nextElementSibling.textContent = button.dataset.unit; // its label
   byId('sensor-output').setAttribute('aria-label', button.dataset.caption + button.dataset.unit);
   typeList.selectedIndex = 0;
   restartSensor();
