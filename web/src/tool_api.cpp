@@ -101,35 +101,43 @@ std::optional<std::size_t> TypedField(const tools::Tool& tool, std::string_view 
     return index;
 }
 
+// The mode of the id `id`, among those the page offers.
+void ChooseMode(const tools::Tool& tool, std::string_view id, tools::FaceState& state) {
+    for (std::size_t i = 0; i < tool.modes.size(); ++i) {
+        if (OnPage(tool.modes[i].faces) && tool.modes[i].entry.id == id) {
+            state.mode = i;
+        }
+    }
+}
+
+// The entry `entry` of the list `list`.
+void Choose(const tools::Tool& tool, std::string_view list, std::string_view entry,
+            tools::FaceState& state) {
+    if (const auto choice = tools::ChoiceIndex(tool, list)) {
+        const auto& entries = tool.choices[*choice].entries;
+        for (std::size_t e = 0; e < entries.size(); ++e) {
+            if (entries[e].id == entry) {
+                state.chosen[*choice] = e;
+            }
+        }
+    }
+}
+
 void ReadLine(const tools::Tool& tool, const Line& line, tools::FaceState& state) {
+    const auto field = TypedField(tool, line.key);
     if (line.kind == "mode") {
-        for (std::size_t i = 0; i < tool.modes.size(); ++i) {
-            if (OnPage(tool.modes[i].faces) && tool.modes[i].entry.id == line.key) {
-                state.mode = i;
-            }
-        }
-    } else if (line.kind == "field") {
-        if (const auto field = TypedField(tool, line.key)) {
-            state.texts[*field] = std::string(line.text);
-        }
-    } else if (line.kind == "unit") {
-        if (const auto field = TypedField(tool, line.key)) {
-            if (const auto unit = UnitAt(tool, tool.fields[*field], line.text)) {
-                state.units[*field] = *unit;
-            }
+        ChooseMode(tool, line.key, state);
+    } else if (line.kind == "field" && field) {
+        state.texts[*field] = std::string(line.text);
+    } else if (line.kind == "unit" && field) {
+        if (const auto unit = UnitAt(tool, tool.fields[*field], line.text)) {
+            state.units[*field] = *unit;
         }
     } else if (line.kind == "choice") {
-        if (const auto choice = tools::ChoiceIndex(tool, line.key)) {
-            const auto& entries = tool.choices[*choice].entries;
-            for (std::size_t e = 0; e < entries.size(); ++e) {
-                if (entries[e].id == line.text) {
-                    state.chosen[*choice] = e;
-                }
-            }
-        }
+        Choose(tool, line.key, line.text, state);
     } else if (line.kind == "typed") {
-        if (const auto field = tools::FieldIndex(tool, line.key)) {
-            tools::Typed(tool, state, *field);
+        if (const auto typed = tools::FieldIndex(tool, line.key)) {
+            tools::Typed(tool, state, *typed);
         }
     }
 }
