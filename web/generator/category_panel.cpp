@@ -32,7 +32,7 @@ void WriteCategories(PageHtml& html) {
         }
         const std::string id = "category-" + std::string(quantity->id);
         // The section is named by its dialog's title, also while folded.
-        const std::string_view title = texts::Lookup(category->dialog.titleTextId);
+        const std::string_view title = html.Text(category->dialog.titleTextId);
         html << R"(<details class="category" id=")" << id << "\" aria-label=\"";
         html.Escaped(title) << "\">\n<summary>";
         html.TextOf(QuantityTextId(*quantity)) << "</summary>\n<h3>";

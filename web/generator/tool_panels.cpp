@@ -5,6 +5,7 @@
 #include "tools/layout.h"
 #include "tools/tools.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <set>
@@ -235,6 +236,53 @@ void WritePanel(PageHtml& html, std::string_view name, std::string_view titleTex
     html << "</section>\n";
 }
 
+// The ids of the texts a tool declares it answers with: its columns'
+// headings, its enumerated results, the text of a value its state does not
+// have, and why a value outside a field's range is refused.
+std::set<std::string_view> DeclaredAnswerTexts(const tools::Tool& tool) {
+    std::set<std::string_view> ids = {tool.noValueTextId};
+    for (const tools::Entry& column : tool.columns) {
+        ids.insert(column.textId);
+    }
+    for (const tools::Field& field : tool.fields) {
+        ids.insert(field.rangeTextId);
+        for (const tools::Entry& entry : field.entries) {
+            ids.insert(entry.textId);
+        }
+    }
+    return ids;
+}
+
+// The texts the tools' answers name by id (verdicts, notes, headings,
+// enumerated results), in the page's language, as JSON for web/page/tools.js:
+// the core holds no texts. A tool's texts are those whose ids begin as its
+// title's does ("steam.", "instrument.", "flowmeter."); the model's own
+// verdicts begin with "tool.". A text the panels show already (a label, a
+// list's entry) is left out, unless the tool declares it answers with it: a
+// verdict is never a label.
+void WriteAnswerTexts(PageHtml& html) {
+    std::set<std::string> families = {"tool."};
+    std::set<std::string_view> declared;
+    for (const tools::Tool* tool : tools::AllTools()) {
+        const std::string_view title = tool->titleTextId;
+        families.insert(std::string(title.substr(0, title.find('.') + 1)));
+        declared.merge(DeclaredAnswerTexts(*tool));
+    }
+    html << R"(<script type="application/json" id="tool-texts">{)";
+    const char* separator = "";
+    for (const texts::Text& text : texts::ChineseTexts()) {
+        const bool ofATool =
+            std::any_of(families.begin(), families.end(),
+                        [&](const std::string& f) { return text.id.starts_with(f); });
+        if (ofATool && (!html.Asked(text.id) || declared.contains(text.id))) {
+            html << separator << "\"" << JsonEscaped(text.id) << "\":\""
+                 << JsonEscaped(html.Text(text.id)) << "\"";
+            separator = ",";
+        }
+    }
+    html << "}</script>\n";
+}
+
 } // namespace
 
 void WriteToolPanels(PageHtml& html) {
@@ -256,6 +304,7 @@ void WriteToolPanels(PageHtml& html) {
             WritePanel(html, tool->id, tool->titleTextId, {tool});
         }
     }
+    WriteAnswerTexts(html);
 }
 
 } // namespace velmaro::web

@@ -4,9 +4,12 @@
 // (data-units), a list (data-choice), the input mode (data-mode). On every
 // change the tool's whole state goes to the core as one request, and its
 // answer holds every text the panel shows: the computed fields, the results
-// table, the verdict, what is greyed and what the mode computes (read-only).
-// This file knows no tool and no text.
-// What is typed before the core has loaded is computed once it has.
+// table, the verdict, what is greyed and what the mode computes (read-only). The core answers verdicts, headings
+// and enumerated results by their text ids, looked up in the texts the build
+// wrote into the page in its language (#tool-texts). This file knows no tool
+// and no text. What is typed before the core has loaded is computed once it
+// has. The lines of requests and answers are described in
+// web/src/tool_api.cpp.
 'use strict';
 
 (() => {
@@ -14,21 +17,45 @@
   // in each group of fields that give one another, it is the given one.
   const tools = [...document.querySelectorAll('[data-tool]')].map((element) => ({ element, typed: [] }));
   const controls = (tool, key) => [...tool.element.querySelectorAll(`[data-${key}]`)];
-  const values = (tool, key) => Object.fromEntries(controls(tool, key).map((c) => [c.dataset[key], c.value]));
 
-  const request = (tool) => ({
-    tool: tool.element.dataset.tool,
-    mode: tool.element.querySelector('[data-mode]')?.value,
-    fields: values(tool, 'field'),
-    units: values(tool, 'units'),
-    choices: values(tool, 'choice'),
-    typed: tool.typed,
-  });
+  const texts = JSON.parse(document.getElementById('tool-texts').textContent);
+  const text = (id) => (id ? texts[id] ?? id : '');
+  // A computed text, or "#" and the text id of an enumerated result.
+  const shown = (cell) => (cell.startsWith('#') ? text(cell.slice(1)) : cell);
+
+  const request = (tool) => [
+    ['tool', tool.element.dataset.tool],
+    ['mode', tool.element.querySelector('[data-mode]')?.value ?? ''],
+    ...controls(tool, 'field').map((c) => ['field', c.dataset.field, c.value]),
+    ...controls(tool, 'units').map((c) => ['unit', c.dataset.units, c.value]),
+    ...controls(tool, 'choice').map((c) => ['choice', c.dataset.choice, c.value]),
+    ...tool.typed.map((key) => ['typed', key]),
+  ].map((cells) => cells.join('\t')).join('\n');
+
+  // The answer's lines as the panel shows them.
+  const parse = (lines) => {
+    const answer = {
+      verdict: '', notes: [], fields: {}, columns: [], unused: { fields: [], choices: [] }, readOnly: [],
+    };
+    for (const line of lines) {
+      const [kind, key = '', cell = ''] = line.split('\t');
+      if (kind === 'verdict') answer.verdict = text(key);
+      else if (kind === 'note') answer.notes.push(text(key));
+      else if (kind === 'field') answer.fields[key] = shown(cell);
+      else if (kind === 'column') answer.columns.push({ heading: text(key), verdict: text(cell), rows: {} });
+      else if (kind === 'row') answer.columns.at(-1).rows[key] = shown(cell);
+      else if (kind === 'unused') answer.unused.fields.push(key);
+      else if (kind === 'unused-choice') answer.unused.choices.push(key);
+      else if (kind === 'read-only') answer.readOnly.push(key);
+      else if (kind === 'error') throw new Error('the core refused the request');
+    }
+    return answer;
+  };
 
   // Writes a field only when its text changes, so a field being typed in
   // keeps its caret.
-  const show = (input, text) => {
-    if (text !== undefined && input.value !== text) input.value = text;
+  const show = (input, value) => {
+    if (value !== undefined && input.value !== value) input.value = value;
   };
 
   // A column's cells by row; a column that could not be computed says why in
@@ -39,8 +66,8 @@
       const column = columns[c];
       heading.textContent = column?.heading ?? '';
       rows.forEach((row, r) => {
-        const text = column?.rows[row.dataset.row] ?? (r === 0 ? column?.verdict : '');
-        row.cells[c + 1].textContent = text ?? '';
+        const cell = column?.rows[row.dataset.row] ?? (r === 0 ? column?.verdict : '');
+        row.cells[c + 1].textContent = cell ?? '';
       });
     });
   };
@@ -65,9 +92,7 @@
   const run = (tool) => {
     if (!core) return;
     const started = performance.now();
-    const answer = core.tool(request(tool));
-    if (answer.error) throw new Error(`the core refused the request of ${tool.element.dataset.tool}`);
-    apply(tool, answer);
+    apply(tool, parse(core.tool(request(tool))));
     window.velmaro.timing.lastUpdateMs = performance.now() - started;
   };
 

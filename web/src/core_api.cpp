@@ -3,17 +3,15 @@
 // the page itself does no arithmetic.
 //
 // Texts go in and out as UTF-8. A returned text lives until the next call.
-// The catalogue is an object (bound with embind, as the tools' answers are,
-// tool_api.cpp).
+// The core holds no text of the program's: the page has them, written in
+// its own language by the build. The quantities are numbered in the
+// catalogue's order, which the build writes beside each quantity's fields
+// (data-index).
 
 #include "convert/change_cycle.h"
 #include "convert/number_text.h"
 #include "convert/quantities.h"
-#include "res/texts/texts.h"
 #include "sensors/sensor_panel_rule.h"
-
-#include <emscripten/bind.h>
-#include <emscripten/val.h>
 
 #include <cstddef>
 #include <string>
@@ -28,38 +26,6 @@ std::string g_reply; // the page is single-threaded: one reply at a time
 const char* Reply(std::string text) {
     g_reply = std::move(text);
     return g_reply.c_str();
-}
-
-// The quantities in the catalogue's order with their unit labels in unit
-// order, and the sensor type lists:
-// {quantities: [{id, caption, units: [label, ...]}, ...], thermocouples:
-// [name, ...], rtds: [name, ...]}.
-emscripten::val Catalogue() {
-    using emscripten::val;
-    val quantities = val::array();
-    for (const velmaro::Quantity& quantity : velmaro::Quantities()) {
-        std::vector<std::string> labels;
-        for (std::size_t i = 0; i < quantity.group->size(); ++i) {
-            labels.emplace_back(velmaro::texts::UnitLabel(quantity, i));
-        }
-        val entry = val::object();
-        entry.set("id", std::string(quantity.id));
-        entry.set("caption", std::string(velmaro::texts::QuantityName(quantity)));
-        entry.set("units", val::array(labels));
-        quantities.call<void>("push", entry);
-    }
-    val catalogue = val::object();
-    catalogue.set("quantities", quantities);
-    using velmaro::sensors::SensorFamily;
-    for (const auto& [key, family] : {std::pair{"thermocouples", SensorFamily::Thermocouple},
-                                      std::pair{"rtds", SensorFamily::Rtd}}) {
-        std::vector<std::string> names;
-        for (unsigned type = 0; type < velmaro::sensors::TypeCount(family); ++type) {
-            names.emplace_back(velmaro::texts::Lookup(velmaro::sensors::TypeTextId(family, type)));
-        }
-        catalogue.set(key, val::array(names));
-    }
-    return catalogue;
 }
 
 // The panel's fields, one a line, and the verdict line that ends every
@@ -122,7 +88,3 @@ const char* velmaro_sensor_from_output(int kind, int type, const char* text) {
 }
 
 } // extern "C"
-
-EMSCRIPTEN_BINDINGS(velmaro_catalogue) {
-    emscripten::function("catalogue", &Catalogue);
-}

@@ -15,7 +15,7 @@ withSitePage((opened) => ({ server, browser, page } = opened));
 const verdictOf = (tool) => page.$eval(`#${tool}-verdict`, (e) => e.textContent);
 
 test('the three tools compute on every keystroke, Pt1000 and Pt500 follow Cu50', async () => {
-  const rtds = await page.evaluate(() => window.velmaro.core.catalogue.rtds);
+  const rtds = await page.$eval('#sensor-types-1', (t) => [...t.content.children].map((o) => o.textContent));
   assert.deepEqual(rtds.slice(3), ['Cu50铂热电阻', 'Pt1000铂热电阻', 'Pt500铂热电阻']);
 
   // Type K, 15.2 mV at 25 °C: E(25 °C) = 1.000 mV, E⁻¹(16.200 mV).

@@ -411,6 +411,8 @@ constexpr Text kChinese[] = {
     {"page.sensor-type", "传感器类型"},
     {"page.jump", "转到"},
     {"page.noscript", "此页面需要 JavaScript。"},
+    // The language's own name, on the link to the page in it.
+    {"page.language", "中文"},
 };
 // clang-format on
 

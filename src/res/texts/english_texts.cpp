@@ -383,6 +383,7 @@ constexpr Text kEnglish[] = {
     {"page.sensor-type", "Sensor type"},
     {"page.jump", "Go to"},
     {"page.noscript", "This page needs JavaScript."},
+    {"page.language", "English"},
 };
 // clang-format on
 
