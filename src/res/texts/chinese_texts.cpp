@@ -430,7 +430,9 @@ constexpr auto kAllChinese = [] {
 }();
 
 constexpr bool HasText(std::string_view id) {
-    return std::ranges::find(kAllChinese, id, &Text::id) != kAllChinese.end();
+    // std::find_if: the page's compiler (emscripten 3.1.6) has no ranges.
+    return std::find_if(kAllChinese.begin(), kAllChinese.end(),
+                        [id](const Text& text) { return text.id == id; }) != kAllChinese.end();
 }
 
 // An instrument's or a flowmeter's fault, or a broken limit of the
@@ -449,8 +451,8 @@ constexpr bool EveryFaultHasItsText() {
             return false;
         }
     }
-    return std::ranges::all_of(flow::kAllLimits,
-                               [](flow::Limit limit) { return HasText(flow::LimitTextId(limit)); });
+    return std::all_of(std::begin(flow::kAllLimits), std::end(flow::kAllLimits),
+                       [](flow::Limit limit) { return HasText(flow::LimitTextId(limit)); });
 }
 static_assert(EveryFaultHasItsText());
 
