@@ -126,7 +126,7 @@ private slots:
         };
         QCOMPARE(dialog.focusWidget(), dialog.GetDlgItem(IDC_FLOWMETER_PIPE));
         QCOMPARE(dialog.GetDlgItem(IDC_FLOWMETER_DP_RANGE_UNIT)->accessibleName(),
-                 QStringLiteral("差压量程上限"));
+                 QStringLiteral("差压量程单位"));
         QVERIFY(typed(IDC_FLOWMETER_BORE) && typed(IDC_FLOWMETER_DP) &&
                 !typed(IDC_FLOWMETER_MASS_FLOW) && !typed(IDC_FLOWMETER_Z) &&
                 !typed(IDC_FLOWMETER_SIGNAL) && dialog.GetDlgItem(IDC_FLOWMETER_TAPS)->isEnabled());
