@@ -18,7 +18,7 @@ set(console_files "${TREE}/bin/velmaro-convert")
 if(MAN_PAGE)
     list(APPEND console_files "${TREE}/share/man/man1/velmaro-convert.1")
 endif()
-foreach(file IN ITEMS "${TREE}/bin/velmaro" "${desktop}" "${metainfo}"
+foreach(file IN ITEMS "${TREE}/bin/velmaro" "${TREE}/share/man/man1/velmaro.1" "${desktop}" "${metainfo}"
                       "${TREE}/share/icons/hicolor/scalable/apps/${APP_ID}.svg" ${console_files})
     if(NOT EXISTS "${file}")
         list(APPEND failures "missing: ${file}")

@@ -1,9 +1,9 @@
 # Installing the converter as a desktop program, and packaging it with CPack.
 #
 # The program itself is installed by src/app. On Linux and the other freedesktop
-# systems this adds its menu entry, its icon in the hicolor theme and its
-# software-centre entry, all named by the application id below, and a Debian
-# package. On Windows, WindowsPackaging.cmake adds the program's resources,
+# systems this adds its menu entry, its icon in the hicolor theme, its
+# software-centre entry (all named by the application id below), its manual
+# page, and a Debian package. On Windows, WindowsPackaging.cmake adds the program's resources,
 # the DLLs it needs, an installer and a zip. Nothing here has been tried on
 # macOS: there only the program is installed and CPack keeps its defaults.
 
@@ -41,6 +41,9 @@ if(UNIX AND NOT APPLE)
             RENAME "${VELMARO_APP_ID}.svg")
     install(FILES "${VELMARO_PACKAGING_DIR}/copyright"
             DESTINATION "${CMAKE_INSTALL_DATAROOTDIR}/doc/velmaro")
+    # The program's manual page: its options (the language of a run) and the
+    # one setting it keeps.
+    install(FILES "${VELMARO_PACKAGING_DIR}/velmaro.1" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
 endif()
 
 # ---- Package -------------------------------------------------------------
@@ -56,7 +59,8 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "thermometers (Pt100, Pt10, Cu100, Cu50), and 17 further quantities from\n"
     "length to surface tension. Typing into the field of one unit updates every\n"
     "other unit of the same quantity at once. The interface is in Simplified\n"
-    "Chinese. The console program velmaro-convert gives the same conversions,\n"
+    "Chinese and in English, as the desktop's language or the window menu\n"
+    "chooses. The console program velmaro-convert gives the same conversions,\n"
     "sensor values and ITS-90 reference tables to scripts.")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_STRIP_FILES ON)

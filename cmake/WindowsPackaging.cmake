@@ -95,7 +95,9 @@ set(CPACK_PACKAGE_EXECUTABLES "velmaro;Velmaro")
 # file of its own: CPack would split quoted values here).
 # The uninstaller takes the vendor's key along with the program's when no other
 # program of the vendor's is left under it: CPack's own removes only the
-# program's and leaves an empty vendor key behind.
+# program's and leaves an empty vendor key behind. It takes the user's setting
+# of the program too (the language chosen in the window menu, which the
+# program keeps under Software\Oskelta\Velmaro, src/res/language.cpp).
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY "${CPACK_PACKAGE_NAME} ${CPACK_PACKAGE_VERSION}")
 set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS "!insertmacro VelmaroRemoveRegistryKeys")
 file(WRITE "${PROJECT_BINARY_DIR}/installer.nsh"
@@ -103,6 +105,8 @@ file(WRITE "${PROJECT_BINARY_DIR}/installer.nsh"
      "!macro VelmaroRemoveRegistryKeys\n"
      "  DeleteRegKey SHCTX \"Software\\${CPACK_PACKAGE_VENDOR}\\${CPACK_PACKAGE_INSTALL_REGISTRY_KEY}\"\n"
      "  DeleteRegKey /ifempty SHCTX \"Software\\${CPACK_PACKAGE_VENDOR}\"\n"
+     "  DeleteRegKey HKCU \"Software\\Oskelta\\Velmaro\"\n"
+     "  DeleteRegKey /ifempty HKCU \"Software\\Oskelta\"\n"
      "!macroend\n"
      "VIProductVersion ${PROJECT_VERSION}.0\n"
      "VIAddVersionKey ProductName Velmaro\n"

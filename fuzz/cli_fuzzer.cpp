@@ -1,10 +1,12 @@
 // Fuzzes the command line of velmaro-convert: any arguments, any standard
-// input.
+// input, in every mode: conversions, --list, --sensor, --table (the sensor
+// types' and the steam table) and the tools (steam, cold-junction,
+// transmitter, gas-flow, in their own and their older spellings).
 //
 // Input: the arguments one per line, then an empty line, then the text on
-// standard input (missing: no arguments, empty input). A --csv table that
-// would have more than kMostFuzzedRows rows is skipped: correct, but far too
-// slow to fuzz; the tests cover the refusal of a million rows.
+// standard input (missing: no arguments, empty input). A table that would
+// have more than kMostFuzzedRows rows is skipped: correct, but far too slow
+// to fuzz; the tests cover the refusal of a million rows.
 //
 // Invariants (a violation traps):
 // - No crash, no sanitizer finding, whatever the arguments and the input.
@@ -13,9 +15,13 @@
 // - Any other status writes whole lines on standard error, each starting with
 //   "velmaro-convert: " and free of control characters.
 // - A usage error (2) in the arguments is found before anything is printed:
-//   without --strict, standard output stays empty.
-// - Every row of a --csv table lies within --from ... --to (by default the
-//   type's range), the first row at --from or above it.
+//   with nothing on standard input and no --json among the options, standard
+//   output stays empty.
+// - With --json (help and version aside), every line of standard output is
+//   one JSON object, and each refusal on standard error has its object there
+//   with "error" and "status".
+// - Every row of a sensor type's --csv table lies within --from ... --to (by
+//   default the type's range), the first row at --from or above it.
 
 #include "fuzz_check.h"
 
@@ -23,6 +29,8 @@
 #include "cli/cli_error.h"
 #include "cli/run.h"
 #include "cli/sensor_catalog.h"
+
+#include <nlohmann/json.hpp>
 
 #include <algorithm>
 #include <cstddef>
@@ -37,29 +45,78 @@ namespace {
 
 constexpr double kMostFuzzedRows = 500;
 
-struct CsvRange {
+struct Table {
     double from;
     double to;
-    double rows; // about
+    double rows;  // about
+    bool checked; // a sensor type's --csv table, whose rows are checked
 };
 
-// The range of the --csv table the arguments ask for, if they ask for one.
-// The option texts are read as ParseNumber reads them: the run refuses any
-// that is not a plain number.
-std::optional<CsvRange> AskedCsvRange(const std::vector<std::string_view>& args) {
+struct Asked {
+    std::optional<velmaro::cli::Request> request; // none: refused
+    std::optional<Table> table;
+};
+
+// What the arguments ask for. The table's bounds are read as ParseNumber
+// reads them, as the run does without --strict.
+Asked AskedFor(const std::vector<std::string_view>& args) {
+    Asked asked;
     try {
-        const velmaro::cli::Request request = velmaro::cli::ParseArguments(args);
-        if (request.command != velmaro::cli::Command::Table || !request.csv) {
-            return std::nullopt;
+        asked.request = velmaro::cli::ParseArguments(args);
+    } catch (const velmaro::cli::CliError&) {
+        return asked;
+    }
+    const velmaro::cli::Request& request = *asked.request;
+    if (request.command != velmaro::cli::Command::Table) {
+        return asked;
+    }
+    const auto number = [](const std::optional<std::string>& text, double otherwise) {
+        return text ? velmaro::ParseNumber(*text) : otherwise;
+    };
+    try {
+        if (request.sensorType == "steam") {
+            const double from = number(request.from, 0.0);
+            const double to = number(request.to, 0.0);
+            const double step = number(request.step, 0.0);
+            asked.table = Table{from, to, step > 0.0 ? (to - from) / step : 0.0, false};
+            return asked;
         }
         const velmaro::cli::SensorType& type = velmaro::cli::SensorTypeNamed(request.sensorType);
-        const double from = request.from ? velmaro::ParseNumber(*request.from) : type.celsius.low;
-        const double to = request.to ? velmaro::ParseNumber(*request.to) : type.celsius.high;
-        const double step = request.step ? velmaro::ParseNumber(*request.step) : 1.0;
-        return CsvRange{from, to, step > 0.0 ? (to - from) / step : 0.0};
+        const double from = number(request.from, type.celsius.low);
+        const double to = number(request.to, type.celsius.high);
+        const double step = number(request.step, 1.0);
+        const bool rows = request.csv || request.json;
+        asked.table = Table{from, to,
+                            !rows        ? to - from
+                            : step > 0.0 ? (to - from) / step
+                                         : 0.0,
+                            request.csv && !request.json};
     } catch (const velmaro::cli::CliError&) {
-        return std::nullopt;
     }
+    return asked;
+}
+
+std::vector<std::string_view> Lines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        lines.push_back(text.substr(0, end));
+        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+    }
+    return lines;
+}
+
+void CheckJsonLines(const std::string& out, const std::string& err) {
+    std::size_t refusals = 0;
+    for (const std::string_view line : Lines(out)) {
+        const auto object = nlohmann::json::parse(line, nullptr, false);
+        FUZZ_CHECK(object.is_object());
+        if (object.contains("error")) {
+            FUZZ_CHECK(object.contains("status"));
+            ++refusals;
+        }
+    }
+    FUZZ_CHECK(refusals == Lines(err).size());
 }
 
 } // namespace
@@ -76,8 +133,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         args.push_back(argText.substr(start, end - start));
         start = end + 1;
     }
-    const std::optional<CsvRange> csv = AskedCsvRange(args);
-    if (csv && !(csv->rows <= kMostFuzzedRows)) {
+    const Asked asked = AskedFor(args);
+    if (asked.table && !(asked.table->rows <= kMostFuzzedRows)) {
         return 0;
     }
 
@@ -102,16 +159,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
         }
     }
-    if (status == 2 && std::find(args.begin(), args.end(), "--strict") == args.end()) {
+    // Refusals are objects whenever --json stands among the options; the
+    // results only when it was read as --json (not as another option's value).
+    const bool jsonRefusals = velmaro::cli::AsksForJson(args);
+    if (status == 2 && stdinText.empty() && !jsonRefusals) {
         FUZZ_CHECK(outText.empty());
     }
-    if (csv && status == 0) {
+    const auto command = asked.request ? asked.request->command : velmaro::cli::Command::Convert;
+    const bool json = asked.request ? asked.request->json : jsonRefusals;
+    if (json && command != velmaro::cli::Command::Help &&
+        command != velmaro::cli::Command::Version) {
+        CheckJsonLines(outText, errText);
+    }
+    if (asked.table && asked.table->checked && status == 0) {
         std::istringstream rows(outText);
         std::string row;
         std::getline(rows, row); // the heading
         while (std::getline(rows, row)) {
             const double celsius = velmaro::ParseNumber(row);
-            FUZZ_CHECK(celsius >= csv->from && celsius <= csv->to);
+            FUZZ_CHECK(celsius >= asked.table->from && celsius <= asked.table->to);
         }
     }
     return 0;

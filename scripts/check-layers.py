@@ -9,9 +9,13 @@ the folder graph it found and fails when
     or one its layer does not allow (ONLY_FROM),
   - the folder graph has a cycle (folders of one layer may include each other
     one way only),
-  - the core (convert, sensors, instruments, steam, flow) includes a Qt header,
-  - the core names a control (an IDC_ id, a control id) or holds a Chinese
-    text in a string literal: texts live in src/res/texts, controls in src/res,
+  - the core (convert, sensors, instruments, steam, flow, tools) includes a Qt header,
+  - the core names a control (an IDC_ id, a control id): controls live in
+    src/res,
+  - a file of src/ holds a Chinese (CJK) character anywhere, comments
+    included, outside the texts (src/res/texts) and the artwork's sources
+    (src/res/art): every text a person sees is a text of each language, by
+    id,
   - a folder of src/ is in no layer (a new folder takes its place here),
   - a file of the page's sources (web/page) holds a text of the program or a
     unit: the build writes them into the page from src/res/texts.
@@ -24,7 +28,7 @@ from pathlib import Path
 
 # Lowest first. A folder may include its own layer and the layers below it.
 LAYERS = [
-    ("core", ["convert", "sensors", "instruments", "steam", "flow"]),
+    ("core", ["convert", "sensors", "instruments", "steam", "flow", "tools"]),
     ("texts", ["res/texts"]),
     ("framework", ["framework"]),
     ("controls and resources", ["controls", "res"]),
@@ -34,20 +38,22 @@ LAYERS = [
 
 # Folders that may include no more than these, whatever their layer allows:
 # the console program runs on the core and reads the texts, nothing with Qt.
-ONLY_FROM = {"cli": {"convert", "sensors", "instruments", "steam", "res/texts"}}
+ONLY_FROM = {"cli": {"convert", "sensors", "instruments", "steam", "flow", "tools", "res/texts"}}
 
 # Standard library only: no Qt header in the core or the texts.
-QT_FREE = {"convert", "sensors", "instruments", "steam", "flow", "res/texts"}
+QT_FREE = {"convert", "sensors", "instruments", "steam", "flow", "tools", "res/texts"}
 
 # Folders nested in a top folder that form a folder of their own.
 NESTED = ["res/texts"]
 
-# The core knows quantities, units and sensors, never the windows' controls
-# or the program's language.
-CORE = {"convert", "sensors", "instruments", "steam", "flow"}
+# The core knows quantities, units and sensors, never the windows' controls.
+CORE = {"convert", "sensors", "instruments", "steam", "flow", "tools"}
 CONTROL_NAME = re.compile(r"\b(IDC_\w+|\w*[Cc]ontrolId\w*)\b")
 STRING_LITERAL = re.compile(r'"(?:[^"\\\n]|\\.)*"')
-CHINESE = re.compile(r"[\u3400-\u9fff\uff08\uff09]")
+
+# Where Chinese may stand in src/: the texts of each language and the
+# artwork's sources (the pictures with words in them).
+CJK_HOMES = ["res/texts", "res/art"]
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
 QT_HEADER = re.compile(r"^(Q[A-Za-z]|Qt|qt|q[a-z]+\.h$)")
@@ -61,6 +67,27 @@ def folder_of(path):
         if text.startswith(nested + "/"):
             return nested
     return text.split("/")[0]
+
+
+# Files of src/ that are not text.
+BINARY = {".png", ".ico"}
+
+
+def chinese_problems(path, relative):
+    """A Chinese character in a file of src/ that is not a source: build
+    files, scripts, resource lists."""
+    if chinese_allowed(relative):
+        return []
+    text = path.read_text(encoding="utf-8", errors="replace")
+    return [f"src/{relative}:{number}: a Chinese character outside the texts; texts belong "
+            "to src/res/texts, by id"
+            for number, line in enumerate(text.splitlines(), 1) if CJK.search(line)]
+
+
+def chinese_allowed(relative):
+    """Whether a file (relative to src/) may hold Chinese characters."""
+    text = "/".join(relative.parts)
+    return any(text.startswith(home + "/") for home in CJK_HOMES)
 
 
 def layer_of(folder):
@@ -80,11 +107,14 @@ PAGE_LITERAL = re.compile(r"'([^'\n]*)'|\"([^\"\n]*)\"|`([^`]*)`|>([^<>]+)<")
 
 
 def program_texts(texts_dir):
-    """Every text of the program (its quantities, units, panels, sensors and
-    page words) and every unit symbol, stripped of blanks."""
+    """Every text of the program in every language (its quantities, units,
+    panels, sensors, windows and page words) and every unit symbol, stripped
+    of blanks."""
     found = set()
     for path in sorted(texts_dir.glob("*.cpp")):
         for kind, key, text in TEXT_ENTRY.findall(path.read_text(encoding="utf-8")):
+            if kind == "font":
+                continue  # the name of a face, which the page's style names too
             found.add(text.strip())
             if kind == "unit":
                 found.add(key.split(".", 1)[1])
@@ -126,12 +156,16 @@ def main():
             problems.append(f"src/{folder} is in no layer: add it to LAYERS in {Path(__file__).name}")
 
     for path in sorted(root.rglob("*")):
-        if path.suffix not in SOURCES or not path.is_file():
+        if not path.is_file() or path.suffix in BINARY:
             continue
         relative = path.relative_to(root)
+        if path.suffix not in SOURCES:
+            problems += chinese_problems(path, relative)
+            continue
         if len(relative.parts) < 2:
             continue
         source = folder_of(relative)
+        may_hold_chinese = chinese_allowed(relative)
         for number, line in enumerate(path.read_text(encoding="utf-8").splitlines(), 1):
             if source in CORE:
                 code = STRING_LITERAL.sub('""', line).split("//")[0]
@@ -139,10 +173,9 @@ def main():
                 if control:
                     problems.append(f"src/{relative}:{number}: the core names a control "
                                     f"({control.group(0)}); controls belong to src/res")
-                literals = STRING_LITERAL.findall(line.split("//")[0])
-                if any(CHINESE.search(text) for text in literals):
-                    problems.append(f"src/{relative}:{number}: Chinese text in the core; texts "
-                                    "belong to src/res/texts")
+            if not may_hold_chinese and CJK.search(line):
+                problems.append(f"src/{relative}:{number}: a Chinese character outside the "
+                                "texts; texts belong to src/res/texts, by id")
             match = INCLUDE.match(line)
             if not match:
                 continue
@@ -210,8 +243,8 @@ def main():
             print(problem, file=sys.stderr)
         print(f"layer check: {len(problems)} problem(s)", file=sys.stderr)
         return 1
-    print("layer check: every include points down, no cycle, no Qt, control or Chinese text "
-          "in the core, no text of the program in web/page")
+    print("layer check: every include points down, no cycle, no Qt or control in the core, "
+          "no Chinese outside the texts, no text of the program in web/page")
     return 0
 
 

@@ -20,7 +20,8 @@ fi
 ./scripts/install.sh
 
 app_id=example.oskelta.Velmaro
-title="TharnixV2.0 ---精工诚信 Oskelta 实用为本 细节成质"
+# The main window's title begins so in every language.
+title="TharnixV2.0 ---"
 failed=0
 fail() { echo "FAIL: $*" >&2; failed=1; }
 
@@ -35,7 +36,8 @@ for size in 16 32 48 64 128 256; do
     icon="/usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png"
     [ -f "$icon" ] || fail "missing $icon"
 done
-for f in /usr/bin/velmaro-convert /usr/share/man/man1/velmaro-convert.1; do
+for f in /usr/bin/velmaro-convert /usr/share/man/man1/velmaro-convert.1 \
+         /usr/share/man/man1/velmaro.1; do
     [ -f "$f" ] || fail "missing $f"
 done
 desktop-file-validate "/usr/share/applications/$app_id.desktop" || fail "desktop entry"
@@ -46,7 +48,8 @@ echo "== /usr/bin/velmaro-convert"
 
 echo "== main window of /usr/bin/velmaro"
 # The window appears after a one-second start-up pause (a splash may come
-# first); wait up to 20 s for a mapped window with the main window's title.
+# first); wait up to 20 s for a mapped window with the main window's title
+# (in the desktop's language: here English).
 # QT_QPA_PLATFORM is cleared so the program uses the X screen like a desktop's.
 export TITLE="$title"
 if ! env -u QT_QPA_PLATFORM LC_ALL=C.UTF-8 \
@@ -58,7 +61,7 @@ if ! env -u QT_QPA_PLATFORM LC_ALL=C.UTF-8 \
         sleep 0.5
         i=$((i + 1))
         kill -0 $pid 2>/dev/null || { echo "velmaro ended early" >&2; break; }
-        id=$(xwininfo -root -tree | grep -F "\"$TITLE\"" | awk "{print \$1}" | head -n 1)
+        id=$(xwininfo -root -tree | grep -F "\"$TITLE" | awk "{print \$1}" | head -n 1)
         [ -n "$id" ] || continue
         if xwininfo -id "$id" | grep -q "Map State: IsViewable"; then
             found=$id
@@ -77,7 +80,7 @@ if ! env -u QT_QPA_PLATFORM LC_ALL=C.UTF-8 \
             echo "WM_CLASS does not match the menu entry (StartupWMClass=velmaro)" >&2
         fi
     else
-        echo "no main window titled \"$TITLE\"" >&2
+        echo "no main window titled \"$TITLE...\"" >&2
     fi
     kill $pid 2>/dev/null || true
     wait $pid 2>/dev/null || true

@@ -6,7 +6,7 @@
 # Usage: scripts/fuzz.sh [--short | SECONDS] [TARGET...]
 #   --short   30 seconds per target: what CI runs after the tests
 #   SECONDS   that many seconds per target (default 600)
-#   TARGET    run only these targets (default: all six)
+#   TARGET    run only these targets (default: all seven)
 #
 # Inputs that reach new code are kept in build/fuzz/corpus/<target>/, so a
 # later run goes on from there; the seed corpus in the repository is only read.
@@ -33,7 +33,7 @@ case "${1:-}" in
     ;;
 esac
 targets=${*:-parse_number_fuzzer format_fixed_fuzzer convert_fuzzer sensor_fuzzer cli_fuzzer
-    number_routes_fuzzer}
+    number_routes_fuzzer tools_fuzzer}
 
 ./scripts/install-deps.sh
 cmake --preset fuzz
@@ -54,6 +54,8 @@ for target in $targets; do
     number_routes_fuzzer) options="-max_len=1034 -dict=fuzz/number_text.dict" ;;
     # A command line and a few values of input.
     cli_fuzzer) options="-max_len=256" ;;
+    # A tool's choices and every field's text: a few hundred bytes.
+    tools_fuzzer) options="-max_len=512" ;;
     *)
         echo "no such fuzz target: $target" >&2
         exit 2

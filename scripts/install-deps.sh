@@ -21,6 +21,7 @@ PACKAGES="
     desktop-file-utils appstream dpkg-dev help2man time
     clang-format-14 clang-tidy-14
     libx11-dev
+    libcli11-dev nlohmann-json3-dev
 "
 
 # Installed without what they merely recommend: devscripts brings

@@ -17,7 +17,8 @@ cd "$(dirname "$0")/.."
 RUNS=${1:-10}
 [ $# -gt 0 ] && shift
 IDLE_MS=2000
-TITLE="TharnixV2.0 ---精工诚信 Oskelta 实用为本 细节成质"
+# The main window's title begins so in every language.
+TITLE="TharnixV2.0 ---"
 PROGRAM=build/release/src/app/velmaro
 PROBE_SOURCE=scripts/startup_probe.cpp
 PROBE=build/startup-probe/startup_probe

@@ -8,7 +8,10 @@
 // resident memory (VmRSS) of the process `idleMs` after its main window came
 // up. A window that never came shows -1. The program is then ended.
 //
-// Usage: startup_probe <main window title> <idle ms> <program> [arguments...]
+// The main window is the one whose title starts with the given text (the
+// title is the language's).
+//
+// Usage: startup_probe <start of the main window title> <idle ms> <program> [arguments...]
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -100,7 +103,8 @@ int IgnoreXErrors(Display*, XErrorEvent*) {
 
 int main(int argc, char* argv[]) {
     if (argc < 4) {
-        std::fprintf(stderr, "usage: %s <main window title> <idle ms> <program> [args...]\n",
+        std::fprintf(stderr,
+                     "usage: %s <start of the main window title> <idle ms> <program> [args...]\n",
                      argv[0]);
         return 2;
     }
@@ -189,7 +193,7 @@ int main(int argc, char* argv[]) {
         }
         if (mainMs < 0) {
             for (Window candidate : unnamed) {
-                if (candidate == window && WindowTitle(display, window) == mainTitle) {
+                if (candidate == window && WindowTitle(display, window).starts_with(mainTitle)) {
                     mainMs = at;
                 }
             }

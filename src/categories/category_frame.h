@@ -44,7 +44,8 @@ inline constexpr int kColumnSpacing = 6; // at least between a left label and a 
 inline constexpr int kMaxEditWidth = 80;
 
 // Footer: the maker's bitmap (114 x 41 pixels) at the bottom left, and to
-// its right the telephone and fax lines, each caption followed by a number.
+// its right the telephone and fax lines, each caption (by its text id)
+// followed by a number.
 inline constexpr int kFooterHeight = 24;
 inline constexpr int kFooterBitmap = 186;
 inline constexpr int kFooterBitmapX = kMargin + 2;
@@ -53,7 +54,7 @@ inline constexpr int kFooterBitmapWidth = 57;
 inline constexpr int kFooterBitmapHeight = 21;
 inline constexpr int kFooterTextX = kFooterBitmapX + kFooterBitmapWidth + 3;
 inline constexpr int kFooterLineTop[] = {2, 12}; // below the footer frame's top
-inline constexpr std::string_view kPhoneCaption = "联系电话：";
-inline constexpr std::string_view kFaxCaption = "传真：";
+inline constexpr std::string_view kPhoneCaptionTextId = "contact.phone";
+inline constexpr std::string_view kFaxCaptionTextId = "contact.fax";
 
 } // namespace velmaro::dialogs::frame

@@ -1,6 +1,7 @@
 #include "categories/category_templates.h"
 
 #include "categories/category_frame.h"
+#include "res/built_template.h"
 #include "res/maker_details.h"
 #include "res/texts/texts.h"
 
@@ -19,7 +20,8 @@ using fw::DuRect;
 
 // Pixel advances of the "System" stand-in face at 13 pixels, rounded up per
 // character class: narrow punctuation and thin letters, wide letters, other
-// Latin characters, and everything else (CJK, ℃, °, μ), which is one em.
+// Latin characters, and everything else (Chinese, the degree signs, μ),
+// which is one em.
 int EstimatedAdvancePixels(char32_t c) {
     constexpr std::u32string_view kNarrow = U" .,:;'|!()[]/-ilIjft1";
     constexpr std::u32string_view kWide = U"mwMW@%";
@@ -122,8 +124,11 @@ int EstimatedTextWidth(std::string_view text) {
     return (halfPixels + 3) / 4 + 1;
 }
 
-std::vector<ControlTemplate> CategoryDialogControls(const res::CategoryLayout& layout) {
+namespace {
+
+void BuildCategoryDialog(const res::CategoryLayout& layout, res::BuiltTemplate& built) {
     const FieldGroup& group = *layout.group;
+    const Quantity* quantity = FindQuantity(group);
     // The widest label of each column sets the width of all its labels.
     std::map<res::Column, int> labelWidth;
     for (std::size_t i = 0; i < layout.fields.size(); ++i) {
@@ -145,7 +150,7 @@ std::vector<ControlTemplate> CategoryDialogControls(const res::CategoryLayout& l
         return layout.fields[a].tabPosition < layout.fields[b].tabPosition;
     });
 
-    std::vector<ControlTemplate> controls;
+    std::vector<ControlTemplate>& controls = built.controls;
     controls.reserve(2 * tabOrder.size() + 9);
     for (std::size_t index : tabOrder) {
         const res::FieldPlace& place = layout.fields[index];
@@ -155,7 +160,10 @@ std::vector<ControlTemplate> CategoryDialogControls(const res::CategoryLayout& l
         controls.push_back({place.controlId, ControlKind::Edit, "",
                             DuRect{column.left, top, column.editWidth, frame::kEditHeight},
                             fw::kStyleTabStop | fw::kStyleGroup});
-        controls.push_back({fw::kNoId, ControlKind::Label, texts::UnitLabel(group, index),
+        const fw::TemplateText label = quantity != nullptr
+                                           ? fw::TextId(built.Keep(UnitTextId(*quantity, index)))
+                                           : fw::TemplateText();
+        controls.push_back({fw::kNoId, ControlKind::Label, label,
                             DuRect{column.left + column.editWidth + frame::kLabelGap,
                                    top + (frame::kEditHeight - frame::kLabelHeight) / 2,
                                    column.labelWidth, frame::kLabelHeight}});
@@ -166,7 +174,7 @@ std::vector<ControlTemplate> CategoryDialogControls(const res::CategoryLayout& l
                         DuRect{frame::kDefaultButtonX, frame::kDefaultButtonY,
                                frame::kDefaultButtonWidth, frame::kDefaultButtonHeight},
                         fw::kStyleTabStop | fw::kStyleHidden});
-    controls.push_back({fw::kNoId, ControlKind::Label, layout.title,
+    controls.push_back({fw::kNoId, ControlKind::Label, fw::TextId(layout.titleTextId),
                         DuRect{frame::kMargin, frame::kCaptionTop,
                                layout.width - 2 * frame::kMargin, frame::kCaptionHeight},
                         fw::kStyleCentred});
@@ -176,13 +184,16 @@ std::vector<ControlTemplate> CategoryDialogControls(const res::CategoryLayout& l
                         DuRect{frame::kFooterBitmapX, footerTop + frame::kFooterBitmapTop,
                                frame::kFooterBitmapWidth, frame::kFooterBitmapHeight},
                         fw::kStyleNone, frame::kFooterBitmap});
-    const int captionWidth =
-        std::max(EstimatedTextWidth(frame::kPhoneCaption), EstimatedTextWidth(frame::kFaxCaption));
-    const std::array<std::string_view, 2> captions = {frame::kPhoneCaption, frame::kFaxCaption};
+    const std::array<std::string_view, 2> captions = {frame::kPhoneCaptionTextId,
+                                                      frame::kFaxCaptionTextId};
     const std::array<std::string_view, 2> numbers = {res::kMakerPhone, res::kMakerFax};
+    int captionWidth = 0;
+    for (const std::string_view caption : captions) {
+        captionWidth = std::max(captionWidth, EstimatedTextWidth(texts::Lookup(caption)));
+    }
     for (std::size_t line = 0; line < captions.size(); ++line) {
         const int top = footerTop + frame::kFooterLineTop[line];
-        controls.push_back({fw::kNoId, ControlKind::Label, captions[line],
+        controls.push_back({fw::kNoId, ControlKind::Label, fw::TextId(captions[line]),
                             DuRect{frame::kFooterTextX, top, captionWidth, frame::kLabelHeight}});
         controls.push_back({fw::kNoId, ControlKind::Label, numbers[line],
                             DuRect{frame::kFooterTextX + captionWidth, top,
@@ -193,24 +204,25 @@ std::vector<ControlTemplate> CategoryDialogControls(const res::CategoryLayout& l
     controls.push_back({fw::kNoId, ControlKind::BlackFrame, "",
                         DuRect{frame::kMargin, footerTop, layout.width - 2 * frame::kMargin,
                                frame::kFooterHeight}});
-    return controls;
+
+    built.dialog = fw::DialogTemplate{
+        layout.templateId, fw::TextId(layout.titleTextId), layout.width,    layout.height,
+        frame::kFontFace,  frame::kFontPointSize,          fw::kDialogNone, {}};
 }
 
+} // namespace
+
 const fw::DialogTemplate& CategoryDialogTemplate(const res::CategoryLayout& layout) {
-    struct Built {
-        std::vector<ControlTemplate> controls;
-        fw::DialogTemplate dialog;
-    };
-    // Built on first use and never moved, so each template's control list
-    // stays where its span points. Windows are made on the one GUI thread.
-    static std::map<const res::CategoryLayout*, std::unique_ptr<const Built>> built;
-    auto& slot = built[&layout];
+    // Built on first use in each language and never moved, so each template's
+    // control list stays where its span points. Windows are made on the one
+    // GUI thread.
+    using Key = std::pair<const res::CategoryLayout*, texts::Language>;
+    static std::map<Key, std::unique_ptr<const res::BuiltTemplate>> built;
+    auto& slot = built[Key{&layout, texts::CurrentLanguage()}];
     if (!slot) {
-        auto made = std::make_unique<Built>();
-        made->controls = CategoryDialogControls(layout);
-        made->dialog = fw::DialogTemplate{
-            layout.templateId, layout.title,          layout.width,    layout.height,
-            frame::kFontFace,  frame::kFontPointSize, fw::kDialogNone, made->controls};
+        auto made = std::make_unique<res::BuiltTemplate>();
+        BuildCategoryDialog(layout, *made);
+        made->dialog.controls = made->controls;
         slot = std::move(made);
     }
     return slot->dialog;

@@ -1,6 +1,6 @@
 #include "cli/conversion_command.h"
 
-#include "cli/json_text.h"
+#include "cli/json_output.h"
 #include "cli/result_text.h"
 #include "cli/sensor_catalog.h"
 #include "cli/unit_lookup.h"
@@ -21,7 +21,7 @@ struct Positionals {
 
 // Two arguments are VALUE UNIT, unless the first names a unit: then they are
 // UNIT TARGET and the values come from standard input.
-Positionals ReadPositionals(const std::vector<std::string_view>& args) {
+Positionals ReadPositionals(const std::vector<std::string>& args) {
     if (args.size() == 1) {
         return {std::nullopt, args[0], std::nullopt};
     }
@@ -61,7 +61,9 @@ public:
         const std::optional<std::size_t> infinite = FirstNotFinite(texts);
         if (json_) {
             PrintJson(text, texts, infinite, out);
-        } else if (!infinite) {
+            return;
+        }
+        if (!infinite) {
             if (printedBlock_) {
                 out << '\n';
             }
@@ -109,23 +111,24 @@ private:
     // A result that is not finite is null, and the object says why.
     void PrintJson(std::string_view text, const std::vector<std::string>& texts,
                    std::optional<std::size_t> infinite, OutputBuffer& out) const {
-        out << R"({"quantity":)" << JsonString(quantity_) << R"(,"input":)" << JsonString(text)
-            << R"(,"input_unit":)" << JsonString(symbols_[source_]) << R"(,"results":[)";
-        bool first = true;
+        Json results = Json::object();
         for (std::size_t i = 0; i < group_.size(); ++i) {
-            if (!Printed(i)) {
-                continue;
+            if (Printed(i)) {
+                results[std::string(symbols_[i])] = PrintedNumber(texts[i]);
             }
-            out << (first ? "" : ",") << R"({"unit":)" << JsonString(symbols_[i]) << R"(,"value":)"
-                << (IsFiniteText(texts[i]) ? JsonString(texts[i]) : "null") << '}';
-            first = false;
         }
-        out << ']';
-        if (infinite) {
-            out << R"(,"error":)"
-                << JsonString(NotFiniteMessage(What(text, *infinite), texts[*infinite]));
+        Json object{{"quantity", quantity_}};
+        object["input"] = {{std::string(symbols_[source_]), ParseNumber(text)}};
+        object["results"] = std::move(results);
+        if (!infinite) {
+            out << JsonLine(object);
+            return;
         }
-        out << "}\n";
+        const std::string message = NotFiniteMessage(What(text, *infinite), texts[*infinite]);
+        object["error"] = message;
+        object["status"] = kExitOutOfRange;
+        out << JsonLine(object);
+        throw ValueError(message).InJson();
     }
 
     const FieldGroup& group_;

@@ -1,5 +1,6 @@
 #include "cli/diagnostics.h"
 
+#include "cli/json_output.h"
 #include "cli/utf8_text.h"
 
 #include <string>
@@ -27,11 +28,23 @@ std::string Shortened(std::string message) {
 } // namespace
 
 void Diagnostics::Report(const CliError& error, std::size_t line) {
-    std::string message = line > 0 ? "line " + std::to_string(line) + ": " : std::string();
-    message += error.message();
+    std::string message = Shortened(error.message());
+    // Nothing reaches a stream that has failed; the object is for a reader.
+    if (json_ != nullptr && !error.inJson() && error.status() != kExitIoFailed) {
+        Json object;
+        if (line > 0) {
+            object["line"] = line;
+        }
+        object["error"] = message;
+        object["status"] = error.status();
+        *json_ << JsonLine(object);
+    }
+    if (line > 0) {
+        message = "line " + std::to_string(line) + ": " + message;
+    }
     // Messages quote what was typed or piped in; nothing of it may reach the
     // terminal as a control sequence or break the one line.
-    err_ << "velmaro-convert: " << TerminalSafe(Shortened(std::move(message))) << '\n';
+    err_ << "velmaro-convert: " << TerminalSafe(message) << '\n';
     if (status_ == kExitOk || error.status() < status_) {
         status_ = error.status();
     }

@@ -1,6 +1,6 @@
 #include "cli/list_command.h"
 
-#include "cli/json_text.h"
+#include "cli/json_output.h"
 #include "cli/unit_lookup.h"
 #include "res/texts/texts.h"
 
@@ -57,22 +57,23 @@ void ListQuantity(const Quantity& quantity, OutputBuffer& out) {
 // One quantity as a JSON object: its id, its name, and each unit's symbol,
 // aliases, label and the name it must be typed by.
 void ListQuantityJson(const Quantity& quantity, OutputBuffer& out) {
-    out << R"({"quantity":)" << JsonString(quantity.id) << R"(,"name":)"
-        << JsonString(texts::QuantityName(quantity)) << R"(,"units":[)";
+    Json units = Json::array();
     for (std::size_t i = 0; i < quantity.group->size(); ++i) {
         const UnitRef unit{&quantity, i};
-        out << (i == 0 ? "" : ",") << R"({"symbol":)" << JsonString(unit.symbol()) << R"(,"typed":)"
-            << JsonString(TypedName(unit)) << R"(,"aliases":[)";
-        bool first = true;
+        Json aliases = Json::array();
         ForEachName(unit.unit(), [&](std::string_view name) {
             if (name != unit.symbol()) {
-                out << (first ? "" : ",") << JsonString(name);
-                first = false;
+                aliases.push_back(name);
             }
         });
-        out << R"(],"label":)" << JsonString(Trimmed(texts::UnitLabel(quantity, i))) << "}";
+        units.push_back({{"symbol", unit.symbol()},
+                         {"typed", TypedName(unit)},
+                         {"aliases", std::move(aliases)},
+                         {"label", Trimmed(texts::UnitLabel(quantity, i))}});
     }
-    out << "]}\n";
+    out << JsonLine({{"quantity", quantity.id},
+                     {"name", texts::QuantityName(quantity)},
+                     {"units", std::move(units)}});
 }
 
 } // namespace

@@ -1,26 +1,27 @@
 #include "cli/option_number.h"
 
 #include "cli/cli_error.h"
+#include "convert/number_text.h"
 
-#include <charconv>
-#include <cmath>
 #include <string>
-#include <system_error>
 
 namespace velmaro::cli {
 
-double OptionNumber(std::string_view option, std::string_view text) {
-    std::string_view digits = text;
-    if (digits.starts_with('+')) {
-        digits.remove_prefix(1);
+bool IsWholeNumber(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t\n\v\f\r");
+    if (first == std::string_view::npos) {
+        return false;
     }
-    double value = 0.0;
-    const char* end = digits.data() + digits.size();
-    const auto result = std::from_chars(digits.data(), end, value);
-    if (digits.empty() || result.ec != std::errc{} || result.ptr != end || !std::isfinite(value)) {
-        throw UsageError(std::string(option) + " needs a number, not '" + std::string(text) + "'");
+    const auto last = text.find_last_not_of(" \t\n\v\f\r");
+    const std::string_view number = text.substr(first, last - first + 1);
+    return NumberLength(number) == number.size();
+}
+
+double OptionNumber(std::string_view option, std::string_view text, bool strict) {
+    if (strict && !IsWholeNumber(text)) {
+        throw UsageError(std::string(option) + ": '" + std::string(text) + "' is not a number");
     }
-    return value;
+    return ParseNumber(text);
 }
 
 } // namespace velmaro::cli

@@ -1,14 +1,20 @@
 #pragma once
 
-// The number an option takes (--from, --to, --step, --pressure ...).
+// The one rule for the numbers of every option (--from, --to, --step, a
+// tool's fields): read as a unit field reads its text, or with --strict a
+// number and nothing else.
 
 #include <string_view>
 
 namespace velmaro::cli {
 
-// Unlike a unit field, an option's value must be a number through and through:
-// "--step abc" is a mistake, not 0. A leading '+' is allowed; anything else
-// that is not a finite number is a usage error naming `option`.
-double OptionNumber(std::string_view option, std::string_view text);
+// Leniently, the leading number counts ("12abc" is 12) and text without one
+// is 0; strictly, text that is not wholly a number, blanks around it aside,
+// is a usage error naming `option`. A magnitude beyond the double range reads
+// as an infinity, which the caller refuses as it must.
+double OptionNumber(std::string_view option, std::string_view text, bool strict);
+
+// Whether `text` is wholly a number, blanks around it aside.
+bool IsWholeNumber(std::string_view text);
 
 } // namespace velmaro::cli

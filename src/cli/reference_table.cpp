@@ -105,8 +105,7 @@ std::string PrintedTable(const SensorType& type, int first, int last) {
 
 std::string CsvTable(const SensorType& type, double from, double to, double step) {
     const PrintedRows rows(from, to, step, {0, std::max(DecimalsOf(from), DecimalsOf(step))});
-    std::string table = "temperature_C," + std::string(type.outputQuantity) +
-                        (type.family == SensorFamily::Thermocouple ? "_mV\n" : "_ohm\n");
+    std::string table = "temperature_C," + OutputKey(type) + "\n";
     for (auto i = rows.first(); static_cast<double>(i) < rows.end(); ++i) {
         const std::string celsiusText = rows.Text(i);
         const double celsius = ParseNumber(celsiusText);

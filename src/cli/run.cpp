@@ -1,24 +1,27 @@
 #include "cli/run.h"
 
+#include "cli/arguments.h"
 #include "cli/cli_error.h"
 #include "cli/conversion_command.h"
 #include "cli/diagnostics.h"
 #include "cli/help_text.h"
-#include "cli/instrument_commands.h"
 #include "cli/list_command.h"
 #include "cli/output_buffer.h"
 #include "cli/sensor_command.h"
-#include "cli/steam_command.h"
 #include "cli/table_command.h"
+#include "cli/tool_command.h"
 #include "cli/value_source.h"
 
 namespace velmaro::cli {
 namespace {
 
-void Dispatch(const Request& request, ValueInput& in, OutputBuffer& out) {
+void Dispatch(const Request& request, std::istream& lines, Diagnostics& diagnostics,
+              OutputBuffer& out) {
+    // A tool reads its numbers by its own rule, which names the option.
+    ValueInput in(lines, diagnostics, request.strict && request.command != Command::Tool);
     switch (request.command) {
     case Command::Help:
-        out << HelpText();
+        out << request.help;
         break;
     case Command::Version:
         out << VersionText();
@@ -35,6 +38,9 @@ void Dispatch(const Request& request, ValueInput& in, OutputBuffer& out) {
     case Command::Table:
         RunTable(request, out);
         break;
+    case Command::Tool:
+        RunTool(request.tool, in, out);
+        break;
     }
 }
 
@@ -44,26 +50,22 @@ int Run(std::span<const std::string_view> args, std::istream& in, std::ostream& 
         std::ostream& err) {
     Diagnostics diagnostics(err);
     OutputBuffer buffer(out);
+    if (AsksForJson(args)) {
+        diagnostics.EchoAsJson(buffer);
+    }
     try {
-        if (IsInstrumentRequest(args)) {
-            RunInstrument(ParseInstrumentArguments(args), buffer);
-        } else if (IsSteamRequest(args)) {
-            RunSteam(args, buffer);
-        } else {
-            const Request request = ParseArguments(args);
-            ValueInput values(in, diagnostics, request.strict);
-            Dispatch(request, values, buffer);
-        }
+        Dispatch(ParseArguments(args), in, diagnostics, buffer);
         buffer.Flush();
     } catch (const CliError& error) {
-        if (error.status() != kExitIoFailed) {
-            try {
-                buffer.Flush(); // the results before a refusal
-            } catch (const CliError& writeError) {
-                diagnostics.Report(writeError);
+        try {
+            // With --json, its object follows the results before it.
+            diagnostics.Report(error);
+            if (error.status() != kExitIoFailed) {
+                buffer.Flush();
             }
+        } catch (const CliError& writeError) {
+            diagnostics.Report(writeError);
         }
-        diagnostics.Report(error);
     }
     return diagnostics.status();
 }

@@ -69,6 +69,11 @@ sensors::SensorResult TemperatureAt(const SensorType& type, double output) {
     return sensors::TemperatureAt(type.family, type.index, output);
 }
 
+std::string OutputKey(const SensorType& type) {
+    return std::string(type.outputQuantity) +
+           (type.family == SensorFamily::Thermocouple ? "_mV" : "_ohm");
+}
+
 std::string ShortestText(double value) {
     std::array<char, 32> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);

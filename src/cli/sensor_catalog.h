@@ -42,6 +42,10 @@ const SensorType& SensorTypeNamed(std::string_view name);
 sensors::SensorResult OutputAt(const SensorType& type, double celsius);
 sensors::SensorResult TemperatureAt(const SensorType& type, double output);
 
+// The key of the type's output in JSON and the --csv table's heading, its
+// unit named in it: "emf_mV", "resistance_ohm".
+std::string OutputKey(const SensorType& type);
+
 // The shortest text that reads back as `value` ("1768.1", "-270", "inf"), for
 // messages.
 std::string ShortestText(double value);

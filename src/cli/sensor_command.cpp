@@ -1,7 +1,7 @@
 #include "cli/sensor_command.h"
 
 #include "cli/cli_error.h"
-#include "cli/json_text.h"
+#include "cli/json_output.h"
 #include "cli/sensor_catalog.h"
 #include "cli/value_source.h"
 #include "convert/number_text.h"
@@ -13,6 +13,8 @@ namespace velmaro::cli {
 namespace {
 
 constexpr std::string_view kCelsius = "°C";
+// JSON keys name their units, as the --csv table's columns do.
+constexpr const char* kTemperatureKey = "temperature_C";
 
 void CheckInputFits(const SensorType& type, SensorInput input) {
     if (input == SensorInput::Emf && type.family != SensorFamily::Thermocouple) {
@@ -23,6 +25,22 @@ void CheckInputFits(const SensorType& type, SensorInput input) {
     }
 }
 
+// One value as its JSON object: the input and the result under keys that
+// name their units, or the refusal with a null result.
+std::string JsonOf(const SensorType& type, bool fromTemperature, std::string_view input,
+                   const std::string& result, const std::optional<std::string>& refusal) {
+    const std::string outputKey = OutputKey(type);
+    Json object{{"sensor", type.name}};
+    object[fromTemperature ? kTemperatureKey : outputKey] = ParseNumber(input);
+    object[fromTemperature ? outputKey : kTemperatureKey] =
+        refusal ? Json(nullptr) : PrintedNumber(result);
+    if (refusal) {
+        object["error"] = *refusal;
+        object["status"] = kExitOutOfRange;
+    }
+    return JsonLine(object);
+}
+
 } // namespace
 
 void RunSensor(const Request& request, ValueInput& in, OutputBuffer& out) {
@@ -30,7 +48,6 @@ void RunSensor(const Request& request, ValueInput& in, OutputBuffer& out) {
     CheckInputFits(type, request.input);
     const bool fromTemperature = request.input == SensorInput::Temperature;
     const std::string_view inputUnit = fromTemperature ? kCelsius : type.outputUnit;
-    const std::string_view resultUnit = fromTemperature ? type.outputUnit : kCelsius;
     const sensors::ClosedRange accepted = fromTemperature ? type.celsius : type.output;
 
     ForEachValue(CommandLineValue(request.inputValue), in, [&](std::string_view text, std::size_t) {
@@ -46,20 +63,13 @@ void RunSensor(const Request& request, ValueInput& in, OutputBuffer& out) {
         }
         const std::string& value = fromTemperature ? panel.output : panel.celsius;
         if (request.json) {
-            out << R"({"sensor":)" << JsonString(type.name) << R"(,"input":)" << JsonString(text)
-                << R"(,"input_unit":)" << JsonString(inputUnit) << R"(,"quantity":)"
-                << JsonString(fromTemperature ? type.outputQuantity : "temperature")
-                << R"(,"value":)" << (refusal ? "null" : JsonString(value)) << R"(,"unit":)"
-                << JsonString(resultUnit);
-            if (refusal) {
-                out << R"(,"error":)" << JsonString(*refusal);
-            }
-            out << "}\n";
+            out << JsonOf(type, fromTemperature, text, value, refusal);
         } else if (!refusal) {
             out << value << '\n';
         }
         if (refusal) {
-            throw ValueError(*refusal);
+            CliError error = ValueError(*refusal);
+            throw request.json ? error.InJson() : error;
         }
     });
 }

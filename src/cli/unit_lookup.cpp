@@ -10,8 +10,8 @@
 namespace velmaro::cli {
 namespace {
 
-// A quantity by its id ("pressure") or by its name as the windows show it
-// ("压力"), or nullptr.
+// A quantity by its id ("pressure") or by its name as the Chinese windows
+// show it, or nullptr.
 const Quantity* QuantityByIdOrName(std::string_view name) {
     if (const Quantity* quantity = FindQuantity(name)) {
         return quantity;
@@ -50,7 +50,8 @@ std::string_view Trimmed(std::string_view text) {
 }
 
 // The units whose label, as the windows show it, is `name`: units whose
-// Chinese label is their only name on the screen (市斤) are typed that way too.
+// Chinese label is their only name on the screen (the jin's) are typed that
+// way too.
 std::vector<UnitRef> UnitsLabelled(const Quantity* only, std::string_view name) {
     std::vector<UnitRef> found;
     for (const Quantity& quantity : Quantities()) {

@@ -17,8 +17,8 @@ namespace velmaro::cli {
 // "quantity:symbol" when other quantities have a unit of that symbol.
 std::string TypedName(const UnitRef& unit);
 
-// The quantity called `name`, by id or by its name as the windows show it
-// ("压力"); refuses an unknown name with the nearest ids.
+// The quantity called `name`, by id or by its name as the Chinese windows
+// show it; refuses an unknown name with the nearest ids.
 const Quantity& QuantityNamed(std::string_view name);
 
 // Whether `text` names at least one unit (with or without a quantity).

@@ -1,6 +1,6 @@
 #include "cli/value_source.h"
 
-#include "convert/number_text.h"
+#include "cli/option_number.h"
 
 namespace velmaro::cli {
 
@@ -39,10 +39,7 @@ ValueInput::Line ValueInput::NextLine(std::string& line) {
 }
 
 void CheckWholeNumber(std::string_view text) {
-    std::string_view number = text;
-    const auto last = number.find_last_not_of(" \t\n\v\f\r");
-    number = number.substr(0, last == std::string_view::npos ? 0 : last + 1);
-    if (number.empty() || NumberLength(number) != number.size()) {
+    if (!IsWholeNumber(text)) {
         throw UsageError("'" + std::string(text) + "' is not a number");
     }
 }

@@ -17,9 +17,16 @@ namespace velmaro {
 // and ASCII wherever the unit has an ASCII name ("mbar", "kWh"), and other
 // spellings that name it too, separated by '|' (older symbols among them). A
 // unit's label and the control that shows it belong to the resources.
+//
+// Its definition in SI units: one of the unit is `si` of the quantity's SI
+// unit, plus `siOffset` for a scale with another zero (x °C is x + 273.15 K).
+// The windows convert with their tables' rounded entries; the tools convert
+// by these, and the tables' entries are checked against them.
 struct Unit {
     std::string_view symbol;
     std::string_view aliases = {};
+    double si = 0.0;
+    double siOffset = 0.0;
 };
 
 // Marks the diagonal of a factor table: a field never writes itself.

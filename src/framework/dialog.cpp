@@ -62,7 +62,8 @@ QString Utf8(std::string_view text) {
 
 CDialog::CDialog(const DialogTemplate& dialogTemplate, QWidget* parent)
     : QDialog(parent), m_template(dialogTemplate),
-      m_baseUnits(BaseUnitsForFont(dialogTemplate.fontFace, dialogTemplate.fontPointSize)) {}
+      m_baseUnits(
+          BaseUnitsForFont(dialogTemplate.fontFace.Resolve(), dialogTemplate.fontPointSize)) {}
 
 CDialog::~CDialog() = default;
 
@@ -189,8 +190,8 @@ void CDialog::Notification(int controlId, Notify code) {
 
 void CDialog::BuildControls() {
     m_built = true;
-    setWindowTitle(Utf8(m_template.title));
-    setFont(MakeFont(m_template.fontFace, PointsToPixels(m_template.fontPointSize)));
+    setWindowTitle(Utf8(m_template.title.Resolve()));
+    setFont(MakeFont(m_template.fontFace.Resolve(), PointsToPixels(m_template.fontPointSize)));
 
     Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                             Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
@@ -224,12 +225,15 @@ void CDialog::BuildControls() {
 
 QWidget* CDialog::CreateControl(const ControlTemplate& control) {
     const QRect rect = ControlRectPixels(control.rect);
-    const QString text = Utf8(control.text);
+    const QString text = Utf8(control.text.Resolve());
     QWidget* widget = nullptr;
     switch (control.kind) {
     case ControlKind::Edit: {
         auto* edit = new QLineEdit(this);
         edit->setGeometry(rect);
+        // Read-only, not disabled: the value can still be selected and
+        // copied, and screen readers say "read only".
+        edit->setReadOnly((control.style & kStyleReadOnly) != 0);
         widget = edit;
         break;
     }

@@ -3,10 +3,12 @@
 // Dialog templates as data: what a window holds, in template order. The
 // template order is also the tab order and the drawing order (the first
 // control lies on top). Coordinates are dialog units, measured from the
-// top-left corner of the client area.
+// top-left corner of the client area. Texts, the title and the face are given
+// as they are or named by text id (framework/template_text.h).
+
+#include "framework/template_text.h"
 
 #include <span>
-#include <string_view>
 
 namespace velmaro::fw {
 
@@ -31,6 +33,8 @@ enum ControlStyle : unsigned {
     kStyleGroup = 1U << 1,   // starts a new control group (radio groups end here)
     kStyleHidden = 1U << 2,  // created without the visible style
     kStyleCentred = 1U << 3, // group box caption centred on the top edge; centred text
+    // An edit that shows a computed value and takes no typing.
+    kStyleReadOnly = 1U << 4,
 };
 
 inline constexpr int kNoId = -1;
@@ -43,10 +47,10 @@ struct DuRect {
 };
 
 struct ControlTemplate {
-    int id; // kNoId for a control without an id
-    ControlKind kind;
-    std::string_view text; // UTF-8; empty for pictures
-    DuRect rect;
+    int id = kNoId; // kNoId for a control without an id
+    ControlKind kind = ControlKind::Label;
+    TemplateText text; // empty for pictures
+    DuRect rect{};
     unsigned style = kStyleNone;
     int resource = 0; // bitmap or icon resource number of a picture
 };
@@ -60,10 +64,10 @@ enum DialogStyle : unsigned {
 
 struct DialogTemplate {
     int id = kNoId;
-    std::string_view title; // UTF-8; may be empty and set at run time
-    int width = 0;          // dialog units
+    TemplateText title; // may be empty and set at run time
+    int width = 0;      // dialog units
     int height = 0;
-    std::string_view fontFace; // the face the template names ("宋体", "System")
+    TemplateText fontFace; // the face the template names ("SimSun", "System")
     int fontPointSize = 0;
     unsigned style = kDialogNone;
     std::span<const ControlTemplate> controls;

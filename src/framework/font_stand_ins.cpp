@@ -3,10 +3,9 @@
 namespace velmaro::fw {
 namespace {
 
-// Song (宋体) text comes in a Song/Ming face; Arial in its metric twin; the
+// Song (SimSun) text comes in a Song/Ming face; Arial in its metric twin; the
 // "System" face of the category dialogs in a plain sans face with CJK glyphs.
 constexpr FaceStandIn kStandIns[] = {
-    {"宋体", {"SimSun", "Noto Serif CJK SC", "AR PL UMing CN"}},
     {"SimSun", {"SimSun", "Noto Serif CJK SC", "AR PL UMing CN"}},
     {"Arial", {"Arial", "Liberation Sans", "Noto Sans CJK SC"}},
     {"System", {"Noto Sans CJK SC", "Liberation Sans", "DejaVu Sans"}},

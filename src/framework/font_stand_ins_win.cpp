@@ -3,14 +3,13 @@
 namespace velmaro::fw {
 namespace {
 
-// Windows has the faces the windows name: SimSun (宋体, one of the Chinese
+// Windows has the faces the windows name: SimSun (one of the Chinese
 // supplemental fonts) and Arial are used by their names. Where SimSun is not
 // installed, Microsoft YaHei, which every Windows 10 and 11 carries, stands
 // in; on Wine the Debian host's faces do. The "System" face of the category
 // dialogs is a bitmap face that cannot be scaled, so a plain sans face with
 // CJK glyphs takes its place, as on the other systems.
 constexpr FaceStandIn kStandIns[] = {
-    {"宋体", {"SimSun", "Microsoft YaHei", "Noto Serif CJK SC"}},
     {"SimSun", {"SimSun", "Microsoft YaHei", "Noto Serif CJK SC"}},
     {"Arial", {"Arial", "Liberation Sans", "Microsoft YaHei"}},
     {"System", {"Microsoft YaHei", "Noto Sans CJK SC", "SimSun"}},

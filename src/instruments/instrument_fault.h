@@ -19,7 +19,11 @@ enum class Fault {
     TemperatureNotPositive, // an absolute temperature of zero or less
     ZNotPositive,           // a compressibility factor of zero or less
     DensityNotPositive,     // a normal density or molar mass of zero or less
+    NoLineState,            // a flow at line conditions without the line's p and T
 };
+
+// The last fault, for the faces' compile-time check that each has its text.
+inline constexpr Fault kLastFault = Fault::NoLineState;
 
 // The id of the text that the window and the page show for `fault` ("" for
 // None); the texts live with the program's other texts.
@@ -44,6 +48,8 @@ constexpr std::string_view FaultTextId(Fault fault) {
         return "instrument.z-not-positive";
     case Fault::DensityNotPositive:
         return "instrument.density-not-positive";
+    case Fault::NoLineState:
+        return "instrument.gas.no-line-state";
     }
     return "";
 }

@@ -4,7 +4,7 @@
 // Look, set when the main window opens: at rest each blends into the window
 // (face in the dialog background) with a dark-red caption; under the mouse it
 // shows a rounded panel in the system button face, brightened by the row's
-// hover shift (面积 keeps the plain face).
+// hover shift (the area button keeps the plain face).
 //
 // Click: opens the row's category dialog modally over the main window (see
 // RunCategoryDialog).

@@ -6,19 +6,22 @@
 #include "framework/logical_font.h"
 #include "mainwnd/converter_ids.h"
 #include "mainwnd/system_menu.h"
-#include "res/instrument_texts.h"
+#include "res/flow_meter_dialog_template.h"
+#include "res/language.h"
 #include "res/main_window_template.h"
 #include "res/maker_details.h"
 #include "res/resource_ids.h"
-#include "res/steam_dialog_template.h"
 #include "res/string_table.h"
+#include "res/texts/texts.h"
 #include "res/unit_controls.h"
 #include "shell/about_box.h"
 #include "shell/help_window.h"
 #include "shell/splash_window.h"
+#include "tooldlgs/flow_meter_dialog.h"
 #include "tooldlgs/instrument_dialog.h"
 #include "tooldlgs/steam_dialog.h"
 
+#include <QLineEdit>
 #include <QThread>
 
 #include <array>
@@ -65,7 +68,9 @@ constexpr int kFooterStatics[] = {
     IDC_FOOTER_MESSENGER,     IDC_FOOTER_SERVICE_PHONE};
 constexpr int kPanelGroupBoxes[] = {IDC_GROUP_PRESSURE, IDC_GROUP_TEMPERATURE, IDC_GROUP_FLOW};
 
-constexpr const char* kWindowTitle = "TharnixV2.0 ---精工诚信 Oskelta 实用为本 细节成质";
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 } // namespace
 
@@ -74,7 +79,7 @@ void CConverterDlg::SetStartupPause(int milliseconds) {
 }
 
 CConverterDlg::CConverterDlg(QWidget* parent)
-    : fw::CDialog(res::kMainWindowTemplate, parent), m_strPressure(res::kPressureFields),
+    : fw::CDialog(res::MainWindowTemplate(), parent), m_strPressure(res::kPressureFields),
       m_strTemperature(res::kTemperatureFields), m_strMassFlow(res::kMassFlowFields),
       m_strVolumeFlow(res::kVolumeFlowFields) {
     m_appIcon = fw::LoadIconGroup(res::IDR_MAINFRAME);
@@ -84,6 +89,7 @@ CConverterDlg::CConverterDlg(QWidget* parent)
     AddHelpKey(*this);
     AddInstrumentKey(*this);
     AddSteamKey(*this);
+    AddFlowMeterKey(*this);
 }
 
 CConverterDlg::~CConverterDlg() = default;
@@ -150,7 +156,8 @@ std::optional<fw::CtlColor> CConverterDlg::OnCtlColor(fw::CtlColorKind kind) {
 bool CConverterDlg::OnInitDialog() {
     fw::CDialog::OnInitDialog();
 
-    // The window menu gets the About and instrument commands after a separator.
+    // The window menu gets the About, instrument, water and steam and
+    // language commands after a separator.
     if (windowFlags().testFlag(Qt::WindowSystemMenuHint)) {
         if (m_pSysMenu == nullptr) {
             m_pSysMenu = new CSystemMenu(*this, [this](unsigned nID) { OnSysCommand(nID); });
@@ -158,17 +165,12 @@ bool CConverterDlg::OnInitDialog() {
         const std::string_view aboutText = res::LoadStringResource(res::IDS_ABOUTBOX);
         if (!aboutText.empty()) {
             m_pSysMenu->AppendSeparator();
-            m_pSysMenu->AppendCommand(
-                ID_SYSCMD_ABOUT,
-                QString::fromUtf8(aboutText.data(), static_cast<qsizetype>(aboutText.size())));
+            m_pSysMenu->AppendCommand(ID_SYSCMD_ABOUT, Text(aboutText));
         }
-        m_pSysMenu->AppendCommand(
-            ID_SYSCMD_INSTRUMENTS,
-            QString::fromUtf8(res::kInstrumentsCommand.data(),
-                              static_cast<qsizetype>(res::kInstrumentsCommand.size())));
-        m_pSysMenu->AppendCommand(
-            ID_SYSCMD_STEAM, QString::fromUtf8(res::kSteamCommand.data(),
-                                               static_cast<qsizetype>(res::kSteamCommand.size())));
+        m_pSysMenu->AppendCommand(ID_SYSCMD_INSTRUMENTS, Text(texts::Lookup("instrument.command")));
+        m_pSysMenu->AppendCommand(ID_SYSCMD_STEAM, Text(texts::Lookup("steam.command")));
+        m_pSysMenu->AppendCommand(ID_SYSCMD_FLOWMETER, Text(texts::Lookup("flowmeter.command")));
+        m_pSysMenu->AppendCommand(ID_SYSCMD_LANGUAGE, Text(texts::Lookup("menu.language")));
     }
 
     // A second request while the constructor's splash stands does nothing;
@@ -186,7 +188,7 @@ bool CConverterDlg::OnInitDialog() {
     ApplyFonts();
     FillSensorTypeList(SENSOR_THERMOCOUPLE);
     m_cbSensorType.setCurrentIndex(0);
-    setWindowTitle(QString::fromUtf8(kWindowTitle));
+    setWindowTitle(Text(texts::Lookup("main.title")));
     ConfigureCategoryButtons();
 
     // From here on the footer address is drawn and used as a link to the
@@ -194,6 +196,10 @@ bool CConverterDlg::OnInitDialog() {
     m_link.m_target = QString::fromUtf8(res::kMakerWebAddress.data(),
                                         static_cast<qsizetype>(res::kMakerWebAddress.size()));
     SubclassDlgItem(IDC_FOOTER_LINK, m_link);
+
+    if (m_resumed) {
+        Resume(*m_resumed);
+    }
     return true;
 }
 
@@ -205,9 +211,60 @@ void CConverterDlg::OnSysCommand(unsigned nID) {
         RunInstrumentDialog(this);
     } else if ((nID & kSysCommandMask) == ID_SYSCMD_STEAM) {
         RunSteamDialog(this);
+    } else if ((nID & kSysCommandMask) == ID_SYSCMD_LANGUAGE) {
+        OnSwitchLanguage();
+    } else if ((nID & kSysCommandMask) == ID_SYSCMD_FLOWMETER) {
+        RunFlowMeterDialog(this);
     } else {
         CSystemMenu::DefaultCommand(*this, nID);
     }
+}
+
+void CConverterDlg::OnSwitchLanguage() {
+    // The other language, from now on and in later runs. The window closes
+    // and the application opens it again in that language, where it was,
+    // with what it showed (WindowState).
+    const texts::Language language = texts::CurrentLanguage() == texts::Language::Chinese
+                                         ? texts::Language::English
+                                         : texts::Language::Chinese;
+    res::RememberLanguage(language);
+    res::UseLanguage(language);
+    done(kLanguageSwitched);
+}
+
+CConverterDlg::WindowState CConverterDlg::State() {
+    UpdateData(true);
+    WindowState state{pos(), {}, m_nSensorKind, m_cbSensorType.currentIndex()};
+    for (const QLineEdit* field : findChildren<QLineEdit*>()) {
+        const int id = field->objectName().toInt();
+        if (const QString* member = TextMember(id)) {
+            state.texts.emplace_back(id, *member);
+        }
+    }
+    return state;
+}
+
+void CConverterDlg::ResumeFrom(WindowState state) {
+    m_resumed = std::move(state);
+}
+
+void CConverterDlg::Resume(const WindowState& state) {
+    move(state.position);
+    // The sensor panel as it was: family, its list and captions, the type.
+    const auto kind = state.sensorKind == SENSOR_RTD ? SENSOR_RTD : SENSOR_THERMOCOUPLE;
+    m_nSensorKind = kind;
+    FillSensorTypeList(kind);
+    ShowSensorCaptions(kind);
+    if (state.sensorType >= 0 && state.sensorType < m_cbSensorType.count()) {
+        m_cbSensorType.setCurrentIndex(state.sensorType);
+    }
+    // Every field's text, written back as an exchange writes: no handler runs.
+    for (const auto& [id, text] : state.texts) {
+        if (QString* member = TextMember(id)) {
+            *member = text;
+        }
+    }
+    UpdateData(false);
 }
 
 void CConverterDlg::CreateFonts() {

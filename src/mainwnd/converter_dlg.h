@@ -17,10 +17,14 @@
 #include <QComboBox>
 #include <QFont>
 #include <QIcon>
+#include <QPoint>
 #include <QPushButton>
 #include <QString>
 
 #include <array>
+#include <optional>
+#include <utility>
+#include <vector>
 
 namespace velmaro {
 
@@ -47,8 +51,25 @@ public:
     ~CConverterDlg() override;
 
     // How long the window's set-up pauses before it is shown, in ms. The
-    // program always pauses 1000 ms; tests shorten it.
+    // program pauses 1000 ms when it starts; tests shorten it.
     static void SetStartupPause(int milliseconds);
+
+    // What the window's run returns when the language was switched from the
+    // window menu: the application opens the window again in the new
+    // language.
+    static constexpr int kLanguageSwitched = 2;
+
+    // Where the window stands and what it shows: every field's text and the
+    // sensor panel's family and type.
+    struct WindowState {
+        QPoint position;
+        std::vector<std::pair<int, QString>> texts; // by field id
+        int sensorKind = 0;
+        int sensorType = 0;
+    };
+    WindowState State();
+    // Opens as `state` was, when it opens.
+    void ResumeFrom(WindowState state);
 
     // A command of the window menu: the About command opens the About box,
     // every other command gets the window system's handling.
@@ -97,11 +118,17 @@ public:
 
 private:
     void FillSensorTypeList(SensorKind kind);
+    // The output field's caption and unit for the family.
+    void ShowSensorCaptions(SensorKind kind);
     void SelectSensorKind(SensorKind kind);
     // The panel's °F, K and R members from the panel's rule.
     void SetSensorScales(const sensors::PanelTexts& panel);
     double Checked(const sensors::SensorResult& result);
     void ShowOutOfRangeMessage();
+
+    // The language command: the other language from now on.
+    void OnSwitchLanguage();
+    void Resume(const WindowState& state);
 
     void CreateFonts();
     void ApplyFonts();
@@ -140,6 +167,7 @@ private:
 
     QIcon m_appIcon;
     CSystemMenu* m_pSysMenu = nullptr; // owned by the window
+    std::optional<WindowState> m_resumed;
 };
 
 } // namespace velmaro

@@ -12,6 +12,10 @@ inline constexpr unsigned ID_SYSCMD_ABOUT = 0x0010;
 inline constexpr unsigned ID_SYSCMD_INSTRUMENTS = 0x0020;
 // The water and steam command beside it.
 inline constexpr unsigned ID_SYSCMD_STEAM = 0x0030;
+// The language command after them: the windows switch to the other language.
+inline constexpr unsigned ID_SYSCMD_LANGUAGE = 0x0040;
+// The flowmeter command.
+inline constexpr unsigned ID_SYSCMD_FLOWMETER = 0x0050;
 
 // Sensor panel.
 inline constexpr int IDC_THERMOCOUPLE_KIND = 1074;

@@ -30,11 +30,15 @@ void CConverterDlg::FillSensorTypeList(SensorKind kind) {
     }
 }
 
-void CConverterDlg::SelectSensorKind(SensorKind kind) {
-    FillSensorTypeList(kind);
+void CConverterDlg::ShowSensorCaptions(SensorKind kind) {
     const sensors::PanelFamily& family = sensors::FamilyOf(FamilyOf(kind));
     SetDlgItemText(IDC_SENSOR_OUTPUT_CAPTION, Text(texts::Lookup(family.captionTextId)));
     SetDlgItemText(IDC_SENSOR_OUTPUT_UNIT, Text(texts::Lookup(family.unitTextId)));
+}
+
+void CConverterDlg::SelectSensorKind(SensorKind kind) {
+    FillSensorTypeList(kind);
+    ShowSensorCaptions(kind);
     m_cbSensorType.setCurrentIndex(0);
     // Set directly, so the °C handler converts 0 °C for the new family.
     SetDlgItemText(IDC_SENSOR_CELSIUS, QStringLiteral("0"));

@@ -1,5 +1,7 @@
 #include "mainwnd/system_menu.h"
 
+#include "res/texts/texts.h"
+
 #include <QAction>
 #include <QDialog>
 #include <QMenu>
@@ -14,14 +16,14 @@ namespace {
 // The standard entries, as the window system names them.
 struct StandardEntry {
     unsigned commandId;
-    const char* text; // UTF-8; "&" marks the mnemonic, "\t" starts the key column
+    std::string_view textId; // "&" marks the mnemonic, "\t" starts the key column
 };
 
 constexpr StandardEntry kStandardEntries[] = {
-    {SC_RESTORE, "还原(&R)"},
-    {SC_MOVE, "移动(&M)"},
-    {SC_MINIMIZE, "最小化(&N)"},
-    {SC_CLOSE, "关闭(&C)\tAlt+F4"},
+    {SC_RESTORE, "menu.restore"},
+    {SC_MOVE, "menu.move"},
+    {SC_MINIMIZE, "menu.minimize"},
+    {SC_CLOSE, "menu.close"},
 };
 
 } // namespace
@@ -30,7 +32,9 @@ CSystemMenu::CSystemMenu(QWidget& window, CommandHandler handler)
     : QObject(&window), m_window(window), m_handler(std::move(handler)),
       m_menu(new QMenu(&window)) {
     for (const StandardEntry& entry : kStandardEntries) {
-        AppendCommand(entry.commandId, QString::fromUtf8(entry.text));
+        const std::string_view text = texts::Lookup(entry.textId);
+        AppendCommand(entry.commandId,
+                      QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     }
     if (QAction* close = FindCommand(SC_CLOSE)) {
         QFont bold = close->font();

@@ -1,11 +1,12 @@
 #pragma once
 
-// Template 100: the About box with the maker's logo and contact details.
+// Template 100: the About box with the maker's logo and contact details, in
+// the language in use.
 
 #include "framework/dialog_template.h"
 
 namespace velmaro::res {
 
-extern const fw::DialogTemplate kAboutBoxTemplate;
+const fw::DialogTemplate& AboutBoxTemplate();
 
 } // namespace velmaro::res

@@ -2,8 +2,8 @@
 
 // What a row of the category table (res/category_table.h) holds: the main
 // window's button that opens the category, and the dialog's layout (template
-// id, title, size, field group, and for each unit field its column, its row
-// counted from the top and its place in the tab order). The dialog templates
+// id, the text id of its title, size, field group, and for each unit field
+// its column, its row counted from the top and its place in the tab order). The dialog templates
 // are built from this data; it holds no window code.
 
 #include "convert/field_group.h"
@@ -27,9 +27,9 @@ struct FieldPlace {
 
 struct CategoryLayout {
     int templateId;
-    std::string_view title; // window title, repeated by the caption text (UTF-8)
-    int width;              // dialog units
-    int height;             // dialog units
+    std::string_view titleTextId; // window title, repeated by the caption text
+    int width;                    // dialog units
+    int height;                   // dialog units
     const FieldGroup* group;
     // One place per unit field, in the order of the group's units.
     std::span<const FieldPlace> fields;

@@ -4,13 +4,14 @@
 
 namespace velmaro::res {
 
+std::string CategoryCaptionTextId(const Category& category) {
+    const Quantity* quantity = FindQuantity(*category.dialog.group);
+    return quantity != nullptr ? QuantityTextId(*quantity) : std::string();
+}
+
 std::string_view CategoryCaption(const Category& category) {
-    for (const Quantity& quantity : Quantities()) {
-        if (quantity.group == category.dialog.group) {
-            return texts::QuantityName(quantity);
-        }
-    }
-    return {};
+    const std::string id = CategoryCaptionTextId(category);
+    return id.empty() ? std::string_view() : texts::Lookup(id);
 }
 
 } // namespace velmaro::res

@@ -17,6 +17,7 @@
 
 #include <array>
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace velmaro::res {
@@ -55,8 +56,8 @@ inline constexpr FieldPlace kAreaFields[] = {
     {1033, Column::Right, 2, 8},  // ft2
     {1034, Column::Right, 3, 9},  // yd2
     {1035, Column::Right, 4, 10}, // Acer
-    {1036, Column::Right, 5, 11}, // 市尺2
-    {1037, Column::Right, 6, 12}, // 市亩
+    {1036, Column::Right, 5, 11}, // chi2
+    {1037, Column::Right, 6, 12}, // mu
 };
 
 // CVolumeDlg: volume.
@@ -69,7 +70,7 @@ inline constexpr FieldPlace kVolumeFields[] = {
     {1042, Column::Right, 1, 5}, // in3
     {1043, Column::Right, 2, 6}, // ft3
     {1044, Column::Right, 3, 7}, // yd3
-    {1045, Column::Right, 4, 8}, // 市尺3
+    {1045, Column::Right, 4, 8}, // chi3
 };
 
 // CCapacityDlg: capacity.
@@ -101,7 +102,7 @@ inline constexpr FieldPlace kMassFields[] = {
     {1025, Column::Right, 3, 9},  // lb
     {1173, Column::Right, 4, 10}, // short t(US)
     {1174, Column::Right, 5, 11}, // long t(UK)
-    {1144, Column::Right, 6, 12}, // 市斤
+    {1144, Column::Right, 6, 12}, // jin
 };
 
 // CDensityDlg: density.
@@ -277,27 +278,27 @@ inline constexpr FieldPlace kSurfaceTensionFields[] = {
 } // namespace fields
 
 // In the order of the dialog templates. Buttons: control id, rectangle in
-// template 102 (dialog units), hover brightening. Dialogs: template id, title,
-// width and height (dialog units), factor table, field places.
+// template 102 (dialog units), hover brightening. Dialogs: template id, title
+// (its text id), width and height (dialog units), factor table, field places.
 // clang-format off
 inline constexpr Category kCategories[] = {
-    {1057, {125, 313, 21, 16}, 30, {129, "长度单位转换",     183, 153, &tables::kLength,              fields::kLengthFields}},              // CLengthDlg
-    {1053, {37, 313, 21, 16},  0,  {130, "面积单位换算",     186, 144, &tables::kArea,                fields::kAreaFields}},                // CAreaDlg
-    {1055, {81, 313, 21, 16},  30, {131, "体积单位转换",     173, 117, &tables::kVolume,              fields::kVolumeFields}},              // CVolumeDlg
-    {1054, {59, 313, 21, 16},  30, {132, "容积单位换算",     170, 136, &tables::kCapacity,            fields::kCapacityFields}},            // CCapacityDlg
-    {1092, {147, 313, 21, 16}, 30, {133, "质量单位转换",     193, 149, &tables::kMass,                fields::kMassFields}},                // CMassDlg
-    {1056, {103, 313, 21, 16}, 30, {136, "密度单位转换",     211, 144, &tables::kDensity,             fields::kDensityFields}},             // CDensityDlg
-    {1098, {169, 313, 21, 16}, 30, {138, "速度单位转换",     185, 145, &tables::kSpeed,               fields::kSpeedFields}},               // CSpeedDlg
-    {1100, {15, 313, 21, 16},  30, {139, "力 单位换算",      183, 144, &tables::kForce,               fields::kForceFields}},               // CForceDlg
-    {1101, {191, 313, 21, 16}, 30, {140, "能量单位转换",     181, 144, &tables::kEnergy,              fields::kEnergyFields}},              // CEnergyDlg
-    {1102, {213, 313, 21, 16}, 30, {141, "功率单位转换",     193, 153, &tables::kPower,               fields::kPowerFields}},               // CPowerDlg
-    {1095, {383, 313, 36, 16}, 30, {146, "传热速度单位转换", 218, 144, &tables::kHeatFlux,            fields::kHeatFluxFields}},            // CHeatFluxDlg
-    {1096, {235, 313, 36, 16}, 30, {147, "传热系数单位转换", 246, 110, &tables::kHeatTransferCoef,    fields::kHeatTransferCoefFields}},    // CHeatTransferCoefDlg
-    {1091, {272, 313, 36, 16}, 30, {148, "导热系数单位转换", 218, 143, &tables::kThermalConductivity, fields::kThermalConductivityFields}}, // CThermalConductivityDlg
-    {1093, {309, 313, 36, 16}, 30, {144, "动力粘度单位转换", 232, 161, &tables::kDynamicViscosity,    fields::kDynamicViscosityFields}},    // CDynamicViscosityDlg
-    {1094, {346, 313, 36, 16}, 30, {145, "运动粘度单位转换", 193, 127, &tables::kKinematicViscosity,  fields::kKinematicViscosityFields}},  // CKinematicViscosityDlg
-    {1097, {419, 313, 36, 16}, 30, {149, "扩散系数单位转换", 158, 119, &tables::kDiffusionCoef,       fields::kDiffusionCoefFields}},       // CDiffusionCoefDlg
-    {1099, {456, 313, 36, 16}, 30, {150, "表面张力单位转换", 160, 144, &tables::kSurfaceTension,      fields::kSurfaceTensionFields}},      // CSurfaceTensionDlg
+    {1057, {125, 313, 21, 16}, 30, {129, "category.length",                    183, 153, &tables::kLength,              fields::kLengthFields}},              // CLengthDlg
+    {1053, {37, 313, 21, 16},  0,  {130, "category.area",                      186, 144, &tables::kArea,                fields::kAreaFields}},                // CAreaDlg
+    {1055, {81, 313, 21, 16},  30, {131, "category.volume",                    173, 117, &tables::kVolume,              fields::kVolumeFields}},              // CVolumeDlg
+    {1054, {59, 313, 21, 16},  30, {132, "category.capacity",                  170, 136, &tables::kCapacity,            fields::kCapacityFields}},            // CCapacityDlg
+    {1092, {147, 313, 21, 16}, 30, {133, "category.mass",                      193, 149, &tables::kMass,                fields::kMassFields}},                // CMassDlg
+    {1056, {103, 313, 21, 16}, 30, {136, "category.density",                   211, 144, &tables::kDensity,             fields::kDensityFields}},             // CDensityDlg
+    {1098, {169, 313, 21, 16}, 30, {138, "category.speed",                     185, 145, &tables::kSpeed,               fields::kSpeedFields}},               // CSpeedDlg
+    {1100, {15, 313, 21, 16},  30, {139, "category.force",                     183, 144, &tables::kForce,               fields::kForceFields}},               // CForceDlg
+    {1101, {191, 313, 21, 16}, 30, {140, "category.energy",                    181, 144, &tables::kEnergy,              fields::kEnergyFields}},              // CEnergyDlg
+    {1102, {213, 313, 21, 16}, 30, {141, "category.power",                     193, 153, &tables::kPower,               fields::kPowerFields}},               // CPowerDlg
+    {1095, {383, 313, 36, 16}, 30, {146, "category.heat-flux",                 218, 144, &tables::kHeatFlux,            fields::kHeatFluxFields}},            // CHeatFluxDlg
+    {1096, {235, 313, 36, 16}, 30, {147, "category.heat-transfer-coefficient", 246, 110, &tables::kHeatTransferCoef,    fields::kHeatTransferCoefFields}},    // CHeatTransferCoefDlg
+    {1091, {272, 313, 36, 16}, 30, {148, "category.thermal-conductivity",      218, 143, &tables::kThermalConductivity, fields::kThermalConductivityFields}}, // CThermalConductivityDlg
+    {1093, {309, 313, 36, 16}, 30, {144, "category.dynamic-viscosity",         232, 161, &tables::kDynamicViscosity,    fields::kDynamicViscosityFields}},    // CDynamicViscosityDlg
+    {1094, {346, 313, 36, 16}, 30, {145, "category.kinematic-viscosity",       193, 127, &tables::kKinematicViscosity,  fields::kKinematicViscosityFields}},  // CKinematicViscosityDlg
+    {1097, {419, 313, 36, 16}, 30, {149, "category.diffusion",                 158, 119, &tables::kDiffusionCoef,       fields::kDiffusionCoefFields}},       // CDiffusionCoefDlg
+    {1099, {456, 313, 36, 16}, 30, {150, "category.surface-tension",           160, 144, &tables::kSurfaceTension,      fields::kSurfaceTensionFields}},      // CSurfaceTensionDlg
 };
 // clang-format on
 
@@ -338,8 +339,10 @@ constexpr const Category* FindCategoryByTemplate(int templateId) {
     return row < kCategoryCount ? &kCategories[row] : nullptr;
 }
 
-// The caption of the category's button: its quantity's short name (UTF-8),
-// or an empty view for a factor table the core's catalogue does not list.
+// The caption of the category's button: its quantity's short name in the
+// language in use, or an empty view for a factor table the core's catalogue
+// does not list; and the text id of that name ("quantity.length").
 std::string_view CategoryCaption(const Category& category);
+std::string CategoryCaptionTextId(const Category& category);
 
 } // namespace velmaro::res

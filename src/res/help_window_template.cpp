@@ -1,8 +1,23 @@
 #include "res/help_window_template.h"
 
+#include "convert/quantities.h"
+#include "convert/temperature_scales.h"
+#include "framework/dialog_units.h"
+#include "framework/font_faces.h"
+#include "res/built_template.h"
+#include "res/category_table.h"
 #include "res/resource_ids.h"
+#include "res/text_lines.h"
+#include "sensors/sensor_panel_rule.h"
 
-#include <iterator>
+#include <QFontMetrics>
+
+#include <algorithm>
+#include <array>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace velmaro::res {
 namespace {
@@ -11,132 +26,216 @@ using fw::ControlKind;
 using fw::ControlTemplate;
 using fw::kNoId;
 using fw::kStyleTabStop;
+using fw::TextId;
 
-// Each topic is a framed caption over one text of broken lines; a line is
-// kLine dialog units high, which holds a line of the Song face with room.
-constexpr int kLine = 12;
-
-constexpr std::string_view kPanels =
-    "主窗口：压力（14 种单位）、温度（°C、°F、K、R）、质量流量（8 种单位）和体积\n"
-    "流量（10 种单位）。\n"
-    "90温标转换：由温度求热电偶（S、R、B、K、N、E、J、T 型）的热电势（mV）或\n"
-    "热电阻（Pt100、Pt10、Cu100、Cu50、Pt1000、Pt500）的电阻（Ω），也可反求温度。\n"
-    "其他单位转换：17 个按钮各打开一个换算窗口：长度、面积、体积、容积、质量、力、\n"
-    "速度、密度、能量、功率、传热速度、传热系数、导热系数、动力粘度、运动粘度、\n"
-    "扩散系数和表面张力。\n"
-    "仪表计算（Ctrl+I）：热电偶冷端补偿、变送器信号、气体流量的工况与标况换算。\n"
-    "水和水蒸气性质（Ctrl+H）：按 IAPWS-IF97 由压力和温度、比焓或比熵\n"
-    "求水和水蒸气的状态，以及饱和水和饱和蒸汽。";
-
-constexpr std::string_view kNumbers =
-    "在任一单位的框中输入数字，同组其他单位的框随即算出，不必按键确认。\n"
-    "小数点一律用“.”，与系统的区域设置无关；可用指数写法，如 1.5e3 即 1500。\n"
-    "只读开头的数字：“12abc”按 12 计算，数字后面的文字不计；\n"
-    "空框，或开头不是数字的文字（如“abc”、“-”、“.”），按 0 计算。\n"
-    "传感器栏只在 °C 和 mV（或 Ω）框中输入，°F、K、R 框只显示结果；\n"
-    "数值超出所选型号的范围时，提示“超出范围”，结果为 0。\n"
-    "Tab 转到下一个框；Esc 关闭窗口，Enter 不关闭换算窗口。";
-
-constexpr std::string_view kResults =
-    "单位换算的结果都由固定的换算系数表以双精度算出，按固定的小数位数显示；\n"
-    "温度按各温标的定义换算，传感器按下面的标准计算。\n"
-    "程序不读写文件、不联网，关闭窗口后不保留任何数值。";
-
-constexpr std::string_view kStandards =
-    "热电偶：ITS-90 参考函数，系数取自 NIST Monograph 175（与 IEC 60584-1 相同），\n"
-    "参考端 0 °C；由热电势求温度，K 型用标准的反函数，其他各型以二分法解参考函数。\n"
-    "铂热电阻 Pt100、Pt10、Pt1000、Pt500：IEC 60751 的 Callendar–Van Dusen 方程，\n"
-    "    A = 3.9083×10⁻³，B = −5.775×10⁻⁷，C = −4.183×10⁻¹²（C 只用于 0 °C 以下）。\n"
-    "铜热电阻 Cu100、Cu50（−50 ～ 150 °C）：\n"
-    "    由温度求电阻 R = R0[1 + αt + βt(t − 100) + γt²(t − 100)]，\n"
-    "        α = 4.28×10⁻³，β = −9.31×10⁻⁸，γ = 1.23×10⁻⁹；\n"
-    "    由电阻求温度，解 R = R0(1 + At + Bt² + Ct³)，\n"
-    "        A = 4.28899×10⁻³，B = −2.133×10⁻⁷，C = 1.233×10⁻⁹。";
-
-// Lines of a text.
-constexpr int LinesOf(std::string_view text) {
-    int lines = 1;
-    for (char c : text) {
-        lines += c == '\n' ? 1 : 0;
-    }
-    return lines;
-}
+// Each topic is a framed caption over one text of lines. Chinese lines are
+// kChineseLine dialog units high, which holds a line of the Song face with
+// room, and at most kColumns columns wide, which the text's width leaves room
+// for; other lines are as high as their face's lines and as wide as the text.
+constexpr int kChineseLine = 12;
+constexpr int kColumns = 92;
+constexpr int kFontPointSize = 9;
 
 // Topics from the top: a group box whose caption names the topic, and the
 // text inside it.
 constexpr int kLeft = 7;
-constexpr int kWidth = 346;
+constexpr int kWidth = 410;
+
+// The buttons in a row: the tool windows' from the left, About and close on
+// the right.
+constexpr int kButtonGap = 5;
+constexpr int kCloseWidth = 50;
+constexpr int kAboutWidth = 84;
+constexpr int kInstrumentsWidth = 88;
+constexpr int kSteamWidth = 88;
+constexpr int kFlowMeterWidth = 80;
+static_assert(kSteamWidth + kFlowMeterWidth + kInstrumentsWidth + kAboutWidth + kCloseWidth +
+                  4 * kButtonGap <=
+              kWidth);
 constexpr int kTextInset = 7;
 constexpr int kCaptionRoom = 11; // from a box's top edge to its text
 constexpr int kBottomRoom = 4;   // from a box's text to its bottom edge
 constexpr int kGap = 3;          // between boxes
-
-constexpr int BoxHeight(std::string_view text) {
-    return kCaptionRoom + LinesOf(text) * kLine + kBottomRoom;
-}
-
-constexpr int kPanelsTop = 4;
-constexpr int kNumbersTop = kPanelsTop + BoxHeight(kPanels) + kGap;
-constexpr int kResultsTop = kNumbersTop + BoxHeight(kNumbers) + kGap;
-constexpr int kStandardsTop = kResultsTop + BoxHeight(kResults) + kGap;
-constexpr int kButtonsTop = kStandardsTop + BoxHeight(kStandards) + 6;
+constexpr int kFirstTop = 4;
 constexpr int kButtonHeight = 14;
 constexpr int kWindowWidth = kLeft + kWidth + kLeft;
-constexpr int kWindowHeight = kButtonsTop + kButtonHeight + 6;
 
-constexpr ControlTemplate Box(std::string_view caption, int top, std::string_view text) {
-    return {kNoId, ControlKind::GroupBox, caption, {kLeft, top, kWidth, BoxHeight(text)}};
-}
-
-constexpr ControlTemplate Text(int top, std::string_view text) {
-    return {
-        kNoId,
-        ControlKind::Label,
-        text,
-        {kLeft + kTextInset, top + kCaptionRoom, kWidth - 2 * kTextInset, LinesOf(text) * kLine}};
-}
-
-// The buttons come first: the close button takes the focus when the window
-// opens, and each text lies over its frame.
-constexpr ControlTemplate kControls[] = {
-    {IDC_HELP_CLOSE,
-     ControlKind::DefPushButton,
-     "确定",
-     {kLeft + kWidth - 50, kButtonsTop, 50, kButtonHeight},
-     kStyleTabStop},
-    {IDC_HELP_ABOUT,
-     ControlKind::PushButton,
-     "",
-     {kLeft + kWidth - 50 - 6 - 90, kButtonsTop, 90, kButtonHeight},
-     kStyleTabStop},
-    {IDC_HELP_INSTRUMENTS,
-     ControlKind::PushButton,
-     "",
-     {kLeft + kWidth - 50 - 6 - 90 - 6 - 100, kButtonsTop, 100, kButtonHeight},
-     kStyleTabStop},
-    {IDC_HELP_STEAM,
-     ControlKind::PushButton,
-     "",
-     {kLeft, kButtonsTop, 90, kButtonHeight},
-     kStyleTabStop},
-    Text(kPanelsTop, kPanels),
-    Box("换算内容", kPanelsTop, kPanels),
-    Text(kNumbersTop, kNumbers),
-    Box("输入数字", kNumbersTop, kNumbers),
-    Text(kResultsTop, kResults),
-    Box("计算方法", kResultsTop, kResults),
-    Text(kStandardsTop, kStandards),
-    Box("传感器依据的标准", kStandardsTop, kStandards),
+struct Topic {
+    std::string_view captionTextId;
+    std::string_view textId;
 };
 
-static_assert(std::size(kControls) == 12);
+constexpr Topic kTopics[] = {
+    {"help.contents", "help.contents.text"},
+    {"help.numbers", "help.numbers.text"},
+    {"help.results", "help.results.text"},
+    {"help.standards", "help.standards.text"},
+};
+
+// `items` joined as the language writes a list: with "and" before the last
+// one, or with the separator only.
+std::string JoinedList(const std::vector<std::string_view>& items, bool withAnd) {
+    std::string list;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i > 0) {
+            list += texts::Lookup(withAnd && i + 1 == items.size() ? "list.and" : "list.separator");
+        }
+        list += items[i];
+    }
+    return list;
+}
+
+std::string UnitCount(std::string_view quantityId) {
+    const Quantity* quantity = FindQuantity(quantityId);
+    return quantity != nullptr ? std::to_string(quantity->group->size()) : std::string();
+}
+
+std::string SensorTypes(sensors::SensorFamily family) {
+    std::vector<std::string> symbols;
+    for (unsigned type = 0; type < sensors::TypeCount(family); ++type) {
+        symbols.push_back(sensors::TypeSymbol(family, type));
+    }
+    return JoinedList({symbols.begin(), symbols.end()}, false);
+}
+
+// The names of the category dialogs in the catalogue's order.
+std::string CategoryNames() {
+    std::vector<std::string_view> names;
+    for (const Quantity& quantity : Quantities()) {
+        const bool hasDialog =
+            std::any_of(std::begin(kCategories), std::end(kCategories),
+                        [&](const Category& c) { return c.dialog.group == quantity.group; });
+        if (hasDialog) {
+            names.push_back(texts::QuantityName(quantity));
+        }
+    }
+    return JoinedList(names, true);
+}
+
+// What the topics' texts take from the catalogue, so that no count or name
+// in them can go stale.
+std::string TopicText(std::string_view textId) {
+    std::vector<std::string_view> scales;
+    for (const Unit& unit : kTemperatureGroup.units) {
+        scales.push_back(unit.symbol);
+    }
+    const std::string pressure = UnitCount("pressure");
+    const std::string massFlow = UnitCount("mass-flow");
+    const std::string volumeFlow = UnitCount("volume-flow");
+    const std::string temperatureUnits = JoinedList(scales, false);
+    const std::string thermocouples = SensorTypes(sensors::SensorFamily::Thermocouple);
+    const std::string rtds = SensorTypes(sensors::SensorFamily::Rtd);
+    const std::string categories = std::to_string(kCategoryCount);
+    const std::string categoryNames = CategoryNames();
+    const std::array<texts::FillInValue, 9> values = {{
+        {"pressure", pressure},
+        {"mass-flow", massFlow},
+        {"volume-flow", volumeFlow},
+        {"temperature-units", temperatureUnits},
+        {"thermocouples", thermocouples},
+        {"rtds", rtds},
+        {"categories", categories},
+        {"category-names", categoryNames},
+        {"out-of-range", texts::Lookup(sensors::kOutOfRangeTextId)},
+    }};
+    return texts::FillIn(texts::Lookup(textId), values);
+}
+
+// How the window's texts are set: the height of a line in dialog units, and
+// how the lines are broken.
+struct Setting {
+    int line;
+    std::function<std::string(std::string_view)> breakLines;
+};
+
+Setting SettingOf(std::string_view face) {
+    if (texts::CurrentLanguage() == texts::Language::Chinese) {
+        return {kChineseLine, [](std::string_view text) { return BreakLines(text, kColumns); }};
+    }
+    const fw::DialogBaseUnits units = fw::BaseUnitsForFont(face, kFontPointSize);
+    const QFontMetrics metrics(fw::MakeFont(face, fw::PointsToPixels(kFontPointSize)));
+    // A line's height rounded up to whole dialog units, and a few pixels to
+    // spare at the end of the widest line.
+    const int line = (metrics.lineSpacing() * 8 + units.y - 1) / units.y;
+    const int limit = units.toPixelsX(kWidth - 2 * kTextInset) - 6;
+    return {line, [metrics, limit](std::string_view text) {
+                return BreakLines(text, limit, [&metrics](std::string_view part) {
+                    return metrics.horizontalAdvance(
+                        QString::fromUtf8(part.data(), static_cast<qsizetype>(part.size())));
+                });
+            }};
+}
+
+int BoxHeight(int lines, int line) {
+    return kCaptionRoom + lines * line + kBottomRoom;
+}
+
+void BuildHelpWindow(BuiltTemplate& built) {
+    const fw::TemplateText face = TextId("font.dialog");
+    const Setting setting = SettingOf(face.Resolve());
+    std::vector<ControlTemplate> topics;
+    int top = kFirstTop;
+    for (const Topic& topic : kTopics) {
+        const std::string_view text = built.Keep(setting.breakLines(TopicText(topic.textId)));
+        const int lines = LineCount(text);
+        // Each text lies over its frame.
+        topics.push_back({kNoId,
+                          ControlKind::Label,
+                          text,
+                          {kLeft + kTextInset, top + kCaptionRoom, kWidth - 2 * kTextInset,
+                           lines * setting.line}});
+        topics.push_back({kNoId,
+                          ControlKind::GroupBox,
+                          TextId(topic.captionTextId),
+                          {kLeft, top, kWidth, BoxHeight(lines, setting.line)}});
+        top += BoxHeight(lines, setting.line) + kGap;
+    }
+    const int buttonsTop = top - kGap + 6;
+
+    // The buttons come first: the close button takes the focus when the
+    // window opens. The others are captioned when it opens.
+    built.controls = {
+        {IDC_HELP_CLOSE,
+         ControlKind::DefPushButton,
+         TextId("help.ok"),
+         {kLeft + kWidth - kCloseWidth, buttonsTop, kCloseWidth, kButtonHeight},
+         kStyleTabStop},
+        {IDC_HELP_ABOUT,
+         ControlKind::PushButton,
+         "",
+         {kLeft + kWidth - kCloseWidth - kButtonGap - kAboutWidth, buttonsTop, kAboutWidth,
+          kButtonHeight},
+         kStyleTabStop},
+        {IDC_HELP_INSTRUMENTS,
+         ControlKind::PushButton,
+         "",
+         {kLeft + kWidth - kCloseWidth - kAboutWidth - kInstrumentsWidth - 2 * kButtonGap,
+          buttonsTop, kInstrumentsWidth, kButtonHeight},
+         kStyleTabStop},
+        {IDC_HELP_STEAM,
+         ControlKind::PushButton,
+         "",
+         {kLeft, buttonsTop, kSteamWidth, kButtonHeight},
+         kStyleTabStop},
+        {IDC_HELP_FLOWMETER,
+         ControlKind::PushButton,
+         "",
+         {kLeft + kSteamWidth + kButtonGap, buttonsTop, kFlowMeterWidth, kButtonHeight},
+         kStyleTabStop},
+    };
+    built.controls.insert(built.controls.end(), topics.begin(), topics.end());
+
+    // A caption bar with the close box, a fixed frame, no minimise box and no
+    // task-bar button of its own: it belongs to the window it was opened over.
+    built.dialog = fw::DialogTemplate{
+        IDD_HELP, TextId("help.title"), kWindowWidth,    buttonsTop + kButtonHeight + 6,
+        face,     kFontPointSize,       fw::kDialogNone, {}};
+}
 
 } // namespace
 
-// A caption bar with the close box, a fixed frame, no minimise box and no
-// task-bar button of its own: it belongs to the window it was opened over.
-constexpr fw::DialogTemplate kHelpWindowTemplate{
-    IDD_HELP, "Velmaro 帮助", kWindowWidth, kWindowHeight, "宋体", 9, fw::kDialogNone, kControls,
-};
+const fw::DialogTemplate& HelpWindowTemplate() {
+    return TemplateInLanguage([](BuiltTemplate& built) { BuildHelpWindow(built); });
+}
 
 } // namespace velmaro::res

@@ -1,7 +1,8 @@
 #pragma once
 
 // Template 103: the help window that F1 opens over the main window or a
-// category dialog.
+// category dialog, in the language in use. Its texts name the catalogue's
+// counts and names as the catalogue has them.
 
 #include "framework/dialog_template.h"
 
@@ -15,7 +16,9 @@ inline constexpr int IDC_HELP_ABOUT = 1301;
 inline constexpr int IDC_HELP_INSTRUMENTS = 1302;
 // Opens the water and steam window.
 inline constexpr int IDC_HELP_STEAM = 1303;
+// Opens the flowmeter window.
+inline constexpr int IDC_HELP_FLOWMETER = 1304;
 
-extern const fw::DialogTemplate kHelpWindowTemplate;
+const fw::DialogTemplate& HelpWindowTemplate();
 
 } // namespace velmaro::res

@@ -2,13 +2,13 @@
 
 // Template 104: the instrument window with its three tools side by side,
 // cold-junction compensation, transmitter signals and gas flow at reference
-// conditions.
+// conditions, laid out from the tools in the tool-columns style.
 
-#include "framework/dialog_template.h"
 #include "res/instrument_ids.h"
+#include "res/tool_window_layout.h"
 
 namespace velmaro::res {
 
-extern const fw::DialogTemplate kInstrumentDialogTemplate;
+const ToolWindowLayout& InstrumentWindowLayout();
 
 } // namespace velmaro::res

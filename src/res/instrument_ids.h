@@ -1,6 +1,7 @@
 #pragma once
 
-// Control ids of template 104, the instrument window.
+// Control ids of template 104, the instrument window. Each tool's controls
+// are numbered in its order from its first one, its verdict line last.
 
 namespace velmaro::res {
 

@@ -1,11 +1,12 @@
 #pragma once
 
-// Template 102: the main window.
+// Template 102: the main window, in the language in use. The English one
+// gives the sensor panel's words and the category buttons more room.
 
 #include "framework/dialog_template.h"
 
 namespace velmaro::res {
 
-extern const fw::DialogTemplate kMainWindowTemplate;
+const fw::DialogTemplate& MainWindowTemplate();
 
 } // namespace velmaro::res

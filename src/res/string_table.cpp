@@ -1,17 +1,18 @@
 #include "res/string_table.h"
 
 #include "res/resource_ids.h"
+#include "res/texts/texts.h"
 
 namespace velmaro::res {
 namespace {
 
 struct StringEntry {
     int id;
-    std::string_view text;
+    std::string_view textId;
 };
 
 constexpr StringEntry kStrings[] = {
-    {IDS_ABOUTBOX, "关于 Velmaro(&A)..."},
+    {IDS_ABOUTBOX, "menu.about"},
 };
 
 } // namespace
@@ -19,7 +20,7 @@ constexpr StringEntry kStrings[] = {
 std::string_view LoadStringResource(int id) {
     for (const StringEntry& entry : kStrings) {
         if (entry.id == id) {
-            return entry.text;
+            return texts::Lookup(entry.textId);
         }
     }
     return {};

@@ -1,6 +1,7 @@
 #pragma once
 
-// The program's string table: texts looked up by number.
+// The program's string table: texts looked up by number, in the language in
+// use.
 
 #include <string_view>
 

@@ -19,8 +19,8 @@ enum class SensorFamily : unsigned { Thermocouple = 0, Rtd = 1 };
 struct PanelFamily {
     std::string_view outputQuantity; // "emf", "resistance"
     std::string_view outputSymbol;   // "mV", "Ω"
-    std::string_view captionTextId;  // the caption before the output field ("电势")
-    std::string_view unitTextId;     // the unit after it (" mV (毫伏)")
+    std::string_view captionTextId;  // the caption before the output field ("sensor.emf")
+    std::string_view unitTextId;     // the unit after it ("sensor.emf.unit")
 };
 
 const PanelFamily& FamilyOf(SensorFamily family);

@@ -6,7 +6,7 @@
 
 namespace velmaro {
 
-CAboutBox::CAboutBox() : fw::CDialog(res::kAboutBoxTemplate, nullptr) {}
+CAboutBox::CAboutBox() : fw::CDialog(res::AboutBoxTemplate(), nullptr) {}
 
 CAboutBox::~CAboutBox() = default;
 

@@ -1,11 +1,12 @@
 #include "shell/help_window.h"
 
+#include "res/flow_meter_dialog_template.h"
 #include "res/help_window_template.h"
-#include "res/instrument_texts.h"
 #include "res/resource_ids.h"
-#include "res/steam_dialog_template.h"
 #include "res/string_table.h"
+#include "res/texts/texts.h"
 #include "shell/about_box.h"
+#include "tooldlgs/flow_meter_dialog.h"
 #include "tooldlgs/instrument_dialog.h"
 #include "tooldlgs/steam_dialog.h"
 
@@ -21,25 +22,25 @@ constexpr Entry kMessageMap[] = {
     {fw::Notify::ButtonClicked, res::IDC_HELP_ABOUT, &CHelpWindow::OnAbout},
     {fw::Notify::ButtonClicked, res::IDC_HELP_INSTRUMENTS, &CHelpWindow::OnInstruments},
     {fw::Notify::ButtonClicked, res::IDC_HELP_STEAM, &CHelpWindow::OnSteam},
+    {fw::Notify::ButtonClicked, res::IDC_HELP_FLOWMETER, &CHelpWindow::OnFlowMeter},
 };
+
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 } // namespace
 
-CHelpWindow::CHelpWindow(QWidget* parent) : fw::CDialog(res::kHelpWindowTemplate, parent) {}
+CHelpWindow::CHelpWindow(QWidget* parent) : fw::CDialog(res::HelpWindowTemplate(), parent) {}
 
 CHelpWindow::~CHelpWindow() = default;
 
 bool CHelpWindow::OnInitDialog() {
     fw::CDialog::OnInitDialog();
-    const std::string_view about = res::LoadStringResource(res::IDS_ABOUTBOX);
-    SetDlgItemText(res::IDC_HELP_ABOUT,
-                   QString::fromUtf8(about.data(), static_cast<qsizetype>(about.size())));
-    SetDlgItemText(res::IDC_HELP_INSTRUMENTS,
-                   QString::fromUtf8(res::kInstrumentsButton.data(),
-                                     static_cast<qsizetype>(res::kInstrumentsButton.size())));
-    SetDlgItemText(res::IDC_HELP_STEAM,
-                   QString::fromUtf8(res::kSteamButton.data(),
-                                     static_cast<qsizetype>(res::kSteamButton.size())));
+    SetDlgItemText(res::IDC_HELP_ABOUT, Text(res::LoadStringResource(res::IDS_ABOUTBOX)));
+    SetDlgItemText(res::IDC_HELP_INSTRUMENTS, Text(texts::Lookup("instrument.button")));
+    SetDlgItemText(res::IDC_HELP_STEAM, Text(texts::Lookup("steam.button")));
+    SetDlgItemText(res::IDC_HELP_FLOWMETER, Text(texts::Lookup("flowmeter.button")));
     return true;
 }
 
@@ -64,6 +65,10 @@ void CHelpWindow::OnInstruments() {
 
 void CHelpWindow::OnSteam() {
     RunSteamDialog(this);
+}
+
+void CHelpWindow::OnFlowMeter() {
+    RunFlowMeterDialog(this);
 }
 
 void AddHelpKey(QWidget& window) {

@@ -25,6 +25,8 @@ public:
     void OnInstruments();
     // The water and steam button: that window, modal over this one.
     void OnSteam();
+    // The flowmeter button: that window, modal over this one.
+    void OnFlowMeter();
 
 protected:
     // Captions the About button with the About command's text (string 101).

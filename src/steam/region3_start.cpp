@@ -1,5 +1,6 @@
 #include "steam/region3_start.h"
 
+#include "steam/tables/region3_nodes.h"
 #include "steam/tables/region3_states.h"
 
 #include <algorithm>
@@ -14,8 +15,12 @@ namespace {
 const GridState& Node(int row, int column, Region3Branch branch) {
     const std::size_t at =
         static_cast<std::size_t>(row) * kGridColumns + static_cast<std::size_t>(column);
-    return branch == Region3Branch::Liquid && row < kGridLiquidRows ? kRegion3LiquidGrid[at]
-                                                                    : kRegion3Grid[at];
+    const bool liquid = branch == Region3Branch::Liquid && row < kGridLiquidRows;
+#ifdef VELMARO_REGION3_SOLVED_NODES
+    return Region3SolvedNode(at, liquid); // the page's build: no table
+#else
+    return liquid ? kRegion3LiquidGrid[at] : kRegion3Grid[at];
+#endif
 }
 
 // The cell holding `x` on an axis of `count` nodes, and the fraction of the

@@ -332,15 +332,29 @@ std::optional<State> AtPressureAnd(Given given, double pressure, double target) 
     const Isobar isobar = PiecesAlong(pressure);
     const Piece& first = isobar.pieces[0];
     const auto lowest = Evaluate(first, pressure, first.low);
-    if (!lowest || target < Value(given, *lowest)) {
+    if (!lowest) {
         return std::nullopt;
     }
+    // The h or s of a state at either end of the range, computed from that
+    // state, can lie a rounding error outside the ends as computed here: it is
+    // taken as the end.
+    const auto nearly = [](double a, double b) {
+        return std::abs(a - b) <= 1e-12 * (std::abs(b) + 1.0);
+    };
     double lowValue = Value(given, *lowest);
+    if (target < lowValue) {
+        if (!nearly(target, lowValue)) {
+            return std::nullopt;
+        }
+        target = lowValue;
+    }
     for (std::size_t i = 0; i < isobar.count; ++i) {
         const Piece& piece = isobar.pieces.at(i);
-        const Search search = piece.region == 0
-                                  ? SearchDome(given, pressure, isobar.ts, target)
-                                  : SearchPiece(given, piece, pressure, target, lowValue);
+        Search search = piece.region == 0 ? SearchDome(given, pressure, isobar.ts, target)
+                                          : SearchPiece(given, piece, pressure, target, lowValue);
+        if (!search.done && i + 1 == isobar.count && nearly(target, search.highValue)) {
+            search = SearchPiece(given, piece, pressure, search.highValue, lowValue);
+        }
         if (search.done) {
             return search.state;
         }

@@ -1,17 +1,27 @@
-// The program's start-up: which command lines show the splash, and the
-// order of the splash and the main window when the application runs.
+// The program's start-up: which command lines show the splash and set the
+// language, the order of the splash and the main window when the application
+// runs, and the main window opened again when the language is switched.
 
 #include "app/command_line.h"
 #include "app/converter_app.h"
 #include "framework/app.h"
 #include "mainwnd/converter_dlg.h"
+#include "mainwnd/converter_ids.h"
+#include "mainwnd/system_menu.h"
+#include "res/language.h"
 #include "res/resource_ids.h"
 #include "shell/splash_window.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+
+#include <functional>
 
 using velmaro::CConverterApp;
 using velmaro::CConverterDlg;
@@ -79,10 +89,20 @@ private:
 
 } // namespace
 
+Q_DECLARE_METATYPE(std::optional<velmaro::texts::Language>)
+
 class StartUpTest : public QObject {
     Q_OBJECT
 
+    QTemporaryDir m_settings;
+
 private slots:
+    // The choice of language is kept in a file of the test's own, empty at
+    // first: no run depends on what the machine's user chose.
+    void initTestCase() {
+        velmaro::res::KeepLanguageIn(m_settings.filePath(QStringLiteral("settings.ini")));
+    }
+
     void cleanup() {
         if (CSplashWindow* splash = CSplashWindow::Instance()) {
             splash->HideSplash();
@@ -121,6 +141,90 @@ private slots:
         velmaro::CCommandLineInfo info;
         velmaro::ParseCommandLine(arguments, info);
         QCOMPARE(info.m_bShowSplash, showSplash);
+    }
+
+    void theLanguageOptionSetsTheLanguageOfTheRun_data() {
+        using velmaro::texts::Language;
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<std::optional<Language>>("language");
+        QTest::addColumn<bool>("refused");
+        const QString program = QStringLiteral("velmaro");
+        QTest::newRow("none") << QStringList{program} << std::optional<Language>() << false;
+        QTest::newRow("--lang en")
+            << QStringList{program, "--lang", "en"} << std::optional{Language::English} << false;
+        QTest::newRow("--lang zh")
+            << QStringList{program, "--lang", "zh"} << std::optional{Language::Chinese} << false;
+        QTest::newRow("--lang=en")
+            << QStringList{program, "--lang=en"} << std::optional{Language::English} << false;
+        QTest::newRow("the last one counts")
+            << QStringList{program, "--lang", "en", "-Embedding", "--lang=zh"}
+            << std::optional{Language::Chinese} << false;
+        QTest::newRow("--lang de")
+            << QStringList{program, "--lang", "de"} << std::optional<Language>() << true;
+        QTest::newRow("--lang at the end")
+            << QStringList{program, "--lang"} << std::optional<Language>() << true;
+    }
+
+    void theLanguageOptionSetsTheLanguageOfTheRun() {
+        QFETCH(QStringList, arguments);
+        QFETCH(std::optional<velmaro::texts::Language>, language);
+        QFETCH(bool, refused);
+        velmaro::CCommandLineInfo info;
+        velmaro::ParseCommandLine(arguments, info);
+        QCOMPARE(info.m_language, language);
+        QCOMPARE(!info.m_problems.isEmpty(), refused);
+    }
+
+    // The language command of the window menu: the main window opens again
+    // at once in the other language, where it stood and with what it showed,
+    // and later runs start in that language.
+    void theMainWindowOpensAgainInTheLanguageSwitchedTo() {
+        CConverterDlg::SetStartupPause(0);
+        QStringList titles;
+        QStringList barTexts;
+        QStringList paTexts;
+        QList<QPoint> positions;
+        QList<bool> rtd;
+        QStringList firstTypes;
+        QTimer driver;
+        driver.setInterval(20);
+        connect(&driver, &QTimer::timeout, [&] {
+            auto* main = dynamic_cast<CConverterDlg*>(velmaro::fw::AfxGetMainWnd());
+            if (main == nullptr || !main->isVisible() || titles.size() > 1) {
+                return;
+            }
+            titles << main->windowTitle();
+            if (titles.size() == 1) {
+                main->move(40, 30);
+                QTest::keyClicks(main->DlgItem<QLineEdit>(1018), QStringLiteral("1"));
+                QTest::mouseClick(main->GetDlgItem(velmaro::IDC_RTD_KIND), Qt::LeftButton);
+            }
+            barTexts << main->DlgItem<QLineEdit>(1018)->text();
+            paTexts << main->DlgItem<QLineEdit>(1066)->text();
+            positions << main->pos();
+            rtd << main->DlgItem<QAbstractButton>(velmaro::IDC_RTD_KIND)->isChecked();
+            firstTypes << main->DlgItem<QComboBox>(velmaro::IDC_SENSOR_TYPE)->itemText(0);
+            main->OnSysCommand(titles.size() == 1 ? velmaro::ID_SYSCMD_LANGUAGE
+                                                  : velmaro::SC_CLOSE);
+        });
+        driver.start();
+        CConverterApp app({QStringLiteral("velmaro"), QStringLiteral("-Embedding"),
+                           QStringLiteral("--lang"), QStringLiteral("zh")});
+        QCOMPARE(app.InitInstance(), false);
+
+        QCOMPARE(titles.size(), 2);
+        QVERIFY(titles[0].startsWith(QStringLiteral("TharnixV2.0 ---精工诚信")));
+        QVERIFY(titles[1].startsWith(QStringLiteral("TharnixV2.0 --- Oskelta: precision")));
+        QCOMPARE(barTexts, (QStringList{"1", "1"}));
+        QCOMPARE(paTexts, (QStringList{"100000.000000", "100000.000000"}));
+        QCOMPARE(positions[1], positions[0]);
+        QCOMPARE(rtd, (QList<bool>{true, true}));
+        QCOMPARE(firstTypes, (QStringList{"Pt100铂热电阻", "Pt100 platinum RTD"}));
+        QCOMPARE(velmaro::res::RememberedLanguage(),
+                 std::optional{velmaro::texts::Language::English});
+        QCOMPARE(velmaro::res::StartLanguage(std::nullopt), velmaro::texts::Language::English);
+        QCOMPARE(velmaro::res::StartLanguage(velmaro::texts::Language::Chinese),
+                 velmaro::texts::Language::Chinese);
     }
 
     // The program's own sequence, with its one-second pause: the splash is

@@ -6,6 +6,7 @@
 #include "category_dialog_kinds.h"
 
 #include "framework/app.h"
+#include "res/language.h"
 
 #include <QLineEdit>
 
@@ -19,9 +20,12 @@ public:
     bool InitInstance() override { return false; }
 };
 
-// A category dialog shown without a modal run, counting handler runs per field.
+// A category dialog shown without a modal run, counting handler runs per
+// field, in Chinese unless a test asks for another language.
 struct CategoryDialogUnderTest {
-    explicit CategoryDialogUnderTest(const CategoryDialogKind& kind) : dialog(kind.make()) {
+    explicit CategoryDialogUnderTest(const CategoryDialogKind& kind,
+                                     texts::Language language = texts::Language::Chinese)
+        : dialog((res::UseLanguage(language), kind.make())) {
         app.SetDialogBkColor(QColor(236, 233, 216), QColor(80, 0, 0));
         dialog->SetNotificationObserver([this](int id, fw::Notify) { ++handlerRuns[id]; });
         dialog->Create();

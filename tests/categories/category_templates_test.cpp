@@ -1,10 +1,11 @@
-// The templates of the category dialogs: what each holds, in which order, and
-// that the frame's rectangles keep the fields, labels and footer apart and
-// inside their black frames.
+// The templates of the category dialogs in each language: what each holds, in
+// which order, and that the frame's rectangles keep the fields, labels and
+// footer apart and inside their black frames.
 
 #include "categories/category_frame.h"
 #include "categories/category_templates.h"
 #include "res/category_table.h"
+#include "res/language.h"
 #include "res/maker_details.h"
 #include "res/texts/texts.h"
 
@@ -14,6 +15,9 @@
 #include <cstdlib>
 #include <map>
 #include <set>
+#include <span>
+#include <string>
+#include <tuple>
 #include <vector>
 
 namespace velmaro::dialogs {
@@ -34,8 +38,9 @@ bool Overlap(const DuRect& a, const DuRect& b) {
            b.y < a.y + a.height;
 }
 
-std::vector<const ControlTemplate*> OfKind(const std::vector<ControlTemplate>& controls,
-                                           ControlKind kind) {
+using Controls = std::span<const ControlTemplate>;
+
+std::vector<const ControlTemplate*> OfKind(Controls controls, ControlKind kind) {
     std::vector<const ControlTemplate*> found;
     for (const ControlTemplate& control : controls) {
         if (control.kind == kind) {
@@ -45,24 +50,35 @@ std::vector<const ControlTemplate*> OfKind(const std::vector<ControlTemplate>& c
     return found;
 }
 
-class CategoryTemplates : public ::testing::TestWithParam<const res::CategoryLayout*> {};
+std::string TextOf(const ControlTemplate& control) {
+    return std::string(control.text.Resolve());
+}
+
+// Every dialog in every language.
+class CategoryTemplates
+    : public ::testing::TestWithParam<std::tuple<const res::CategoryLayout*, texts::Language>> {
+protected:
+    void SetUp() override { res::UseLanguage(std::get<1>(GetParam())); }
+    const res::CategoryLayout& layout() const { return *std::get<0>(GetParam()); }
+    Controls controls() const { return CategoryDialogTemplate(layout()).controls; }
+};
 
 TEST_P(CategoryTemplates, DialogCarriesTheLayoutsIdTitleSizeAndSystemFont) {
-    const res::CategoryLayout& layout = *GetParam();
+    const res::CategoryLayout& layout = this->layout();
     const fw::DialogTemplate& dialog = CategoryDialogTemplate(layout);
     EXPECT_EQ(dialog.id, layout.templateId);
-    EXPECT_EQ(dialog.title, layout.title);
+    EXPECT_EQ(dialog.title.Resolve(), texts::Lookup(layout.titleTextId));
     EXPECT_EQ(dialog.width, layout.width);
     EXPECT_EQ(dialog.height, layout.height);
-    EXPECT_EQ(dialog.fontFace, "System");
+    EXPECT_EQ(dialog.fontFace.Resolve(), "System");
     EXPECT_EQ(dialog.fontPointSize, 10);
-    // Asked again, the same template: it is built once.
+    // Asked again, the same template: it is built once per language.
     EXPECT_EQ(&CategoryDialogTemplate(layout), &dialog);
 }
 
 TEST_P(CategoryTemplates, UnitFieldsComeFirstInTabOrderEachFollowedByItsLabel) {
-    const res::CategoryLayout& layout = *GetParam();
-    const std::vector<ControlTemplate> controls = CategoryDialogControls(layout);
+    const res::CategoryLayout& layout = this->layout();
+    const Controls controls = this->controls();
     const std::size_t n = layout.fields.size();
     ASSERT_GE(controls.size(), 2 * n);
     for (const res::FieldPlace& place : layout.fields) {
@@ -73,7 +89,7 @@ TEST_P(CategoryTemplates, UnitFieldsComeFirstInTabOrderEachFollowedByItsLabel) {
         EXPECT_NE(controls[at].style & fw::kStyleTabStop, 0u);
         const auto unit = static_cast<std::size_t>(&place - layout.fields.data());
         EXPECT_EQ(controls[at + 1].kind, ControlKind::Label);
-        EXPECT_EQ(controls[at + 1].text, texts::UnitLabel(*layout.group, unit));
+        EXPECT_EQ(controls[at + 1].text.Resolve(), texts::UnitLabel(*layout.group, unit));
         // The label stands to the right of its field, on the same line.
         const DuRect& edit = controls[at].rect;
         const DuRect& label = controls[at + 1].rect;
@@ -92,19 +108,19 @@ TEST_P(CategoryTemplates, UnitFieldsComeFirstInTabOrderEachFollowedByItsLabel) {
 }
 
 TEST_P(CategoryTemplates, HoldsOneHiddenDefaultButtonNearTheTopAndTheCaption) {
-    const res::CategoryLayout& layout = *GetParam();
-    const std::vector<ControlTemplate> controls = CategoryDialogControls(layout);
+    const res::CategoryLayout& layout = this->layout();
+    const Controls controls = this->controls();
     const auto buttons = OfKind(controls, ControlKind::DefPushButton);
     ASSERT_EQ(buttons.size(), 1u);
     EXPECT_EQ(buttons[0]->id, 1053);
-    EXPECT_EQ(buttons[0]->text, "Button1");
+    EXPECT_EQ(buttons[0]->text.Resolve(), "Button1");
     EXPECT_NE(buttons[0]->style & fw::kStyleHidden, 0u);
     EXPECT_LE(buttons[0]->rect.y, 4);
     EXPECT_TRUE(OfKind(controls, ControlKind::PushButton).empty());
 
     const auto labels = OfKind(controls, ControlKind::Label);
     const auto caption = std::find_if(labels.begin(), labels.end(), [&](const auto* label) {
-        return label->text == layout.title;
+        return label->text.Resolve() == texts::Lookup(layout.titleTextId);
     });
     ASSERT_NE(caption, labels.end());
     EXPECT_NE((*caption)->style & fw::kStyleCentred, 0u);
@@ -114,8 +130,8 @@ TEST_P(CategoryTemplates, HoldsOneHiddenDefaultButtonNearTheTopAndTheCaption) {
 }
 
 TEST_P(CategoryTemplates, FramesHoldTheUnitsAndTheFooterApart) {
-    const res::CategoryLayout& layout = *GetParam();
-    const std::vector<ControlTemplate> controls = CategoryDialogControls(layout);
+    const res::CategoryLayout& layout = this->layout();
+    const Controls controls = this->controls();
     const auto frames = OfKind(controls, ControlKind::BlackFrame);
     ASSERT_EQ(frames.size(), 2u);
     // Frames come last: they lie beneath everything they surround.
@@ -131,7 +147,7 @@ TEST_P(CategoryTemplates, FramesHoldTheUnitsAndTheFooterApart) {
 
     const std::size_t n = layout.fields.size();
     for (std::size_t i = 0; i < 2 * n; ++i) {
-        EXPECT_TRUE(Inside(controls[i].rect, units)) << controls[i].text;
+        EXPECT_TRUE(Inside(controls[i].rect, units)) << TextOf(controls[i]);
     }
     const auto bitmaps = OfKind(controls, ControlKind::Bitmap);
     ASSERT_EQ(bitmaps.size(), 1u);
@@ -144,15 +160,15 @@ TEST_P(CategoryTemplates, FramesHoldTheUnitsAndTheFooterApart) {
     for (const auto* label : OfKind(controls, ControlKind::Label)) {
         if (label->rect.y >= footer.y) {
             footerTexts.push_back(label);
-            EXPECT_TRUE(Inside(label->rect, footer)) << label->text;
-            EXPECT_GE(label->rect.x, bitmaps[0]->rect.x + 57) << label->text;
+            EXPECT_TRUE(Inside(label->rect, footer)) << TextOf(*label);
+            EXPECT_GE(label->rect.x, bitmaps[0]->rect.x + 57) << TextOf(*label);
         }
     }
     ASSERT_EQ(footerTexts.size(), 4u);
-    EXPECT_EQ(footerTexts[0]->text, "联系电话：");
-    EXPECT_EQ(footerTexts[1]->text, res::kMakerPhone);
-    EXPECT_EQ(footerTexts[2]->text, "传真：");
-    EXPECT_EQ(footerTexts[3]->text, res::kMakerFax);
+    EXPECT_EQ(footerTexts[0]->text.Resolve(), texts::Lookup("contact.phone"));
+    EXPECT_EQ(footerTexts[1]->text.Resolve(), res::kMakerPhone);
+    EXPECT_EQ(footerTexts[2]->text.Resolve(), texts::Lookup("contact.fax"));
+    EXPECT_EQ(footerTexts[3]->text.Resolve(), res::kMakerFax);
     // Each number follows its caption on the same line; the lines stack.
     EXPECT_EQ(footerTexts[0]->rect.y, footerTexts[1]->rect.y);
     EXPECT_EQ(footerTexts[2]->rect.y, footerTexts[3]->rect.y);
@@ -160,8 +176,7 @@ TEST_P(CategoryTemplates, FramesHoldTheUnitsAndTheFooterApart) {
 }
 
 TEST_P(CategoryTemplates, NoTwoVisibleControlsOverlap) {
-    const res::CategoryLayout& layout = *GetParam();
-    const std::vector<ControlTemplate> controls = CategoryDialogControls(layout);
+    const Controls controls = this->controls();
     std::vector<const ControlTemplate*> shown;
     for (const ControlTemplate& control : controls) {
         if (control.kind != ControlKind::BlackFrame && (control.style & fw::kStyleHidden) == 0) {
@@ -171,15 +186,15 @@ TEST_P(CategoryTemplates, NoTwoVisibleControlsOverlap) {
     for (std::size_t i = 0; i < shown.size(); ++i) {
         for (std::size_t j = i + 1; j < shown.size(); ++j) {
             EXPECT_FALSE(Overlap(shown[i]->rect, shown[j]->rect))
-                << shown[i]->text << " / " << shown[j]->text << " (" << shown[i]->id << ", "
+                << TextOf(*shown[i]) << " / " << TextOf(*shown[j]) << " (" << shown[i]->id << ", "
                 << shown[j]->id << ")";
         }
     }
 }
 
 TEST_P(CategoryTemplates, ColumnsAreAlignedAndRowsEvenlySpaced) {
-    const res::CategoryLayout& layout = *GetParam();
-    const std::vector<ControlTemplate> controls = CategoryDialogControls(layout);
+    const res::CategoryLayout& layout = this->layout();
+    const Controls controls = this->controls();
     std::map<res::Column, std::map<int, DuRect>> rowsByColumn;
     for (const res::FieldPlace& place : layout.fields) {
         const auto edit = std::find_if(controls.begin(), controls.end(), [&](const auto& c) {
@@ -217,9 +232,13 @@ TEST_P(CategoryTemplates, ColumnsAreAlignedAndRowsEvenlySpaced) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryDialog, CategoryTemplates, ::testing::ValuesIn(res::kCategoryLayouts),
-                         [](const ::testing::TestParamInfo<const res::CategoryLayout*>& info) {
-                             return "Template" + std::to_string(info.param->templateId);
+INSTANTIATE_TEST_SUITE_P(EveryDialog, CategoryTemplates,
+                         ::testing::Combine(::testing::ValuesIn(res::kCategoryLayouts),
+                                            ::testing::ValuesIn(texts::kLanguages)),
+                         [](const auto& info) {
+                             return "Template" +
+                                    std::to_string(std::get<0>(info.param)->templateId) + "_" +
+                                    std::string(texts::LanguageCode(std::get<1>(info.param)));
                          });
 
 TEST(EstimatedTextWidth, IsNeverBelowTheWidthOfTheSystemStandIn) {

@@ -91,18 +91,18 @@ TEST(BatchCases, EachPrintsRefusesAndEndsAsDescribed) {
         {{"--json", "bar", "Pa"},
          "1\n1e308\n",
          3,
-         R"({"quantity":"pressure","input":"1","input_unit":"bar","results":[{"unit":"Pa","value":"100000.000000"}]})"
+         R"({"quantity":"pressure","input":{"bar":1.0},"results":{"Pa":100000.0}})"
          "\n"
-         R"({"quantity":"pressure","input":"1e308","input_unit":"bar","results":[{"unit":"Pa","value":null}],)"
-         R"("error":"1e+308 bar in Pa is inf, not a finite number"})"
+         R"({"quantity":"pressure","input":{"bar":1e+308},"results":{"Pa":null},)"
+         R"("error":"1e+308 bar in Pa is inf, not a finite number","status":3})"
          "\n",
          "velmaro-convert: line 2: 1e+308 bar in Pa is inf, not a finite number\n"},
         // Every line is converted; each refused one is named.
         {{"--json", "--sensor", "K", "--temperature", "-"},
          "5000\n",
          3,
-         R"({"sensor":"K","input":"5000","input_unit":"°C","quantity":"emf","value":null,"unit":"mV",)"
-         R"("error":"5000 °C is outside the range of type K: -270 ... 1372 °C"})"
+         R"({"sensor":"K","temperature_C":5000.0,"emf_mV":null,)"
+         R"("error":"5000 °C is outside the range of type K: -270 ... 1372 °C","status":3})"
          "\n",
          "velmaro-convert: line 1: 5000 °C is outside the range of type K: -270 ... 1372 °C\n"},
         // --strict takes blanks around a number and nothing else; a line that
@@ -120,11 +120,11 @@ TEST(BatchCases, EachPrintsRefusesAndEndsAsDescribed) {
          "",
          "velmaro-convert: '12abc' is not a number\n"},
         {{"12abc", "bar", "Pa"}, "", 0, "1200000.000000\n", ""},
-        // So do the instrument options, for each number and not for a unit.
+        // So do the tools' options, for each number and not for a unit.
         {{"--strict", "--sensor", "K", "--emf", " 15.2 ", "--cold-junction", "25"},
          "",
          0,
-         "395.34\n",
+         "395.34 °C\n",
          ""},
         {{"--transmitter", "--range", "0", "1.6", "MPa", "--signal", "12.4mA"},
          "",
@@ -135,13 +135,98 @@ TEST(BatchCases, EachPrintsRefusesAndEndsAsDescribed) {
          "",
          2,
          "",
-         "velmaro-convert: '12.4mA' is not a number\n"},
+         "velmaro-convert: --signal: '12.4mA' is not a number\n"},
         {{"--gas-flow", "1200", "m3/h", "--pressure", "0.6", "MPa", "--temperature", "40", "--z",
           "1,0", "--strict"},
          "",
          2,
          "",
-         "velmaro-convert: '1,0' is not a number\n"},
+         "velmaro-convert: --z: '1,0' is not a number\n"},
+        // A tool's primary input reads standard input for "-", one value per
+        // line; a block of several lines parts from the next by a blank line.
+        {{"--sensor", "K", "--emf", "-", "--cold-junction", "25"}, "15.2\n", 0, "395.34 °C\n", ""},
+        {{"--transmitter", "--range", "0", "1.6", "MPa", "--signal", "-"},
+         "12.4\n21\n",
+         3,
+         "12.400 mA\n0.840000 MPa\n52.50 %\n\n21.000 mA\n1.700000 MPa\n106.25 %\n",
+         "velmaro-convert: line 2: transmitter: signal outside its range\n"},
+        {{"--gas-flow", "-", "m3/h", "--pressure", "0.6", "MPa", "--gauge", "--temperature", "40",
+          "--to", "standard60f"},
+         "1200\n",
+         0,
+         "7657.467554 m3/h\n9367.663195 kg/h\n",
+         ""},
+        {{"steam", "--pressure", "-", "--temperature", "300", "--print", "h"},
+         "1\n3\n101\n",
+         3,
+         "3051.703 kJ/kg\n2994.349 kJ/kg\n",
+         "velmaro-convert: line 3: steam: out of range\n"},
+        // Units by their definitions; a signal range takes the unit of the
+        // one with its ends; --strict in every mode.
+        {{"--steam", "--strict", "--pressure", "7500.6168", "mmHg", "--temperature", "300",
+          "--print", "p,T"},
+         "",
+         0,
+         "1.000000 MPa\n573.150 K\n",
+         ""},
+        {{"--transmitter", "--range", "0", "10", "--signal-range", "0", "10", "--signal", "2"},
+         "",
+         0,
+         "2.000 V\n2.000000\n20.00 %\n",
+         ""},
+        {{"--steam", "--pressure", "1", "--quality", "abc", "--print", "x"},
+         "",
+         0,
+         "0.00000\n",
+         ""},
+        // With --json, a refusal is an object too.
+        {{"--json", "--gas-flow", "1e307", "m3/h", "--pressure", "100", "MPa", "--temperature",
+          "20", "--to", "normal"},
+         "",
+         3,
+         R"({"pressure_kind":"absolute","standard":"standard","p_Pa":100000000.0,"T_K":293.15,)"
+         R"("z":1.0,"z_ref":1.0,"line_m3_per_h":1e+307,"normal_m3_per_h":null,)"
+         R"("standard_m3_per_h":null,"normal_density_kg_per_m3":1.293,)"
+         R"("molar_mass_g_per_mol":null,"mass_kg_per_h":null,)"
+         R"("error":"gas-flow: number too large or invalid","status":3})"
+         "\n",
+         "velmaro-convert: gas-flow: number too large or invalid\n"},
+        {{"--json", "--steam", "--pressure", "101", "--temperature", "300"},
+         "",
+         3,
+         R"({"pressure_kind":"absolute","ambient_kPa":101.325,"region":null,"phase":null,)"
+         R"("t_C":null,"T_K":null,"p_MPa":null,"v_m3_per_kg":null,"rho_kg_per_m3":null,)"
+         R"("h_kJ_per_kg":null,"u_kJ_per_kg":null,"s_kJ_per_kgK":null,"cp_kJ_per_kgK":null,)"
+         R"("cv_kJ_per_kgK":null,"w_m_per_s":null,"x":null,"superheat_K":null,"mu_Pa_s":null,)"
+         R"("nu_m2_per_s":null,"k_W_per_mK":null,"Pr":null,"error":"steam: out of range",)"
+         R"("status":3})"
+         "\n",
+         "velmaro-convert: steam: out of range\n"},
+        {{"--json", "cold-junction", "--sensor", "K", "--cold-junction", "25", "--emf", "-",
+          "--strict"},
+         "15.2\nx\n",
+         2,
+         R"({"sensor":"K","cold_junction_C":25.0,"emf_mV":15.2,"hot_C":395.3370822979797})"
+         "\n"
+         R"({"line":2,"error":"--emf: 'x' is not a number","status":2})"
+         "\n",
+         "velmaro-convert: line 2: --emf: 'x' is not a number\n"},
+        {{"--json", "1", "kgg"},
+         "",
+         2,
+         R"x({"error":"unknown unit 'kgg'; nearest: kg, kgf or kPa (--list shows every unit)",)x"
+         R"("status":2})"
+         "\n",
+         "velmaro-convert: unknown unit 'kgg'; nearest: kg, kgf or kPa (--list shows every "
+         "unit)\n"},
+        {{"--json", "--table", "K", "--from", "0", "--to", "1"},
+         "",
+         0,
+         R"({"temperature_C":0.0,"emf_mV":0.0})"
+         "\n"
+         R"({"temperature_C":1.0,"emf_mV":0.039474})"
+         "\n",
+         ""},
     };
     for (const Case& c : cases) {
         const auto run = RunCli(c.args, c.input);

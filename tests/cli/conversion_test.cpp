@@ -83,17 +83,18 @@ TEST(Conversion, StandardInputGivesOneResultPerLine) {
               WindowLines(diffusion, 0, "1") + "\n" + WindowLines(diffusion, 0, "2"));
 }
 
-TEST(Conversion, JsonHasTheQuantitySymbolsAndTheWindowsTexts) {
+TEST(Conversion, JsonHasTheQuantitySymbolsAndTheWindowsNumbers) {
     EXPECT_EQ(RunCli({"--json", "1", "atm", "kPa"}).out,
-              R"({"quantity":"pressure","input":"1","input_unit":"atm",)"
-              R"("results":[{"unit":"kPa","value":"101.325000"}]})"
+              R"({"quantity":"pressure","input":{"atm":1.0},"results":{"kPa":101.325}})"
               "\n");
     const auto block = RunCli({"--json", "diffusion:ft2/h"}, "1\"\xff\n");
     EXPECT_TRUE(block.out.starts_with(
-        R"({"quantity":"diffusion","input":"1\"\ufffd","input_unit":"ft2/h","results":[)"
-        R"({"unit":"cm2/s","value":)"))
+        R"({"quantity":"diffusion","input":{"ft2/h":1.0},"results":{"cm2/s":0.2581,)"))
         << block.out;
     EXPECT_EQ(std::count(block.out.begin(), block.out.end(), '\n'), 1);
+    // Text that is not valid UTF-8 reaches JSON as U+FFFD.
+    EXPECT_EQ(RunCli({"--json", "--strict", "bar", "Pa"}, "1\"\xff\n").out,
+              "{\"line\":1,\"error\":\"'1\\\"\xef\xbf\xbd' is not a number\",\"status\":2}\n");
 }
 
 TEST(Conversion, ListTakesAQuantityByIdOrNameAndGivesJsonLines) {

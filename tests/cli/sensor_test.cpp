@@ -22,8 +22,7 @@ TEST(Sensor, BothDirectionsPrintAsThePanelDoes) {
 
 TEST(Sensor, JsonNamesTheTypeAndBothUnits) {
     EXPECT_EQ(RunCli({"--json", "--sensor", "Cu50", "--temperature", "100"}).out,
-              R"({"sensor":"Cu50","input":"100","input_unit":"°C","quantity":"resistance",)"
-              R"("value":"71.400000","unit":"Ω"})"
+              R"({"sensor":"Cu50","temperature_C":100.0,"resistance_ohm":71.4})"
               "\n");
 }
 

@@ -44,7 +44,7 @@ inline constexpr fw::ControlTemplate kControls[] = {
     {kFrameLinkId, ControlKind::BlackFrame, "", {4, 70, 60, 12}, fw::kStyleNone},
 };
 
-inline constexpr fw::DialogTemplate kTemplate{900, "控件",          130,      90, "宋体",
+inline constexpr fw::DialogTemplate kTemplate{900, "控件",          130,      90, "SimSun",
                                               9,   fw::kDialogNone, kControls};
 
 class TestApp : public fw::CWinApp {

@@ -1,11 +1,13 @@
 // The data exchange contract every window relies on, checked on a small
 // window of its own: every exchange covers every bound control, the window's
 // own notifications are ignored while it runs, unchanged texts are not
-// written, and text set directly raises the change notification.
+// written, text set directly raises the change notification, and a read-only
+// edit takes no typing.
 
 #include "framework/data_exchange.h"
 #include "framework/dialog.h"
 
+#include <QAccessible>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -25,8 +27,9 @@ constexpr ControlTemplate kControls[] = {
     {30, ControlKind::PushLikeRadio, "a", {4, 40, 30, 14}, kStyleGroup},
     {31, ControlKind::PushLikeRadio, "b", {34, 40, 30, 14}},
     {40, ControlKind::DefPushButton, "", {4, 60, 20, 14}, kStyleTabStop | kStyleHidden},
+    {50, ControlKind::Edit, "", {68, 40, 40, 12}, kStyleTabStop | kStyleReadOnly},
 };
-constexpr DialogTemplate kTemplate{1, "exchange", 120, 80, "宋体", 9, kDialogNone, kControls};
+constexpr DialogTemplate kTemplate{1, "exchange", 120, 80, "SimSun", 9, kDialogNone, kControls};
 
 class ExchangeWindow : public CDialog {
 public:
@@ -116,6 +119,18 @@ private slots:
         w.SetDlgItemText(20, QStringLiteral("0"));
         w.SetDlgItemText(20, QStringLiteral("0"));
         QCOMPARE(w.handled, (std::vector<int>{20, 20}));
+    }
+
+    void aReadOnlyEditTakesNoTypingAndIsReadOutAsReadOnly() {
+        ExchangeWindow w;
+        w.Create();
+        auto* edit = w.DlgItem<QLineEdit>(50);
+        QVERIFY(edit->isReadOnly() && edit->isEnabled());
+        QVERIFY(!w.DlgItem<QLineEdit>(10)->isReadOnly());
+        QTest::keyClicks(edit, "1");
+        QCOMPARE(edit->text(), QString());
+        const QAccessibleInterface* read = QAccessible::queryAccessibleInterface(edit);
+        QVERIFY(read != nullptr && read->state().readOnly);
     }
 
     void editsAreNamedAfterTheLabelOnTheirRight() {

@@ -44,6 +44,7 @@ class CategoryButtonLookTest : public QObject {
 
 private slots:
     void initTestCase() {
+        velmaro::res::UseLanguage(velmaro::texts::Language::Chinese);
         // Known system colours, so that every expected colour can be written down.
         QPalette palette = QApplication::palette();
         palette.setColor(QPalette::Button, kSystemFace);

@@ -1,10 +1,12 @@
 #pragma once
 
 // A main window opened the way the program opens it, without the start-up
-// pause, for window tests.
+// pause, for window tests. It speaks Chinese, whatever the machine's desktop
+// speaks, unless a test asks for another language.
 
 #include "framework/app.h"
 #include "mainwnd/converter_dlg.h"
+#include "res/language.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -25,7 +27,8 @@ public:
 };
 
 struct MainWindowUnderTest {
-    MainWindowUnderTest() {
+    explicit MainWindowUnderTest(texts::Language language = texts::Language::Chinese) {
+        res::UseLanguage(language);
         CConverterDlg::SetStartupPause(0);
         app.SetDialogBkColor(QColor(236, 233, 216), QColor(80, 0, 0));
         window = std::make_unique<CConverterDlg>();
@@ -73,3 +76,5 @@ struct MainWindowUnderTest {
 };
 
 } // namespace velmaro::test
+
+Q_DECLARE_METATYPE(velmaro::texts::Language)

@@ -1,5 +1,5 @@
-// The main window's window menu: its entries, how it opens, and the About
-// command it carries last.
+// The main window's window menu: its entries in each language, how it opens,
+// and the commands it appends: About, the tool windows and the language.
 
 #include "main_window_fixture.h"
 #include "modal_watcher.h"
@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -94,18 +95,65 @@ class SystemMenuTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void theAboutAndInstrumentCommandsComeLastAfterASeparator() {
-        MainWindowUnderTest t;
+    void theAppendedCommandsComeLastAfterASeparator_data() {
+        QTest::addColumn<velmaro::texts::Language>("language");
+        QTest::addColumn<QStringList>("entries");
+        QTest::newRow("zh") << velmaro::texts::Language::Chinese
+                            << QStringList{"还原(&R)",
+                                           "移动(&M)",
+                                           "最小化(&N)",
+                                           "关闭(&C)\tAlt+F4",
+                                           "-",
+                                           "关于 Velmaro(&A)...",
+                                           "仪表计算(&I)...\tCtrl+I",
+                                           "水和水蒸气性质(&W)...\tCtrl+H",
+                                           "差压流量计算(&L)...\tCtrl+L",
+                                           "Language / 语言"};
+        QTest::newRow("en") << velmaro::texts::Language::English
+                            << QStringList{"&Restore",
+                                           "&Move",
+                                           "Mi&nimize",
+                                           "&Close\tAlt+F4",
+                                           "-",
+                                           "&About Velmaro...",
+                                           "&Instrument Calculations...\tCtrl+I",
+                                           "&Water and Steam...\tCtrl+H",
+                                           "&Flowmeter...\tCtrl+L",
+                                           "Language / 语言"};
+    }
+
+    void theAppendedCommandsComeLastAfterASeparator() {
+        QFETCH(velmaro::texts::Language, language);
+        QFETCH(QStringList, entries);
+        MainWindowUnderTest t(language);
         CSystemMenu* sysMenu = t.window->GetSystemMenu();
         QVERIFY(sysMenu != nullptr);
-        QCOMPARE(CommandTexts(sysMenu->Menu()),
-                 (QStringList{"还原(&R)", "移动(&M)", "最小化(&N)", "关闭(&C)\tAlt+F4", "-",
-                              "关于 Velmaro(&A)...", "仪表计算(&I)...\tCtrl+I",
-                              "水和水蒸气性质(&W)...\tCtrl+H"}));
+        QCOMPARE(CommandTexts(sysMenu->Menu()), entries);
         const QList<QAction*> actions = sysMenu->Menu().actions();
-        QCOMPARE(sysMenu->FindCommand(velmaro::ID_SYSCMD_ABOUT), actions[actions.size() - 3]);
-        QCOMPARE(sysMenu->FindCommand(velmaro::ID_SYSCMD_INSTRUMENTS), actions[actions.size() - 2]);
-        QCOMPARE(sysMenu->FindCommand(velmaro::ID_SYSCMD_STEAM), actions.back());
+        QCOMPARE(sysMenu->FindCommand(velmaro::ID_SYSCMD_ABOUT), actions[actions.size() - 5]);
+        QCOMPARE(sysMenu->FindCommand(velmaro::ID_SYSCMD_INSTRUMENTS), actions[actions.size() - 4]);
+        QCOMPARE(sysMenu->FindCommand(velmaro::ID_SYSCMD_STEAM), actions[actions.size() - 3]);
+        QCOMPARE(sysMenu->FindCommand(velmaro::ID_SYSCMD_FLOWMETER), actions[actions.size() - 2]);
+        QCOMPARE(sysMenu->FindCommand(velmaro::ID_SYSCMD_LANGUAGE), actions.back());
+    }
+
+    // The language command switches to the other language at once (the
+    // window closes for the application to open it again in it) and keeps
+    // the choice for later runs.
+    void theLanguageCommandSwitchesAndRemembersTheOtherLanguage() {
+        QTemporaryDir settings;
+        velmaro::res::KeepLanguageIn(settings.filePath(QStringLiteral("settings.ini")));
+        for (const auto& [from, to] :
+             {std::pair{velmaro::texts::Language::Chinese, velmaro::texts::Language::English},
+              std::pair{velmaro::texts::Language::English, velmaro::texts::Language::Chinese}}) {
+            MainWindowUnderTest t(from);
+            t.window->OnSysCommand(velmaro::ID_SYSCMD_LANGUAGE);
+            QCOMPARE(t.window->result(), velmaro::CConverterDlg::kLanguageSwitched);
+            QVERIFY(!t.window->isVisible());
+            QCOMPARE(velmaro::texts::CurrentLanguage(), to);
+            QCOMPARE(velmaro::res::RememberedLanguage(), std::optional{to});
+        }
+        velmaro::res::KeepLanguageIn(QString());
     }
 
     void altSpaceOpensTheMenuFromAnyField() {

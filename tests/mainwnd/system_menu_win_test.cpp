@@ -1,5 +1,5 @@
 // The main window's Windows system menu: the window system's own menu gets
-// the About command, and the command comes back from it. Runs on the windows
+// the About, tool and language commands, and the commands come back from it. Runs on the windows
 // platform (a real window handle), not offscreen.
 
 #include "main_window_fixture.h"
@@ -36,21 +36,25 @@ class NativeSystemMenuTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void theSystemMenuEndsWithASeparatorAndTheAboutAndInstrumentCommands() {
+    void theSystemMenuEndsWithASeparatorAndTheAppendedCommands() {
         MainWindowUnderTest t;
         const HWND window = ShownWindow(t);
         const HMENU menu = GetSystemMenu(window, FALSE);
         QVERIFY(menu != nullptr);
         const int count = GetMenuItemCount(menu);
-        QVERIFY(count >= 4); // the window system's own entries stay first
-        QVERIFY((GetMenuState(menu, static_cast<UINT>(count - 4), MF_BYPOSITION) & MF_SEPARATOR) !=
+        QVERIFY(count >= 6); // the window system's own entries stay first
+        QVERIFY((GetMenuState(menu, static_cast<UINT>(count - 6), MF_BYPOSITION) & MF_SEPARATOR) !=
                 0);
-        QCOMPARE(GetMenuItemID(menu, count - 3), UINT(velmaro::ID_SYSCMD_ABOUT));
-        QCOMPARE(MenuText(menu, count - 3), QStringLiteral("关于 Velmaro(&A)..."));
-        QCOMPARE(GetMenuItemID(menu, count - 2), UINT(velmaro::ID_SYSCMD_INSTRUMENTS));
-        QCOMPARE(MenuText(menu, count - 2), QStringLiteral("仪表计算(&I)...\tCtrl+I"));
-        QCOMPARE(GetMenuItemID(menu, count - 1), UINT(velmaro::ID_SYSCMD_STEAM));
-        QCOMPARE(MenuText(menu, count - 1), QStringLiteral("水和水蒸气性质(&W)...\tCtrl+H"));
+        QCOMPARE(GetMenuItemID(menu, count - 5), UINT(velmaro::ID_SYSCMD_ABOUT));
+        QCOMPARE(MenuText(menu, count - 5), QStringLiteral("关于 Velmaro(&A)..."));
+        QCOMPARE(GetMenuItemID(menu, count - 4), UINT(velmaro::ID_SYSCMD_INSTRUMENTS));
+        QCOMPARE(MenuText(menu, count - 4), QStringLiteral("仪表计算(&I)...\tCtrl+I"));
+        QCOMPARE(GetMenuItemID(menu, count - 3), UINT(velmaro::ID_SYSCMD_STEAM));
+        QCOMPARE(MenuText(menu, count - 3), QStringLiteral("水和水蒸气性质(&W)...\tCtrl+H"));
+        QCOMPARE(GetMenuItemID(menu, count - 2), UINT(velmaro::ID_SYSCMD_FLOWMETER));
+        QCOMPARE(MenuText(menu, count - 2), QStringLiteral("差压流量计算(&L)...\tCtrl+L"));
+        QCOMPARE(GetMenuItemID(menu, count - 1), UINT(velmaro::ID_SYSCMD_LANGUAGE));
+        QCOMPARE(MenuText(menu, count - 1), QStringLiteral("Language / 语言"));
 
         // Hidden and shown again, the window does not add it twice.
         t.window->hide();

@@ -26,6 +26,7 @@
 #include "framework/app.h"
 #include "mainwnd/converter_dlg.h"
 #include "mainwnd/converter_ids.h"
+#include "res/language.h"
 #include "res/unit_controls.h"
 
 #include <QApplication>
@@ -547,6 +548,8 @@ int main(int argc, char* argv[]) {
         Print(QStringLiteral("usage: random_window_runs [--seed N] [--steps M] [--verbose]"));
         return 2;
     }
+    // The windows speak Chinese, whatever the machine's desktop speaks.
+    velmaro::res::UseLanguage(velmaro::texts::Language::Chinese);
     RandomWindowRun run(options);
     return run.Run() ? EXIT_SUCCESS : EXIT_FAILURE;
 }

@@ -1,4 +1,5 @@
 #include "res/category_table.h"
+#include "res/texts/texts.h"
 #include "res/unit_controls.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +21,9 @@ TEST(CategoryLayouts, EveryFieldOfTheGroupHasOnePlace) {
     for (const CategoryLayout* layout : kCategoryLayouts) {
         SCOPED_TRACE(layout->templateId);
         EXPECT_TRUE(templates.insert(layout->templateId).second);
-        EXPECT_FALSE(layout->title.empty());
+        for (const texts::Language language : texts::kLanguages) {
+            EXPECT_FALSE(texts::Lookup(layout->titleTextId, language).empty());
+        }
         EXPECT_GT(layout->width, 0);
         EXPECT_GT(layout->height, 0);
         ASSERT_NE(layout->group, nullptr);
@@ -69,9 +72,12 @@ TEST(CategoryLayouts, TabOrderAndRowsHaveNoGapsOrRepeats) {
 }
 
 TEST(CategoryLayouts, KeepsTheTitlesAndTheFirstFocus) {
-    EXPECT_EQ(LayoutOf(129).title, "长度单位转换");
-    EXPECT_EQ(LayoutOf(139).title, "力 单位换算");
-    EXPECT_EQ(LayoutOf(146).title, "传热速度单位转换");
+    const auto title = [](int templateId) {
+        return texts::Lookup(LayoutOf(templateId).titleTextId, texts::Language::Chinese);
+    };
+    EXPECT_EQ(title(129), "长度单位转换");
+    EXPECT_EQ(title(139), "力 单位换算");
+    EXPECT_EQ(title(146), "传热速度单位转换");
     // The length dialog focuses "in" first: its tab order does not follow the columns.
     EXPECT_EQ(LayoutOf(129).fields[6].controlId, 1020);
     EXPECT_EQ(LayoutOf(129).fields[6].tabPosition, 1);
@@ -80,6 +86,7 @@ TEST(CategoryLayouts, KeepsTheTitlesAndTheFirstFocus) {
 }
 
 TEST(CategoryTable, EveryRowHasItsOwnButtonAndTheCaptionOfItsQuantity) {
+    texts::SetLanguage(texts::Language::Chinese);
     std::set<int> buttons;
     for (const Category& category : kCategories) {
         SCOPED_TRACE(category.dialog.templateId);

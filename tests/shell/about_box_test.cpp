@@ -1,6 +1,7 @@
 // The About box: what it shows and the three ways it closes.
 
 #include "framework/app.h"
+#include "res/language.h"
 #include "res/maker_details.h"
 #include "shell/about_box.h"
 
@@ -59,7 +60,10 @@ class AboutBoxTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { m_app.SetDialogBkColor(QColor(236, 233, 216), QColor(80, 0, 0)); }
+    void initTestCase() {
+        velmaro::res::UseLanguage(velmaro::texts::Language::Chinese);
+        m_app.SetDialogBkColor(QColor(236, 233, 216), QColor(80, 0, 0));
+    }
 
     void showsTheLogoAndTheMakersDetails() {
         // Opened twice, the box shows the same thing each time.
@@ -69,8 +73,8 @@ private slots:
             QCOMPARE(box.windowTitle(), QStringLiteral("关于 TharnixV1.0"));
 
             const QStringList expected{
-                QStringLiteral("公司名称：") + Utf8(velmaro::res::kMakerCompanyName),
-                QStringLiteral("联系地址：") + Utf8(velmaro::res::kMakerPostalAddress),
+                QStringLiteral("公司名称：奥斯凯塔仪表科技有限公司"),
+                QStringLiteral("联系地址：杭州市滨江区示例路88号"),
                 QStringLiteral("联系电话：") + Utf8(velmaro::res::kMakerPhone) + u' ',
                 QStringLiteral("传\u3000\u3000真：") + Utf8(velmaro::res::kMakerFax) + u' ',
                 QStringLiteral("邮\u3000\u3000编：") + Utf8(velmaro::res::kMakerPostCode),

@@ -9,6 +9,7 @@
 #include "categories/category_dialogs.h"
 #include "framework/group_box.h"
 #include "res/help_window_template.h"
+#include "res/language.h"
 #include "shell/help_window.h"
 
 #include <QApplication>
@@ -43,6 +44,9 @@ class HelpWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The windows speak Chinese here, whatever the machine's desktop speaks.
+    void initTestCase() { velmaro::res::UseLanguage(velmaro::texts::Language::Chinese); }
+
     void everyTextIsWholeAndApartOnOneScreen() {
         if (velmaro::test::RunningUnderWine()) {
             // Wine's metrics of the stand-in faces make some texts a few

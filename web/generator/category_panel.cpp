@@ -2,7 +2,6 @@
 
 #include "convert/quantities.h"
 #include "res/category_table.h"
-#include "res/texts/texts.h"
 
 #include <algorithm>
 #include <string>
@@ -28,15 +27,16 @@ void WriteCategories(PageHtml& html) {
     for (const res::Category* category : row) {
         const Quantity* quantity = FindQuantity(*category->dialog.group);
         if (quantity == nullptr) {
-            html.Problem("no quantity for the dialog " + std::string(category->dialog.title));
+            html.Problem("no quantity for the dialog " + std::string(category->dialog.titleTextId));
             continue;
         }
         const std::string id = "category-" + std::string(quantity->id);
         // The section is named by its dialog's title, also while folded.
+        const std::string_view title = html.Text(category->dialog.titleTextId);
         html << R"(<details class="category" id=")" << id << "\" aria-label=\"";
-        html.Escaped(category->dialog.title) << "\">\n<summary>";
-        html.Escaped(texts::QuantityName(*quantity)) << "</summary>\n<h3>";
-        html.Escaped(category->dialog.title) << "</h3>\n";
+        html.Escaped(title) << "\">\n<summary>";
+        html.TextOf(QuantityTextId(*quantity)) << "</summary>\n<h3>";
+        html.Escaped(title) << "</h3>\n";
         html.UnitFields(quantity->id);
         html << "</details>\n";
     }

@@ -1,7 +1,6 @@
 #include "panels.h"
 
 #include "convert/quantities.h"
-#include "res/texts/texts.h"
 #include "sensors/sensor_panel_rule.h"
 
 #include <cstddef>
@@ -84,7 +83,7 @@ void WriteSensorPanel(PageHtml& html) {
     const std::string panelName(html.Text("sensor.panel"));
     for (std::size_t scale = 0; scale < std::size(kScaleIds); ++scale) {
         const std::string_view label =
-            temperature != nullptr ? texts::UnitLabel(*temperature, scale) : "";
+            temperature != nullptr ? html.Text(UnitTextId(*temperature, scale)) : "";
         html << "<div class=\"sensor-row\">\n<span class=\"caption\">";
         if (scale == 0) {
             html.TextOf("sensor.temperature");

@@ -7,36 +7,40 @@
 // before the core has loaded.
 //
 // Usage: page_generator <skeleton folder> <output folder>
+// writes index.html and manifest.webmanifest in Chinese into the output
+// folder and in English into its folder en/ (which must exist): each page
+// links to the other, and both share the scripts, the style, the core and the
+// service worker at the root.
 // Built with the page's compiler and run under Node.js by web/CMakeLists.txt;
 // a native development build compiles it too, for the lint.
 //
-// Adding a panel, e.g. "水和水蒸气" (instrument_panel.cpp and instruments.js
-// are one to follow):
-//   1. Its words are texts by id in src/res/texts (a tool window's in
-//      chinese_tool_texts.h, "steam.title", ...): the page takes every word
-//      from there, never from its own files (scripts/check-layers.py fails
-//      on a Chinese text or a unit of the program in web/page).
-//   2. A writer `void WriteSteamPanel(PageHtml& html)`, declared in panels.h,
-//      in a file of its own here (steam_panel.cpp, listed in this folder's
-//      CMakeLists.txt). It opens `<section class="panel" id="steam-panel"
-//      aria-labelledby="steam-title">`, calls html.JumpTarget("steam-panel",
-//      "steam.title") for the phone's jump link, and writes its titles with
-//      html.TextOf(id), its fields with html.Field(id, accessible name,
-//      label), lists, tables and other controls with html << markup, their
-//      first values included. Names, labels and options are texts by id; ids
-//      and classes are the page's own. A box `.fields[data-quantity="…"]`
+// A tool (src/tools) needs nothing here: its panel is written from its
+// declaration (tool_panels.cpp), and web/page/tools.js drives every tool's
+// panel through the core's one call for tools, velmaro_tool. Its words are
+// texts by id in src/res/texts, as everywhere on the page
+// (scripts/check-layers.py fails on a Chinese text or a unit of the program
+// in web/page).
+//
+// Adding another panel:
+//   1. Its words are texts by id in src/res/texts.
+//   2. A writer `void WriteXPanel(PageHtml& html)`, declared in panels.h, in
+//      a file of its own here (listed in this folder's CMakeLists.txt). It opens
+//      `<section class="panel" id="x-panel" aria-labelledby="x-title">`,
+//      calls html.JumpTarget("x-panel", title text id) for the phone's jump
+//      link, and writes its titles with html.TextOf(id), its fields with
+//      html.Field(id, accessible name, label), other controls with
+//      html << markup. Every text comes through html.Text(id), the one place
+//      that knows the page's language. A box `.fields[data-quantity="…"]`
 //      is a quantity's group of unit fields (html.UnitFields), which app.js
 //      converts: a panel's own fields stay out of such a box.
-//   3. A row in kPanels below: the writer and the panel's script
-//      (web/page/steam.js), which the page runs once it has been read. Its
-//      place in kPanels is its place on the page and among the jump links.
-//   4. The script finds its fields by id and listens at once, and computes
-//      once the core is there, what was typed before included. The core may
-//      load before or after the script starts: window.velmaro ({core,
-//      module, timing}) is set once it has, and app.js then fires the event
-//      "velmaro-core" on document. core.call(exported name, lines) calls
-//      an exported function of one text; the panel's exported functions go
-//      into velmaro_core_web's EXPORTED_FUNCTIONS in web/CMakeLists.txt.
+//   3. A row in kPanels below: the writer and the panel's script, if it has
+//      one, which the page runs once it has been read. Its place in kPanels
+//      is its place on the page and among the jump links.
+//   4. The script finds its fields and listens at once, and computes once
+//      the core is there, what was typed before included: window.velmaro
+//      ({core, module, timing}) is set once it has, and app.js then fires
+//      the event "velmaro-core" on document. The panel's exported functions
+//      go into velmaro_core_web's EXPORTED_FUNCTIONS in web/CMakeLists.txt.
 
 #include "page_html.h"
 #include "panels.h"
@@ -59,9 +63,8 @@ struct Panel {
 
 // In their order on the page.
 constexpr Panel kPanels[] = {
-    {WritePressurePanel, {}},      {WriteTemperaturePanel, {}},
-    {WriteFlowPanel, {}},          {WriteInstrumentPanel, "instruments.js"},
-    {WriteSteamPanel, "steam.js"}, {WriteCategories, {}},
+    {WritePressurePanel, {}},      {WriteTemperaturePanel, {}}, {WriteFlowPanel, {}},
+    {WriteToolPanels, "tools.js"}, {WriteCategories, {}},
 };
 
 // The phone's jump links to every panel that asked for one.
@@ -75,13 +78,13 @@ void WriteJumpLinks(PageHtml& html, const PageHtml& panels) {
     html << "</nav>";
 }
 
-void WriteScripts(PageHtml& html) {
+void WriteScripts(PageHtml& html, std::string_view root) {
     // app.js runs before the body is read, as the style arrives, so that its
     // listeners serve every field from its first paint on.
-    html << "<script src=\"app.js\"></script>";
+    html << "<script src=\"" << root << "app.js\"></script>";
     for (const Panel& panel : kPanels) {
         if (!panel.script.empty()) {
-            html << "\n<script defer src=\"" << panel.script << "\"></script>";
+            html << "\n<script defer src=\"" << root << panel.script << "\"></script>";
         }
     }
 }
@@ -95,19 +98,6 @@ void Fill(std::string& page, std::string_view name, std::string_view markup, Pag
         return;
     }
     page.replace(at, mark.size(), markup);
-}
-
-// `text` inside a JSON string: the manifest's texts hold no control
-// characters, so quotes and backslashes are all there is to escape.
-std::string JsonEscaped(std::string_view text) {
-    std::string escaped;
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            escaped += '\\';
-        }
-        escaped += c;
-    }
-    return escaped;
 }
 
 bool Read(const std::string& path, std::string& text) {
@@ -130,42 +120,91 @@ bool Write(const std::string& path, const std::string& text) {
     return static_cast<bool>(file);
 }
 
-int Generate(const std::string& from, const std::string& to) {
+// The page in each language: the folder it is written to beneath the site's
+// root ("" or "en/"), the way from it to the root ("./" or "../"), and its
+// lang.
+struct PageLanguage {
+    texts::Language language;
+    std::string_view folder;
+    std::string_view root;
+    std::string_view htmlLang;
+};
+
+constexpr PageLanguage kPageLanguages[] = {
+    {texts::Language::Chinese, "", "./", "zh-CN"},
+    {texts::Language::English, "en/", "../", "en"},
+};
+
+// Links to the page in every other language, each named in its own
+// language (page.language: "English" on the Chinese page).
+void WriteLanguageLinks(PageHtml& html, const PageLanguage& page) {
+    for (const PageLanguage& other : kPageLanguages) {
+        if (other.language != page.language) {
+            html << R"(<a class="language" href=")" << page.root << other.folder
+                 << R"(" hreflang=")" << other.htmlLang << R"(" lang=")" << other.htmlLang << "\">";
+            PageHtml name(other.language);
+            html.Escaped(name.Text("page.language")) << "</a>";
+            for (const std::string& problem : name.Problems()) {
+                html.Problem(problem);
+            }
+        }
+    }
+}
+
+// Replaces every `<!--page:root-->` of a skeleton, the way to the site's
+// root that precedes a shared file's name.
+void FillRoot(std::string& page, std::string_view root) {
+    const std::string mark = "<!--page:root-->";
+    for (std::size_t at = page.find(mark); at != std::string::npos; at = page.find(mark, at)) {
+        page.replace(at, mark.size(), root);
+        at += root.size();
+    }
+}
+
+int Generate(const std::string& from, const std::string& to, const PageLanguage& language) {
     std::string page;
     std::string manifest;
     if (!Read(from + "/index.html", page) || !Read(from + "/manifest.webmanifest", manifest)) {
         return 1;
     }
 
-    PageHtml panels;
+    PageHtml panels(language.language);
     for (const Panel& panel : kPanels) {
         panel.write(panels);
     }
-    PageHtml parts;
-    PageHtml jump;
+    PageHtml parts(language.language);
+    PageHtml jump(language.language);
     WriteJumpLinks(jump, panels);
-    PageHtml scripts;
-    WriteScripts(scripts);
-    PageHtml texts;
+    PageHtml scripts(language.language);
+    WriteScripts(scripts, language.root);
+    PageHtml languages(language.language);
+    WriteLanguageLinks(languages, language);
+    PageHtml texts(language.language);
     const std::string_view title = texts.Text("page.title");
+    Fill(page, "lang", language.htmlLang, parts);
     Fill(page, "title", PageHtml().Escaped(title).Markup(), parts);
     Fill(page, "heading", PageHtml().Escaped(title).Markup(), parts);
+    Fill(page, "languages", languages.Markup(), parts);
     Fill(page, "jump", jump.Markup(), parts);
     Fill(page, "panels", panels.Markup(), parts);
     Fill(page, "noscript", PageHtml().Escaped(texts.Text("page.noscript")).Markup(), parts);
     Fill(page, "scripts", scripts.Markup(), parts);
+    FillRoot(page, language.root);
+    Fill(manifest, "lang", language.htmlLang, parts);
     Fill(manifest, "title", JsonEscaped(title), parts);
     Fill(manifest, "description", JsonEscaped(texts.Text("page.description")), parts);
+    FillRoot(manifest, language.root);
 
     bool failed = false;
-    for (const PageHtml* html : {&panels, &parts, &jump, &scripts, &texts}) {
+    for (const PageHtml* html : {&panels, &parts, &jump, &scripts, &languages, &texts}) {
         for (const std::string& problem : html->Problems()) {
             std::cerr << "page_generator: " << problem << "\n";
             failed = true;
         }
     }
-    if (failed || !Write(to + "/index.html", page) ||
-        !Write(to + "/manifest.webmanifest", manifest)) {
+    const std::string folder = to + "/" + std::string(language.folder);
+    if (failed || !Write(folder + "index.html", page) ||
+        !Write(folder + "manifest.webmanifest", manifest)) {
         return 1;
     }
     return 0;
@@ -180,5 +219,10 @@ int main(int argc, char** argv) {
         std::cerr << "usage: page_generator <skeleton folder> <output folder>\n";
         return 2;
     }
-    return velmaro::web::Generate(arguments[1], arguments[2]);
+    for (const velmaro::web::PageLanguage& language : velmaro::web::kPageLanguages) {
+        if (velmaro::web::Generate(arguments[1], arguments[2], language) != 0) {
+            return 1;
+        }
+    }
+    return 0;
 }

@@ -1,13 +1,37 @@
 #include "page_html.h"
 
-#include "res/texts/texts.h"
-
 #include <cstddef>
 
 namespace velmaro::web {
 
+std::string JsonEscaped(std::string_view text) {
+    std::string escaped;
+    for (const char c : text) {
+        switch (c) {
+        case '"':
+        case '\\':
+            escaped += '\\';
+            escaped += c;
+            break;
+        default:
+            // A control character (a tab in a multi-line text), and "<"
+            // always: JSON inside a script element cannot end it.
+            if (static_cast<unsigned char>(c) < 0x20 || c == '<') {
+                constexpr std::string_view kHex = "0123456789abcdef";
+                escaped += "\\u00";
+                escaped += kHex[static_cast<unsigned char>(c) >> 4U];
+                escaped += kHex[static_cast<unsigned char>(c) & 0xFU];
+            } else {
+                escaped += c;
+            }
+        }
+    }
+    return escaped;
+}
+
 std::string_view PageHtml::Text(std::string_view id) {
-    const std::string_view text = texts::Lookup(id);
+    m_asked.emplace(id);
+    const std::string_view text = texts::Lookup(id, m_language);
     if (text.empty()) {
         m_problems.insert("no text " + std::string(id));
     }
@@ -52,12 +76,11 @@ void PageHtml::UnitFields(std::string_view quantityId) {
         return;
     }
     const Quantity& quantity = *found;
-    *this << R"(<div class="fields" data-quantity=")" << quantity.id << "\">\n";
+    const auto index = static_cast<std::size_t>(found - Quantities().data());
+    *this << R"(<div class="fields" data-quantity=")" << quantity.id << R"(" data-index=")"
+          << std::to_string(index) << "\">\n";
     for (std::size_t unit = 0; unit < quantity.group->size(); ++unit) {
-        const std::string_view label = texts::UnitLabel(quantity, unit);
-        if (label.empty()) {
-            m_problems.insert("no text " + UnitTextId(quantity, unit));
-        }
+        const std::string_view label = Text(UnitTextId(quantity, unit));
         Field(std::string(quantity.id) + "-" + std::to_string(unit), label, label);
     }
     *this << "</div>\n";
@@ -69,7 +92,7 @@ void PageHtml::Field(std::string_view id, std::string_view name, std::string_vie
     *this << (readOnly ? " readonly"
                        : R"( inputmode="decimal" autocomplete="off" spellcheck="false")");
     *this << " aria-label=\"";
-    Escaped(name) << R"("><span class="unit" id=")" << id << R"(-unit" aria-hidden="true">)";
+    Escaped(name) << R"("><span class="unit" aria-hidden="true">)";
     Escaped(label) << "</span></div>\n";
 }
 

@@ -4,7 +4,9 @@
 // by its id from the program's texts, and the markup of a unit field.
 
 #include "convert/quantities.h"
+#include "res/texts/texts.h"
 
+#include <functional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -13,11 +15,22 @@
 
 namespace velmaro::web {
 
+// `text` inside a JSON string: quotes, backslashes and control characters
+// escaped, and "<" too, so that JSON in a script element cannot end it.
+std::string JsonEscaped(std::string_view text);
+
 class PageHtml {
 public:
-    // The text of `id` in the program's language. An id without a text is a
-    // problem: the generator fails once it has written everything.
+    explicit PageHtml(texts::Language language = texts::Language::Chinese) : m_language(language) {}
+
+    texts::Language Language() const { return m_language; }
+
+    // The text of `id` in the page's language: every text the generator
+    // writes comes through here. An id without a text is a problem: the
+    // generator fails once it has written everything.
     std::string_view Text(std::string_view id);
+    // Whether the text of `id` was asked for already.
+    bool Asked(std::string_view id) const { return m_asked.contains(id); }
     // Records a problem that makes the page unusable.
     void Problem(std::string what) { m_problems.insert(std::move(what)); }
     const std::set<std::string>& Problems() const { return m_problems; }
@@ -30,12 +43,15 @@ public:
     // Appends the text of `id`, escaped.
     PageHtml& TextOf(std::string_view id) { return Escaped(Text(id)); }
 
-    // The fields of the quantity `quantityId` in a box of their own, one per
-    // unit in the catalogue's order: an input named by its unit label, with
-    // the id "<quantity>-<unit index>", and the label.
+    // The fields of the quantity `quantityId` in a box of their own, with
+    // the quantity's position in the catalogue (data-index, by which the
+    // page asks the core), one per unit in the catalogue's order: an input
+    // named by its unit label, with the id "<quantity>-<unit index>", and the
+    // label.
     void UnitFields(std::string_view quantityId);
     // One field with the id `id`, the accessible name `name` and the label
-    // `label` beside it; `readOnly` for a field the core writes only.
+    // `label` beside it (the input's next sibling); `readOnly` for a field
+    // the core writes only.
     void Field(std::string_view id, std::string_view name, std::string_view label,
                bool readOnly = false);
 
@@ -49,8 +65,10 @@ public:
     const std::string& Markup() const { return m_markup; }
 
 private:
+    texts::Language m_language;
     std::string m_markup;
     std::set<std::string> m_problems;
+    std::set<std::string, std::less<>> m_asked;
     std::vector<std::pair<std::string, std::string>> m_jumpTargets; // id, title
 };
 

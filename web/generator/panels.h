@@ -13,11 +13,10 @@ void WritePressurePanel(PageHtml& html);
 void WriteTemperaturePanel(PageHtml& html);
 void WriteFlowPanel(PageHtml& html);
 
-// The instrument window's tools: cold junction, transmitter, gas flow.
-void WriteInstrumentPanel(PageHtml& html);
-
-// The water and steam window's inputs and its table of results.
-void WriteSteamPanel(PageHtml& html);
+// Every tool of the model (src/tools), written from its declaration: the
+// instrument window's three side by side, water and steam, then any other
+// in a panel of its own (tool_panels.cpp).
+void WriteToolPanels(PageHtml& html);
 
 // The category dialogs, one folding section each, in the order of the main
 // window's button row.

@@ -5,6 +5,9 @@
 // is kept and converted as soon as it has.
 'use strict';
 
+// The site's root, where the core and the service worker are: this script's
+// folder, from the page in either language (en/index.html loads ../app.js).
+const root = new URL('.', document.currentScript.src);
 const timing = { lastUpdateMs: 0 };
 // What waits for the core: one conversion per group of fields, the last one
 // asked for.
@@ -39,19 +42,16 @@ function makeCore(module) {
       module._free(pointer);
     }
   };
-  const catalogue = JSON.parse(module.UTF8ToString(module._velmaro_catalogue()));
   return {
-    catalogue,
-    quantityIndex: (id) => catalogue.quantities.findIndex((q) => q.id === id),
     convert: (quantity, unit, text) =>
       withText(text, (p) => module._velmaro_convert(quantity, unit, p)),
     sensorFromCelsius: (kind, type, text) =>
       withText(text, (p) => module._velmaro_sensor_from_celsius(kind, type, p)),
     sensorFromOutput: (kind, type, text) =>
       withText(text, (p) => module._velmaro_sensor_from_output(kind, type, p)),
-    // Any other exported function of one text: the lines given, the lines
-    // answered.
-    call: (exported, lines) => withText(lines.join('\n'), (p) => module[exported](p)),
+    // A tool's answer to the state of its panel, as lines
+    // (web/src/tool_api.cpp).
+    tool: (request) => withText(request, (p) => module._velmaro_tool(p)),
   };
 }
 
@@ -68,7 +68,7 @@ function fromGroupField(source) {
   const inputs = [...container.querySelectorAll('input')];
   const unit = inputs.indexOf(source);
   whenReady(container, (c) => {
-    const texts = c.convert(c.quantityIndex(container.dataset.quantity), unit, source.value);
+    const texts = c.convert(Number(container.dataset.index), unit, source.value);
     inputs.forEach((target, i) => {
       if (i !== unit) show(target, texts[i]);
     });
@@ -108,7 +108,7 @@ function chooseFamily(button) {
   const typeList = byId('sensor-type');
   typeList.replaceChildren(byId(`sensor-types-${button.value}`).content.cloneNode(true));
   byId('sensor-output-caption').textContent = button.dataset.caption;
-  byId('sensor-output-unit').textContent = button.dataset.unit;
+  byId('sensor-output').nextElementSibling.textContent = button.dataset.unit; // its label
   byId('sensor-output').setAttribute('aria-label', button.dataset.caption + button.dataset.unit);
   typeList.selectedIndex = 0;
   restartSensor();
@@ -136,7 +136,7 @@ function onChange(event) {
 // meanwhile.
 function loadCore() {
   const script = document.createElement('script');
-  script.src = 'velmaro-core.js';
+  script.src = new URL('velmaro-core.js', root).href;
   script.addEventListener('load', async () => {
     const module = await createVelmaroCore();
     core = makeCore(module);
@@ -159,5 +159,6 @@ performance.mark('velmaro-fields');
 loadCore();
 
 if ('serviceWorker' in navigator) {
-  window.addEventListener('load', () => navigator.serviceWorker.register('sw.js'));
+  // Its scope is the root: one worker, and one cache, for both pages.
+  window.addEventListener('load', () => navigator.serviceWorker.register(new URL('sw.js', root)));
 }

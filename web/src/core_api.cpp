@@ -3,12 +3,14 @@
 // the page itself does no arithmetic.
 //
 // Texts go in and out as UTF-8. A returned text lives until the next call.
+// The core holds no text of the program's: the page has them, written in
+// its own language by the build. The quantities are numbered in the
+// catalogue's order, which the build writes beside each quantity's fields
+// (data-index).
 
 #include "convert/change_cycle.h"
 #include "convert/number_text.h"
 #include "convert/quantities.h"
-#include "json_text.h"
-#include "res/texts/texts.h"
 #include "sensors/sensor_panel_rule.h"
 
 #include <cstddef>
@@ -24,38 +26,6 @@ std::string g_reply; // the page is single-threaded: one reply at a time
 const char* Reply(std::string text) {
     g_reply = std::move(text);
     return g_reply.c_str();
-}
-
-std::string CatalogueJson() {
-    using velmaro::web::JsonArray;
-    using velmaro::web::JsonString;
-    std::string json = "{\"quantities\":[";
-    bool first = true;
-    for (const velmaro::Quantity& quantity : velmaro::Quantities()) {
-        json += first ? "{" : ",{";
-        first = false;
-        json += "\"id\":" + JsonString(quantity.id);
-        json += ",\"caption\":" + JsonString(velmaro::texts::QuantityName(quantity));
-        std::vector<std::string_view> labels;
-        for (std::size_t i = 0; i < quantity.group->size(); ++i) {
-            labels.push_back(velmaro::texts::UnitLabel(quantity, i));
-        }
-        json += ",\"units\":" + JsonArray(labels, [](std::string_view label) { return label; });
-        json += "}";
-    }
-    json += "]";
-    using velmaro::sensors::SensorFamily;
-    for (const auto& [key, family] : {std::pair{"thermocouples", SensorFamily::Thermocouple},
-                                      std::pair{"rtds", SensorFamily::Rtd}}) {
-        std::vector<std::string_view> names;
-        for (unsigned type = 0; type < velmaro::sensors::TypeCount(family); ++type) {
-            names.push_back(velmaro::texts::Lookup(velmaro::sensors::TypeTextId(family, type)));
-        }
-        json += ",\"" + std::string(key) + "\":";
-        json += JsonArray(names, [](std::string_view name) { return name; });
-    }
-    json += "}";
-    return json;
 }
 
 // The panel's fields, one a line, and the verdict line that ends every
@@ -75,12 +45,6 @@ velmaro::sensors::SensorFamily Family(int kind) {
 } // namespace
 
 extern "C" {
-
-// The quantities in the catalogue's order with their unit labels in unit
-// order, and the sensor type lists, as JSON.
-const char* velmaro_catalogue() {
-    return Reply(CatalogueJson());
-}
 
 // One change cycle: `text` typed into unit `unit` of quantity `quantity` (by
 // position). Gives one line per unit of the quantity, the typed unit's own line

@@ -13,7 +13,7 @@ const TYPES = {
   '.css': 'text/css; charset=utf-8',
   '.wasm': 'application/wasm',
   '.webmanifest': 'application/manifest+json',
-  '.png': 'image/png',
+  '.svg': 'image/svg+xml',
 };
 
 // The folder the web preset builds the page into, or $VELMARO_SITE.

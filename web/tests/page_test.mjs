@@ -1,7 +1,8 @@
 // The web page in a real browser: every field shows the core's text, the
 // sensor panel works both ways and says when a value is out of range, a phone
 // needs no sideways scrolling, odd input breaks nothing, and after one visit
-// the page works without a network and asks it for nothing.
+// to the page in either language it asks the network for nothing and both
+// pages work without one.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
 import { openPage, pasteInto, serveSite, typeInto, values } from './browser.mjs';
@@ -13,39 +14,48 @@ let page;
 
 withSitePage((opened) => ({ server, browser, page } = opened));
 
-// Every field of quantity `index` as the page shows it, and its unit labels.
-const fieldsOf = (index) =>
-  page.evaluate((q) => {
-    const { id, units } = window.velmaro.core.catalogue.quantities[q];
+// The quantities as the page shows them: each box of unit fields with the
+// quantity's position in the core's catalogue and its units' labels.
+const quantitiesShown = () =>
+  page.$$eval('.fields[data-quantity]', (boxes) => boxes.map((box) => ({
+    id: box.dataset.quantity,
+    index: Number(box.dataset.index),
+    units: [...box.querySelectorAll('.unit')].map((label) => label.textContent),
+  })));
+
+// Every field of `quantity` as the page shows it, and the names it gives them.
+const fieldsOf = (quantity) =>
+  page.evaluate(({ id, units }) => {
     const inputs = units.map((_, u) => document.getElementById(`${id}-${u}`));
-    return { units, texts: inputs.map((i) => i.value), names: inputs.map((i) => i.getAttribute('aria-label')) };
-  }, index);
+    return { texts: inputs.map((i) => i.value), names: inputs.map((i) => i.getAttribute('aria-label')) };
+  }, quantity);
 
 test('typing into a field of every quantity writes every other field as the core does', async () => {
-  const quantities = await page.evaluate(() => window.velmaro.core.catalogue.quantities);
-  assert.equal(quantities.length, 21);
+  const quantities = await quantitiesShown();
+  assert.deepEqual(quantities.map((q) => q.index).sort((a, b) => a - b), [...Array(21).keys()],
+    'every quantity of the catalogue once');
   await page.$$eval('details.category', (all) => all.forEach((d) => { d.open = true; }));
   for (const [q, quantity] of quantities.entries()) {
     const unit = q % quantity.units.length; // a different unit of each quantity
     const typed = q % 2 ? '-12.5e3' : '0.0371';
     await typeInto(page, `#${quantity.id}-${unit}`, typed);
-    const expected = await page.evaluate((a, b, t) => window.velmaro.core.convert(a, b, t), q, unit, typed);
-    const shown = await fieldsOf(q);
+    const expected = await page.evaluate((a, b, t) => window.velmaro.core.convert(a, b, t), quantity.index, unit, typed);
+    const shown = await fieldsOf(quantity);
     assert.deepEqual(shown.names, quantity.units, `${quantity.id}: every field is named by its unit label`);
     shown.texts.forEach((text, i) => {
       assert.equal(text, i === unit ? typed : expected[i], `${quantity.id}: ${quantity.units[i]}`);
     });
   }
   // The desktop program's digits, where the windows' own tests pin them.
+  const byId = (id) => quantities.find((q) => q.id === id);
   await typeInto(page, '#area-0', '');
-  const area = await fieldsOf(quantities.findIndex((q) => q.id === 'area'));
-  const acre = area.units.findIndex((label) => /^Acer/.test(label));
+  const acre = byId('area').units.findIndex((label) => /^Acer/.test(label));
   await typeInto(page, `#area-${acre}`, '1');
-  const acreRow = await fieldsOf(quantities.findIndex((q) => q.id === 'area'));
+  const acreRow = await fieldsOf(byId('area'));
   assert.ok(acreRow.texts.includes('0.00400000') && acreRow.texts.includes('4046.85600000')
     && acreRow.texts.includes('43560.00000000'), acreRow.texts.join(' '));
   await typeInto(page, '#temperature-0', '0');
-  assert.deepEqual((await fieldsOf(3)).texts, ['0', '32.000000', '273.150000', '491.669990']);
+  assert.deepEqual((await fieldsOf(byId('temperature'))).texts, ['0', '32.000000', '273.150000', '491.669990']);
 });
 
 test('the sensor panel converts both ways and says inline when a value is out of range', async () => {
@@ -115,7 +125,7 @@ test('on a phone the panels stack without sideways scrolling and the fields are 
   assert.ok(layout.scrollWidth <= 360, `page is ${layout.scrollWidth} px wide`);
   assert.equal(new Set(layout.panelLefts).size, 1, 'one column');
   assert.ok(layout.smallestField >= 44, `smallest field ${layout.smallestField} px high`);
-  assert.deepEqual(layout.lettered, ['tool-tx-unit']);
+  assert.deepEqual(layout.lettered, ['transmitter-unit']);
   await phone.close();
 });
 
@@ -173,11 +183,12 @@ test('the fields take text before the core has loaded, and it is converted once 
   await early.type('#pressure-2', '1'); // bar
   await early.click('label:has(#sensor-rtd)');
   await early.type('#sensor-output', '138.5');
+  await early.type('#cold-junction-emf', '15.2');
   assert.equal(await early.$eval('html', (e) => e.dataset.ready), undefined, 'the core is not there yet');
   release();
   await early.waitForSelector('html[data-ready="true"]');
-  assert.deepEqual(await values(early, ['#pressure-2', '#pressure-6', '#sensor-output', '#sensor-celsius']),
-    ['1', '100.000000', '138.5', '99.99']);
+  assert.deepEqual(await values(early, ['#pressure-2', '#pressure-6', '#sensor-output', '#sensor-celsius',
+    '#cold-junction-emf', '#cold-junction-hot']), ['1', '100.000000', '138.5', '99.99', '15.2', '395.34']);
   assert.deepEqual(errors, []);
   await early.close();
   await own.close();
@@ -211,35 +222,53 @@ test('every field, section and panel has a name of its own, and a phone has link
   const phone = await openPage(browser, server.url, { width: 360, height: 740, isMobile: true, hasTouch: true });
   const links = await phone.$$eval('nav.jump a', (all) => all.map((a) => a.getAttribute('href')));
   assert.deepEqual(links, ['#pressure-panel', '#temperature-panel', '#sensor-panel', '#flow-panel',
-    '#instruments-panel', '#steam-panel', '#categories']);
+    '#instruments-panel', '#steam-panel', '#flow-meter-panel', '#categories']);
   await phone.click('nav.jump a[href="#categories"]');
   await phone.waitForFunction(() => Math.abs(document.getElementById('categories').getBoundingClientRect().top) < 2);
   await phone.close();
   assert.equal(await page.$eval('nav.jump', (nav) => nav.offsetHeight), 0, 'no jump links on a wide screen');
 });
 
-test('after one visit the page is installable, works offline and makes no request after loading', async () => {
-  await page.evaluate(() => navigator.serviceWorker.ready);
-  // Idle: the worker's own update check is part of loading.
-  await page.reload({ waitUntil: 'networkidle0' });
-  await page.waitForSelector('html[data-ready="true"]');
-  assert.ok(await page.evaluate(() => navigator.serviceWorker.controller !== null));
-  const cdp = await page.createCDPSession();
-  assert.deepEqual((await cdp.send('Page.getInstallabilityErrors')).installabilityErrors, [],
-    'a phone can add it to its home screen');
+// Either page, visited once, makes both work offline: one worker at the root
+// keeps both in one cache, and each page links to the other.
+const languages = [
+  { visit: '', lang: 'zh-CN', other: 'en' },
+  { visit: 'en/', lang: 'en', other: 'zh-CN' },
+];
+for (const { visit, lang, other } of languages) {
+  test(`after one visit to the ${lang} page it is installable, makes no request after loading, and both pages work offline`, async () => {
+    const own = await serveSite();
+    const visited = await openPage(browser, own.url + visit);
+    await visited.evaluate(() => navigator.serviceWorker.ready);
+    // Idle: the worker's own update check is part of loading.
+    await visited.reload({ waitUntil: 'networkidle0' });
+    await visited.waitForSelector('html[data-ready="true"]');
+    assert.ok(await visited.evaluate(() => navigator.serviceWorker.controller !== null));
+    const cdp = await visited.createCDPSession();
+    assert.deepEqual((await cdp.send('Page.getInstallabilityErrors')).installabilityErrors, [],
+      'a phone can add it to its home screen');
 
-  const before = server.requests;
-  await typeInto(page, '#mass-flow-0', '3600');
-  await page.click('label:has(#sensor-thermocouple)');
-  await typeInto(page, '#sensor-celsius', '25');
-  assert.equal(server.requests, before, `no request while converting: ${server.paths.slice(before)}`);
+    const before = own.requests;
+    await typeInto(visited, '#mass-flow-0', '3600');
+    await visited.click('label:has(#sensor-thermocouple)');
+    await typeInto(visited, '#sensor-celsius', '25');
+    assert.equal(own.requests, before, `no request while converting: ${own.paths.slice(before)}`);
 
-  await server.close();
-  await page.setOfflineMode(true);
-  await page.reload({ waitUntil: 'load' });
-  await page.waitForSelector('html[data-ready="true"]');
-  await typeInto(page, '#mass-flow-0', '3600'); // kg/h
-  // kg/s, by the table's factor 0.000277778 as listed
-  assert.equal(await page.$eval('#mass-flow-1', (e) => e.value), '1.000008');
-  assert.deepEqual(page.errors, []);
-});
+    await own.close();
+    await visited.setOfflineMode(true);
+    await visited.reload({ waitUntil: 'load' });
+    for (const shownLang of [lang, other]) {
+      await visited.waitForSelector('html[data-ready="true"]');
+      assert.equal(await visited.$eval('html', (e) => e.lang), shownLang);
+      await typeInto(visited, '#mass-flow-0', '3600'); // kg/h
+      // kg/s, by the table's factor 0.000277778 as listed
+      assert.equal(await visited.$eval('#mass-flow-1', (e) => e.value), '1.000008');
+      if (shownLang === lang) {
+        assert.equal(await visited.$eval('a.language', (a) => a.lang), other);
+        await Promise.all([visited.waitForNavigation(), visited.click('a.language')]);
+      }
+    }
+    assert.deepEqual(visited.errors, []);
+    await visited.close();
+  });
+}

@@ -1,7 +1,7 @@
 // Size, first paint and keystroke time of the built page in headless
 // Chromium. Prints figures and asserts nothing.
 // Usage: node tools/measure.mjs [page loads] [keystrokes]
-import { readdirSync, readFileSync } from 'node:fs';
+import { readdirSync, readFileSync, statSync } from 'node:fs';
 import { join } from 'node:path';
 import { gzipSync } from 'node:zlib';
 import { launchBrowser, openPage, serveSite, SITE, typeInto } from '../tests/browser.mjs';
@@ -12,16 +12,29 @@ const median = (list) => [...list].sort((a, b) => a - b)[Math.floor(list.length 
 const worst = (list) => Math.max(...list);
 const ms = (value) => `${value.toFixed(2)} ms`;
 
-// Everything a first visit downloads, compressed as a server would send it.
-let raw = 0;
-let compressed = 0;
-for (const name of readdirSync(SITE)) {
+// Every file, compressed as a server would send it, and what each language's
+// visitor loads: the files at the root (the core, scripts, style, icons,
+// worker) and that language's page and manifest. The worker then keeps the
+// other language's page too, for use offline: "with the other page".
+const files = readdirSync(SITE, { recursive: true }).filter((name) => statSync(join(SITE, name)).isFile()).sort();
+const sizes = new Map(files.map((name) => {
   const bytes = readFileSync(join(SITE, name));
-  raw += bytes.length;
-  compressed += gzipSync(bytes, { level: 9 }).length;
-  console.log(`${name.padEnd(24)} ${String(bytes.length).padStart(7)} B, gzip ${gzipSync(bytes, { level: 9 }).length} B`);
+  return [name, { raw: bytes.length, gzip: gzipSync(bytes, { level: 9 }).length }];
+}));
+for (const [name, { raw, gzip }] of sizes) {
+  console.log(`${name.padEnd(24)} ${String(raw).padStart(7)} B, gzip ${String(gzip).padStart(6)} B`);
 }
-console.log(`all files: ${raw} B, gzip -9 ${compressed} B (${(compressed / 1024).toFixed(1)} KiB)`);
+const kib = (bytes) => `${bytes} B (${(bytes / 1024).toFixed(1)} KiB)`;
+const sum = (names) => names.reduce((total, name) => total + sizes.get(name).gzip, 0);
+const pages = files.filter((name) => /(^|\/)(index\.html|manifest\.webmanifest)$/.test(name));
+const shared = files.filter((name) => !pages.includes(name));
+console.log(`all files, gzip -9: ${kib(sum(files))}`);
+for (const folder of ['', 'en/']) {
+  const own = pages.filter((name) => name.startsWith(folder) && !name.slice(folder.length).includes('/'));
+  const others = pages.filter((name) => !own.includes(name) && name.endsWith('index.html'));
+  console.log(`the ${folder || 'root'} page's visitor, gzip -9: ${kib(sum([...shared, ...own]))}, `
+    + `with the other page: ${kib(sum([...shared, ...own, ...others]))}`);
+}
 
 const server = await serveSite();
 const browser = await launchBrowser();
@@ -73,7 +86,7 @@ try {
   const sensor = await timed('#sensor-output', Math.min(keystrokes, 200));
   console.log(`keystroke, type T output to °C (${sensor.length}): median ${ms(median(sensor))}, worst ${ms(worst(sensor))}`);
   // The instrument panel's largest tool: three flows, the density and the mass flow.
-  const gas = await timed('#tool-gas-line', Math.min(keystrokes, 200));
+  const gas = await timed('#gas-flow-line-flow', Math.min(keystrokes, 200));
   console.log(`keystroke, gas flow line to normal and standard (${gas.length}): median ${ms(median(gas))}, worst ${ms(worst(gas))}`);
 } finally {
   await browser.close();

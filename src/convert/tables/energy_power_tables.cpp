@@ -7,6 +7,7 @@
 // marks the diagonal, which a field never writes.
 
 #include "convert/tables/unit_tables.h"
+#include "convert/unit_definitions.h"
 
 #include <iterator>
 
@@ -21,18 +22,18 @@ namespace {
 // factor tables").
 // clang-format off
 constexpr Unit kEnergyUnits[] = {
-    {"mJ"},
-    {"J"},
-    {"kJ"},
-    {"MJ"},
-    {"kcal"},
-    {"BTU"},
-    {"kWh", "Kw.h|kW.h"},
-    {"Hp.h"},
-    {"kg.m"},
-    {"ft.lb"},
-    {"l.atm", "I.atm|L.atm"},
-    {"ft.pdl"},
+    {"mJ", {}, 1e-3},
+    {"J", {}, 1},
+    {"kJ", {}, 1e3},
+    {"MJ", {}, 1e6},
+    {"kcal", {}, 1e3 * si::kCalorie},
+    {"BTU", {}, si::kBtu},
+    {"kWh", "Kw.h|kW.h", 3.6e6},
+    {"Hp.h", {}, si::kHorsepower * si::kHour},
+    {"kg.m", {}, si::kGravity},
+    {"ft.lb", {}, si::kFootPound},
+    {"l.atm", "I.atm|L.atm", si::kAtmosphere * 1e-3},
+    {"ft.pdl", {}, si::kPoundal * si::kFoot},
 };
 
 constexpr double kEnergyFactors[] = {
@@ -60,18 +61,18 @@ static_assert(std::size(kEnergyFactors) == std::size(kEnergyUnits) * std::size(k
 // "Corrections to the factor tables").
 // clang-format off
 constexpr Unit kPowerUnits[] = {
-    {"mW"},
-    {"W"},
-    {"kW"},
-    {"MW"},
-    {"kg.m/s"},
-    {"kcal/h"},
-    {"ft.lb/s"},
-    {"HP"},
-    {"BTU/min"},
-    {"BTU/h"},
-    {"erg/s"},
-    {"J/s"},
+    {"mW", {}, 1e-3},
+    {"W", {}, 1},
+    {"kW", {}, 1e3},
+    {"MW", {}, 1e6},
+    {"kg.m/s", {}, si::kGravity},
+    {"kcal/h", {}, 1e3 * si::kCalorie / si::kHour},
+    {"ft.lb/s", {}, si::kFootPound},
+    {"HP", {}, si::kHorsepower},
+    {"BTU/min", {}, si::kBtu / 60},
+    {"BTU/h", {}, si::kBtu / si::kHour},
+    {"erg/s", {}, 1e-7},
+    {"J/s", {}, 1},
 };
 
 constexpr double kPowerFactors[] = {

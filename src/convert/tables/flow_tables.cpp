@@ -8,6 +8,7 @@
 // marks the diagonal, which a field never writes.
 
 #include "convert/tables/unit_tables.h"
+#include "convert/unit_definitions.h"
 
 #include <iterator>
 
@@ -20,14 +21,14 @@ namespace {
 // is 0.041666 while t/h to t/d is 24).
 // clang-format off
 constexpr Unit kMassFlowUnits[] = {
-    {"kg/h"},
-    {"kg/s"},
-    {"t/h"},
-    {"t/d"},
-    {"t/a"},
-    {"lb/s"},
-    {"lb/h"},
-    {"lb/d"},
+    {"kg/h", {}, 1 / si::kHour},
+    {"kg/s", {}, 1},
+    {"t/h", {}, 1e3 / si::kHour},
+    {"t/d", {}, 1e3 / si::kDay},
+    {"t/a", {}, 1e3 / si::kOperatingYear},
+    {"lb/s", {}, si::kPound},
+    {"lb/h", {}, si::kPound / si::kHour},
+    {"lb/d", {}, si::kPound / si::kDay},
 };
 
 constexpr double kMassFlowFactors[] = {
@@ -52,16 +53,16 @@ static_assert(std::size(kMassFlowFactors) == std::size(kMassFlowUnits) * std::si
 // tables").
 // clang-format off
 constexpr Unit kVolumeFlowUnits[] = {
-    {"l/min"},
-    {"l/s"},
-    {"bbl/d"},
-    {"m3/h"},
-    {"m3/min"},
-    {"m3/s"},
-    {"ft3/min"},
-    {"ft3/s"},
-    {"gal(US)/min"},
-    {"gal(UK)/min"},
+    {"l/min", {}, 1e-3 / 60},
+    {"l/s", {}, 1e-3},
+    {"bbl/d", {}, si::kBarrelUS / si::kDay},
+    {"m3/h", {}, 1 / si::kHour},
+    {"m3/min", {}, 1.0 / 60},
+    {"m3/s", {}, 1},
+    {"ft3/min", {}, si::kCubicFoot / 60},
+    {"ft3/s", {}, si::kCubicFoot},
+    {"gal(US)/min", {}, si::kGallonUS / 60},
+    {"gal(UK)/min", {}, si::kGallonUK / 60},
 };
 
 constexpr double kVolumeFlowFactors[] = {

@@ -7,6 +7,7 @@
 // marks the diagonal, which a field never writes.
 
 #include "convert/tables/unit_tables.h"
+#include "convert/unit_definitions.h"
 
 #include <iterator>
 
@@ -20,18 +21,18 @@ namespace {
 // the factor tables").
 // clang-format off
 constexpr Unit kLengthUnits[] = {
-    {"km"},
-    {"m"},
-    {"dm"},
-    {"cm"},
-    {"mm"},
-    {"μm", "um"},
-    {"in"},
-    {"ft"},
-    {"yd"},
-    {"mile", "mi"},
-    {"n mile", "nmi"},
-    {"lb"},
+    {"km", {}, 1e3},
+    {"m", {}, 1},
+    {"dm", {}, 0.1},
+    {"cm", {}, 0.01},
+    {"mm", {}, 1e-3},
+    {"μm", "um", 1e-6},
+    {"in", {}, si::kInch},
+    {"ft", {}, si::kFoot},
+    {"yd", {}, si::kYard},
+    {"mile", "mi", si::kMile},
+    {"n mile", "nmi", si::kNauticalMile},
+    {"lb", {}, si::kPoint},
 };
 
 constexpr double kLengthFactors[] = {
@@ -52,27 +53,27 @@ constexpr double kLengthFactors[] = {
 // clang-format on
 static_assert(std::size(kLengthFactors) == std::size(kLengthUnits) * std::size(kLengthUnits));
 
-// Area. "Acer" is the acre (4046.856 m2), "市尺2" the square chi (1/9 m2) and "市亩" the mu
+// Area. "Acer" is the acre (4046.856 m2), "chi2" the square chi (1/9 m2) and "mu" the mu
 // (1/1500 km2). Acre to km2 is 0.004 and acre to hm2 0.4047 although km2 to acre is 247.1054;
 // these rounded entries, like in2 to ft2 0.0069, stay as they are.
 // clang-format off
 constexpr Unit kAreaUnits[] = {
-    {"km2"},
-    {"hm2"},
-    {"m2"},
-    {"dm2"},
-    {"cm2"},
-    {"mm2"},
-    {"in2"},
-    {"ft2"},
-    {"yd2"},
-    {"acre", "Acer"},
-    {"chi2"},
-    {"mu"},
+    {"km2", {}, 1e6},
+    {"hm2", {}, 1e4},
+    {"m2", {}, 1},
+    {"dm2", {}, 1e-2},
+    {"cm2", {}, 1e-4},
+    {"mm2", {}, 1e-6},
+    {"in2", {}, si::kInch * si::kInch},
+    {"ft2", {}, si::kFoot * si::kFoot},
+    {"yd2", {}, si::kYard * si::kYard},
+    {"acre", "Acer", si::kAcre},
+    {"chi2", {}, si::kChi * si::kChi},
+    {"mu", {}, si::kMu},
 };
 
 constexpr double kAreaFactors[] = {
-    //          km2         hm2           m2          dm2        cm2        mm2         in2         ft2          yd2          Acer            市尺2     市亩
+    //          km2         hm2           m2          dm2        cm2        mm2         in2         ft2          yd2          Acer            chi2      mu
     /* km2   */ kSelf,      100,          1000000,    100000000, 1e10,      1e12,       1550000000, 10764000,    1196000,     247.1054,       9000000,  1500,
     /* hm2   */ 0.01,       kSelf,        10000,      1000000,   100000000, 1e10,       15500000,   107640,      11960,       2.471054,       90000,    15,
     /* m2    */ 0.000001,   0.0001,       kSelf,      100,       10000,     1000000,    1550,       10.764,      1.196,       0.0002471054,   9,        0.0015,
@@ -83,28 +84,28 @@ constexpr double kAreaFactors[] = {
     /* ft2   */ 9.2903e-8,  0.0000092903, 0.092903,   9.2903,    929.0304,  92903,      144,        kSelf,       0.1111,      0.000022957,    0.8361,   0.00013935,
     /* yd2   */ 8.3613e-7,  0.000083613,  0.83613,    83.6127,   8361.2736, 836130,     1296,       9,           kSelf,       0.00020661,     7.5251,   0.0013,
     /* Acer  */ 0.004,      0.4047,       4046.856,   404690,    40469000,  4046900000, 6272600,    43560,       4840,        kSelf,          36422,    6.0703,
-    /* 市尺2 */ 1.1111e-7,  0.000011111,  0.1111,     11.1111,   1111.1111, 111110,     172.2226,   1.196,       0.1329,      0.000027456,    kSelf,    0.00016667,
-    /* 市亩  */ 0.00066667, 0.0667,       666.6667,   66667,     6666700,   666670000,  1033300,    7175.9403,   797.3267,    0.1647,         6000,     kSelf,
+    /* chi2  */ 1.1111e-7,  0.000011111,  0.1111,     11.1111,   1111.1111, 111110,     172.2226,   1.196,       0.1329,      0.000027456,    kSelf,    0.00016667,
+    /* mu    */ 0.00066667, 0.0667,       666.6667,   66667,     6666700,   666670000,  1033300,    7175.9403,   797.3267,    0.1647,         6000,     kSelf,
 };
 // clang-format on
 static_assert(std::size(kAreaFactors) == std::size(kAreaUnits) * std::size(kAreaUnits));
 
-// Volume. "市尺3" is the cubic chi, 1/27 m3 (m3 to 市尺3 is 27). dm3 to ft3 and in3 to 市尺3 are
+// Volume. "chi3" is the cubic chi, 1/27 m3 (m3 to chi3 is 27). dm3 to ft3 and in3 to chi3 are
 // mended from typos of the old tables (README, "Corrections to the factor tables").
 // clang-format off
 constexpr Unit kVolumeUnits[] = {
-    {"m3"},
-    {"dm3"},
-    {"cm3"},
-    {"mm3"},
-    {"in3"},
-    {"ft3"},
-    {"yd3"},
-    {"chi3"},
+    {"m3", {}, 1},
+    {"dm3", {}, 1e-3},
+    {"cm3", {}, 1e-6},
+    {"mm3", {}, 1e-9},
+    {"in3", {}, si::kCubicInch},
+    {"ft3", {}, si::kCubicFoot},
+    {"yd3", {}, si::kYard * si::kYard * si::kYard},
+    {"chi3", {}, si::kChi * si::kChi * si::kChi},
 };
 
 constexpr double kVolumeFactors[] = {
-    //          m3           dm3       cm3      mm3         in3          ft3           yd3          市尺3
+    //          m3           dm3       cm3      mm3         in3          ft3           yd3          chi3
     /* m3    */ kSelf,       1000,     1000000, 1000000000, 61024,       35.3147,      1.308,       27,
     /* dm3   */ 0.001,       kSelf,    1000,    1000000,    61.024,      0.035315,     0.001308,    0.027,
     /* cm3   */ 0.000001,    0.001,    kSelf,   1000,       0.061024,    0.0000353147, 0.000001308, 0.000027,
@@ -112,7 +113,7 @@ constexpr double kVolumeFactors[] = {
     /* in3   */ 0.000016387, 0.016387, 16.387,  16387,      kSelf,       0.0005787,    0.000021433, 0.00044245,
     /* ft3   */ 0.0283,      28.3169,  28316,   28316000,   1728,        kSelf,        0.037,       0.7646,
     /* yd3   */ 0.7646,      764.6,    764600,  764600000,  46656,       27,           kSelf,       20.643,
-    /* 市尺3 */ 0.037037,    37.037,   37037,   37037000,   2260.1387,   1.308,        0.0484,      kSelf,
+    /* chi3  */ 0.037037,    37.037,   37037,   37037000,   2260.1387,   1.308,        0.0484,      kSelf,
 };
 // clang-format on
 static_assert(std::size(kVolumeFactors) == std::size(kVolumeUnits) * std::size(kVolumeUnits));
@@ -125,16 +126,16 @@ static_assert(std::size(kVolumeFactors) == std::size(kVolumeUnits) * std::size(k
 // tables").
 // clang-format off
 constexpr Unit kCapacityUnits[] = {
-    {"m3"},
-    {"kL", "kl"},
-    {"l", "L|I"},
-    {"ml", "mL"},
-    {"in3"},
-    {"ft3"},
-    {"gal(US)"},
-    {"gal(UK)", "gal(Uk)"},
-    {"bbl(US)"},
-    {"bbl(UK)"},
+    {"m3", {}, 1},
+    {"kL", "kl", 1},
+    {"l", "L|I", 1e-3},
+    {"ml", "mL", 1e-6},
+    {"in3", {}, si::kCubicInch},
+    {"ft3", {}, si::kCubicFoot},
+    {"gal(US)", {}, si::kGallonUS},
+    {"gal(UK)", "gal(Uk)", si::kGallonUK},
+    {"bbl(US)", {}, si::kBarrelUS},
+    {"bbl(UK)", {}, 35 * si::kGallonUK},
 };
 
 constexpr double kCapacityFactors[] = {

@@ -8,6 +8,7 @@
 // marks the diagonal, which a field never writes.
 
 #include "convert/tables/unit_tables.h"
+#include "convert/unit_definitions.h"
 
 #include <iterator>
 
@@ -21,14 +22,14 @@ namespace {
 // tables").
 // clang-format off
 constexpr Unit kHeatFluxUnits[] = {
-    {"W/cm2", "W/(cm2)"},
-    {"kW/m2", "kW/(m2)"},
-    {"cal/(cm2.s)"},
-    {"cal/(cm2.h)"},
-    {"kcal/(m2.s)"},
-    {"kcal/(m2.h)"},
-    {"BTU/(ft2.s)"},
-    {"BTU/(ft2.h)"},
+    {"W/cm2", "W/(cm2)", 1e4},
+    {"kW/m2", "kW/(m2)", 1e3},
+    {"cal/(cm2.s)", {}, si::kCalorie * 1e4},
+    {"cal/(cm2.h)", {}, si::kCalorie * 1e4 / si::kHour},
+    {"kcal/(m2.s)", {}, 1e3 * si::kCalorie},
+    {"kcal/(m2.h)", {}, 1e3 * si::kCalorie / si::kHour},
+    {"BTU/(ft2.s)", {}, si::kBtu / (si::kFoot * si::kFoot)},
+    {"BTU/(ft2.h)", {}, si::kBtu / (si::kFoot * si::kFoot) / si::kHour},
 };
 
 constexpr double kHeatFluxFactors[] = {
@@ -51,12 +52,12 @@ static_assert(std::size(kHeatFluxFactors) == std::size(kHeatFluxUnits) * std::si
 // tables").
 // clang-format off
 constexpr Unit kHeatTransferCoefUnits[] = {
-    {"W/(m2.K)", "W/(m2.°C)|W/(m2.℃)"},
-    {"W/(cm2.K)", "W/(cm2.°C)|W/(cm2.℃)"},
-    {"kcal/(m2.s.K)", "kcal/(m2.s.°C)|kcal/(m2.s.℃)"},
-    {"kcal/(m2.h.K)", "kcal/(m2.h.°C)|kcal/(m2.h.℃)"},
-    {"BTU/(ft2.s.F)", "BTU/(ft2.s.°F)"},
-    {"BTU/(ft2.h.F)", "BTU/(ft2.h.°F)"},
+    {"W/(m2.K)", "W/(m2.°C)|W/(m2.℃)", 1},
+    {"W/(cm2.K)", "W/(cm2.°C)|W/(cm2.℃)", 1e4},
+    {"kcal/(m2.s.K)", "kcal/(m2.s.°C)|kcal/(m2.s.℃)", 1e3 * si::kCalorie},
+    {"kcal/(m2.h.K)", "kcal/(m2.h.°C)|kcal/(m2.h.℃)", 1e3 * si::kCalorie / si::kHour},
+    {"BTU/(ft2.s.F)", "BTU/(ft2.s.°F)", si::kBtu / (si::kFoot * si::kFoot) / si::kFahrenheitDegree},
+    {"BTU/(ft2.h.F)", "BTU/(ft2.h.°F)", si::kBtu / (si::kFoot * si::kFoot) / si::kFahrenheitDegree / si::kHour},
 };
 
 constexpr double kHeatTransferCoefFactors[] = {
@@ -79,16 +80,16 @@ static_assert(std::size(kHeatTransferCoefFactors) ==
 // to the factor tables").
 // clang-format off
 constexpr Unit kThermalConductivityUnits[] = {
-    {"W/(m.K)", "W(m.K)"},
-    {"W/(cm.K)", "W(cm.K)"},
-    {"kcal/(cm.s.K)"},
-    {"kcal/(cm.h.K)"},
-    {"kcal/(m.s.K)"},
-    {"kcal/(m.h.K)"},
-    {"BTU/(in.s.F)", "BTU/(in.s.°F)"},
-    {"BTU/(in.h.F)", "BTU/(in.h.°F)"},
-    {"BTU/(ft.s.F)", "BTU/(ft.s.°F)"},
-    {"BTU/(ft.h.F)", "BTU/(ft.h.°F)"},
+    {"W/(m.K)", "W(m.K)", 1},
+    {"W/(cm.K)", "W(cm.K)", 100},
+    {"kcal/(cm.s.K)", {}, 1e5 * si::kCalorie},
+    {"kcal/(cm.h.K)", {}, 1e5 * si::kCalorie / si::kHour},
+    {"kcal/(m.s.K)", {}, 1e3 * si::kCalorie},
+    {"kcal/(m.h.K)", {}, 1e3 * si::kCalorie / si::kHour},
+    {"BTU/(in.s.F)", "BTU/(in.s.°F)", si::kBtu / si::kInch / si::kFahrenheitDegree},
+    {"BTU/(in.h.F)", "BTU/(in.h.°F)", si::kBtu / si::kInch / si::kFahrenheitDegree / si::kHour},
+    {"BTU/(ft.s.F)", "BTU/(ft.s.°F)", si::kBtu / si::kFoot / si::kFahrenheitDegree},
+    {"BTU/(ft.h.F)", "BTU/(ft.h.°F)", si::kBtu / si::kFoot / si::kFahrenheitDegree / si::kHour},
 };
 
 constexpr double kThermalConductivityFactors[] = {

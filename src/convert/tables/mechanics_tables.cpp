@@ -7,34 +7,35 @@
 // marks the diagonal, which a field never writes.
 
 #include "convert/tables/unit_tables.h"
+#include "convert/unit_definitions.h"
 
 #include <iterator>
 
 namespace velmaro::tables {
 namespace {
 
-// Mass. "t" and "Mg" are one unit (mutual factor 1, equal rows). "市斤" is the jin, 0.5 kg;
+// Mass. "t" and "Mg" are one unit (mutual factor 1, equal rows). "jin" is the jin, 0.5 kg;
 // "gr" is the grain, "oz" the ounce and "lb" the pound; "short t(US)" is 2000 lb and
-// "long t(UK)" 2240 lb. oz to gr and 市斤 to both tons are mended from typos of the old tables
+// "long t(UK)" 2240 lb. oz to gr and jin to both tons are mended from typos of the old tables
 // (README, "Corrections to the factor tables").
 // clang-format off
 constexpr Unit kMassUnits[] = {
-    {"t"},
-    {"Mg"},
-    {"kg", "Kg"},
-    {"g"},
-    {"mg"},
-    {"μg", "ug"},
-    {"gr"},
-    {"oz"},
-    {"lb"},
-    {"short t(US)"},
-    {"long t(UK)"},
-    {"jin"},
+    {"t", {}, 1e3},
+    {"Mg", {}, 1e3},
+    {"kg", "Kg", 1},
+    {"g", {}, 1e-3},
+    {"mg", {}, 1e-6},
+    {"μg", "ug", 1e-9},
+    {"gr", {}, si::kGrain},
+    {"oz", {}, si::kOunce},
+    {"lb", {}, si::kPound},
+    {"short t(US)", {}, 2000 * si::kPound},
+    {"long t(UK)", {}, 2240 * si::kPound},
+    {"jin", {}, si::kJin},
 };
 
 constexpr double kMassFactors[] = {
-    //                t           Mg          Kg           g         mg          μg          gr           oz           lb            short t(US)   long t(UK)   市斤
+    //                t           Mg          Kg           g         mg          μg          gr           oz           lb            short t(US)   long t(UK)   jin
     /* t           */ kSelf,      1,          1000,        1000000,  1000000000, 1e12,       15432000,    35274,       2204.6226,    1.1023,       0.98421,     2000,
     /* Mg          */ 1,          kSelf,      1000,        1000000,  1000000000, 1e12,       15432000,    35274,       2204.6226,    1.1023,       0.98421,     2000,
     /* Kg          */ 0.001,      0.001,      kSelf,       1000,     1000000,    1000000000, 15432,       35.274,      2.2046226,    0.0011023,    0.00098421,  2,
@@ -46,7 +47,7 @@ constexpr double kMassFactors[] = {
     /* lb          */ 0.00045359, 0.00045359, 0.45359,     453.59,   453590,     453590000,  7000,        16,          kSelf,        0.0005,       0.00044643,  0.90719,
     /* short t(US) */ 0.90718,    0.90718,    907.18,      907180,   907180000,  9.0718e11,  14000000,    32000,       2000,         kSelf,        0.89286,     1814.3694,
     /* long t(UK)  */ 1.016,      1.016,      1016,        1016000,  1016000000, 1.016e12,   15680000,    35840,       2240,         1.12,         kSelf,       2032.094,
-    /* 市斤        */ 0.0005,     0.0005,     0.5,         500,      500000,     500000000,  7716.1792,   17.637,      1.1023,       0.00055116,   0.00049210,  kSelf,
+    /* jin         */ 0.0005,     0.0005,     0.5,         500,      500000,     500000000,  7716.1792,   17.637,      1.1023,       0.00055116,   0.00049210,  kSelf,
 };
 // clang-format on
 static_assert(std::size(kMassFactors) == std::size(kMassUnits) * std::size(kMassUnits));
@@ -58,16 +59,16 @@ static_assert(std::size(kMassFactors) == std::size(kMassUnits) * std::size(kMass
 // tables (README, "Corrections to the factor tables").
 // clang-format off
 constexpr Unit kForceUnits[] = {
-    {"kgf"},
-    {"g"},
-    {"kN"},
-    {"N"},
-    {"dyn"},
-    {"gr"},
-    {"pdl"},
-    {"lb"},
-    {"short t(US)"},
-    {"long t(UK)"},
+    {"kgf", {}, si::kGravity},
+    {"g", {}, si::kGravity * 1e-3},
+    {"kN", {}, 1e3},
+    {"N", {}, 1},
+    {"dyn", {}, 1e-5},
+    {"gr", {}, si::kGrain * si::kGravity},
+    {"pdl", {}, si::kPoundal},
+    {"lb", {}, si::kPoundForce},
+    {"short t(US)", {}, 2000 * si::kPoundForce},
+    {"long t(UK)", {}, 2240 * si::kPoundForce},
 };
 
 constexpr double kForceFactors[] = {
@@ -92,16 +93,16 @@ static_assert(std::size(kForceFactors) == std::size(kForceUnits) * std::size(kFo
 // mended from typos of the old tables (README, "Corrections to the factor tables").
 // clang-format off
 constexpr Unit kSpeedUnits[] = {
-    {"m/s"},
-    {"m/min"},
-    {"m/h"},
-    {"km/h"},
-    {"ft/s"},
-    {"ft/min"},
-    {"yd/s"},
-    {"mile/h", "mph"},
-    {"n mile/h", "nmi/h"},
-    {"kn"},
+    {"m/s", {}, 1},
+    {"m/min", {}, 1.0 / 60},
+    {"m/h", {}, 1 / si::kHour},
+    {"km/h", {}, 1e3 / si::kHour},
+    {"ft/s", {}, si::kFoot},
+    {"ft/min", {}, si::kFoot / 60},
+    {"yd/s", {}, si::kYard},
+    {"mile/h", "mph", si::kMile / si::kHour},
+    {"n mile/h", "nmi/h", si::kNauticalMile / si::kHour},
+    {"kn", {}, si::kNauticalMile / si::kHour},
 };
 
 constexpr double kSpeedFactors[] = {
@@ -128,18 +129,18 @@ static_assert(std::size(kSpeedFactors) == std::size(kSpeedUnits) * std::size(kSp
 // (README, "Corrections to the factor tables").
 // clang-format off
 constexpr Unit kDensityUnits[] = {
-    {"kg/m3"},
-    {"kg/dm3"},
-    {"g/ml"},
-    {"g/cm3"},
-    {"g/m3"},
-    {"Mg/m3"},
-    {"t/m3"},
-    {"lb/in3"},
-    {"lb/ft3"},
-    {"lb/gal[US]"},
-    {"lb/gal[UK]"},
-    {"t[UK]/yd3"},
+    {"kg/m3", {}, 1},
+    {"kg/dm3", {}, 1e3},
+    {"g/ml", {}, 1e3},
+    {"g/cm3", {}, 1e3},
+    {"g/m3", {}, 1e-3},
+    {"Mg/m3", {}, 1e3},
+    {"t/m3", {}, 1e3},
+    {"lb/in3", {}, si::kPound / si::kCubicInch},
+    {"lb/ft3", {}, si::kPound / si::kCubicFoot},
+    {"lb/gal[US]", {}, si::kPound / si::kGallonUS},
+    {"lb/gal[UK]", {}, si::kPound / si::kGallonUK},
+    {"t[UK]/yd3", {}, 2240 * si::kPound / (27 * si::kCubicFoot)},
 };
 
 constexpr double kDensityFactors[] = {

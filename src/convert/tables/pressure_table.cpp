@@ -7,6 +7,7 @@
 // marks the diagonal, which a field never writes.
 
 #include "convert/tables/unit_tables.h"
+#include "convert/unit_definitions.h"
 
 #include <iterator>
 
@@ -29,20 +30,20 @@ namespace {
 // atmosphere as engineers know it, 1.013250 bar and 0.101325 MPa.
 // clang-format off
 constexpr Unit kPressureUnits[] = {
-    {"Pa"},
-    {"Torr"},
-    {"bar"},
-    {"psi"},
-    {"mbar", "mba"},
-    {"MPa"},
-    {"kPa"},
-    {"mmHg"},
-    {"mmH2O"},
-    {"inHg"},
-    {"inH2O"},
-    {"atm"},
-    {"lb/ft2", "psf"},
-    {"kg/cm2", "kgf/cm2"},
+    {"Pa", {}, 1},
+    {"Torr", {}, si::kTorr},
+    {"bar", {}, 1e5},
+    {"psi", {}, si::kPoundForce / (si::kInch * si::kInch)},
+    {"mbar", "mba", 100},
+    {"MPa", {}, 1e6},
+    {"kPa", {}, 1e3},
+    {"mmHg", {}, si::kMmHg},
+    {"mmH2O", {}, si::kGravity},
+    {"inHg", {}, 25.4 * si::kMmHg},
+    {"inH2O", {}, 25.4 * si::kGravity},
+    {"atm", {}, si::kAtmosphere},
+    {"lb/ft2", "psf", si::kPoundForce / (si::kFoot * si::kFoot)},
+    {"kg/cm2", "kgf/cm2", si::kGravity * 1e4},
 };
 
 constexpr double kPressureFactors[] = {

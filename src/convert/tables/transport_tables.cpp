@@ -8,6 +8,7 @@
 // marks the diagonal, which a field never writes.
 
 #include "convert/tables/unit_tables.h"
+#include "convert/unit_definitions.h"
 
 #include <iterator>
 
@@ -21,18 +22,18 @@ namespace {
 // kg/(m.s); both stay as they are.
 // clang-format off
 constexpr Unit kDynamicViscosityUnits[] = {
-    {"mPa.s"},
-    {"Pa.s"},
-    {"cP"},
-    {"P"},
-    {"kg/(m.s)"},
-    {"kg/(m.h)"},
-    {"lb/(ft.s)"},
-    {"lb/(ft.h)"},
-    {"dyn.s/cm2"},
-    {"kgf.s/m2"},
-    {"lb.s/ft2"},
-    {"lb.h/ft2"},
+    {"mPa.s", {}, 1e-3},
+    {"Pa.s", {}, 1},
+    {"cP", {}, 1e-3},
+    {"P", {}, 0.1},
+    {"kg/(m.s)", {}, 1},
+    {"kg/(m.h)", {}, 1 / si::kHour},
+    {"lb/(ft.s)", {}, si::kPound / si::kFoot},
+    {"lb/(ft.h)", {}, si::kPound / si::kFoot / si::kHour},
+    {"dyn.s/cm2", {}, 0.1},
+    {"kgf.s/m2", {}, si::kGravity},
+    {"lb.s/ft2", {}, si::kPoundForce / (si::kFoot * si::kFoot)},
+    {"lb.h/ft2", {}, si::kPoundForce / (si::kFoot * si::kFoot) * si::kHour},
 };
 
 constexpr double kDynamicViscosityFactors[] = {
@@ -58,14 +59,14 @@ static_assert(std::size(kDynamicViscosityFactors) ==
 // factor 1, equal rows.
 // clang-format off
 constexpr Unit kKinematicViscosityUnits[] = {
-    {"cSt"},
-    {"St"},
-    {"mm2/s"},
-    {"cm2/s"},
-    {"m2/s"},
-    {"m2/h"},
-    {"ft2/s"},
-    {"ft2/h"},
+    {"cSt", {}, 1e-6},
+    {"St", {}, 1e-4},
+    {"mm2/s", {}, 1e-6},
+    {"cm2/s", {}, 1e-4},
+    {"m2/s", {}, 1},
+    {"m2/h", {}, 1 / si::kHour},
+    {"ft2/s", {}, si::kFoot * si::kFoot},
+    {"ft2/h", {}, si::kFoot * si::kFoot / si::kHour},
 };
 
 constexpr double kKinematicViscosityFactors[] = {
@@ -86,10 +87,10 @@ static_assert(std::size(kKinematicViscosityFactors) ==
 // Diffusion coefficient, area per time.
 // clang-format off
 constexpr Unit kDiffusionCoefUnits[] = {
-    {"cm2/s"},
-    {"m2/h"},
-    {"in2/s"},
-    {"ft2/h"},
+    {"cm2/s", {}, 1e-4},
+    {"m2/h", {}, 1 / si::kHour},
+    {"in2/s", {}, si::kInch * si::kInch},
+    {"ft2/h", {}, si::kFoot * si::kFoot / si::kHour},
 };
 
 constexpr double kDiffusionCoefFactors[] = {
@@ -108,12 +109,12 @@ static_assert(std::size(kDiffusionCoefFactors) ==
 // (mutual factor 1) but their rows round differently (into g/cm: 0.0010197 against 0.001).
 // clang-format off
 constexpr Unit kSurfaceTensionUnits[] = {
-    {"N/m"},
-    {"mN/m"},
-    {"g/cm"},
-    {"kg/m"},
-    {"dyn/cm"},
-    {"lb/ft"},
+    {"N/m", {}, 1},
+    {"mN/m", {}, 1e-3},
+    {"g/cm", {}, si::kGravity * 1e-3 / 0.01},
+    {"kg/m", {}, si::kGravity},
+    {"dyn/cm", {}, 1e-3},
+    {"lb/ft", {}, si::kPoundForce / si::kFoot},
 };
 
 constexpr double kSurfaceTensionFactors[] = {

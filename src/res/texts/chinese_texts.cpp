@@ -1,11 +1,14 @@
-// The program's texts in Simplified Chinese (UTF-8), by text id: the names of
-// the quantities and the unit labels, exactly as the windows show them (with
-// the blanks that line up the main window's labels). Another language would be
-// a file like this one with the same ids.
+// The program's texts in Simplified Chinese (UTF-8), by text id, exactly as
+// the windows show them (the unit labels with the blanks that line up the main
+// window's labels). english_texts.cpp has the same ids.
 
+#include "flow/flow_fault.h"
+#include "flow/limits.h"
+#include "instruments/instrument_fault.h"
 #include "res/texts/chinese_tool_texts.h"
 #include "res/texts/texts.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <iterator>
@@ -298,6 +301,107 @@ constexpr Text kChinese[] = {
     {"sensor.rtd", "热电阻"},
     {"sensor.temperature", "温度"},
     {"sensor.voltage", "电压"},
+    // The units of its temperature fields.
+    {"sensor.unit.°C", "°C (摄氏度)"},
+    {"sensor.unit.°F", "°F (华氏度)"},
+    {"sensor.unit.K", "  K (开尔文)"},
+    {"sensor.unit.R", "  R (兰氏度)"},
+    // The main window: its title and the face of the windows laid out in the
+    // Song face (the face's own name, which every system knows it by).
+    {"main.title", "TharnixV2.0 ---精工诚信 Oskelta 实用为本 细节成质"},
+    {"font.dialog", "SimSun"},
+    // The maker's name, address and web invitation (its numbers are in
+    // res/maker_details.h), and the captions of its contact lines in the
+    // main window's footer and the category dialogs' footers. The invitation
+    // ends in seven blanks, as the main window has always shown it.
+    {"maker.company", "奥斯凯塔仪表科技有限公司"},
+    {"maker.address", "杭州市滨江区示例路88号"},
+    {"maker.web-invitation", "欢迎访问奥斯凯塔网站，获取更多工程工具       "},
+    {"contact.phone", "联系电话："},
+    {"contact.fax", "传真："},
+    {"contact.service-phone", "客服电话："},
+    {"contact.messenger", "客服QQ:"},
+    // The About box. The two-character captions are spread with one
+    // ideographic space in each gap, so that they fill the width of the
+    // four-character ones above them and the values line up.
+    {"about.title", "关于 TharnixV1.0"},
+    {"about.company", "公司名称："},
+    {"about.address", "联系地址："},
+    {"about.phone", "联系电话："},
+    {"about.fax", "传\u3000\u3000真："},
+    {"about.post-code", "邮\u3000\u3000编："},
+    // The window menu: its standard entries, the About command (string 101)
+    // and the language switch, which reads the same in every language.
+    {"menu.restore", "还原(&R)"},
+    {"menu.move", "移动(&M)"},
+    {"menu.minimize", "最小化(&N)"},
+    {"menu.close", "关闭(&C)\tAlt+F4"},
+    {"menu.about", "关于 Velmaro(&A)..."},
+    {"menu.language", "Language / 语言"},
+    // The category dialogs' titles, which their captions repeat.
+    {"category.length", "长度单位转换"},
+    {"category.area", "面积单位换算"},
+    {"category.volume", "体积单位转换"},
+    {"category.capacity", "容积单位换算"},
+    {"category.mass", "质量单位转换"},
+    {"category.density", "密度单位转换"},
+    {"category.speed", "速度单位转换"},
+    {"category.force", "力 单位换算"},
+    {"category.energy", "能量单位转换"},
+    {"category.power", "功率单位转换"},
+    {"category.heat-flux", "传热速度单位转换"},
+    {"category.heat-transfer-coefficient", "传热系数单位转换"},
+    {"category.thermal-conductivity", "导热系数单位转换"},
+    {"category.dynamic-viscosity", "动力粘度单位转换"},
+    {"category.kinematic-viscosity", "运动粘度单位转换"},
+    {"category.diffusion", "扩散系数单位转换"},
+    {"category.surface-tension", "表面张力单位转换"},
+    // How a list of names is joined: between two names, and before the last.
+    {"list.separator", "、"},
+    {"list.and", "和"},
+    // The help window: its title, button and topics. A topic's text is one
+    // paragraph per line; a line wider than the window is broken after a
+    // blank or a list mark. The marks in braces are filled in from the
+    // catalogue: unit counts, the temperature scales, the sensor types, the
+    // number and names of the category dialogs, the out-of-range verdict.
+    {"help.title", "Velmaro 帮助"},
+    {"help.ok", "确定"},
+    {"help.contents", "换算内容"},
+    {"help.contents.text",
+     "主窗口：压力（{pressure} 种单位）、温度（{temperature-units}）、质量流量（{mass-flow} 种单位）和体积\n"
+     "流量（{volume-flow} 种单位）。\n"
+     "90温标转换：由温度求热电偶（{thermocouples} 型）的热电势（mV）或\n"
+     "热电阻（{rtds}）的电阻（Ω），也可反求温度。\n"
+     "其他单位转换：{categories} 个按钮各打开一个换算窗口：{category-names}。\n"
+     "仪表计算（Ctrl+I）：热电偶冷端补偿、变送器信号、气体流量的工况与标况换算。\n"
+     "水和水蒸气性质（Ctrl+H）：按 IAPWS-IF97 由压力和温度、比焓或比熵\n"
+     "求水和水蒸气的状态，以及饱和水和饱和蒸汽。\n"
+     "差压流量计算（Ctrl+L）：按 ISO 5167 由差压求流量、由流量求差压或求孔径。"},
+    {"help.numbers", "输入数字"},
+    {"help.numbers.text",
+     "在任一单位的框中输入数字，同组其他单位的框随即算出，不必按键确认。\n"
+     "小数点一律用“.”，与系统的区域设置无关；可用指数写法，如 1.5e3 即 1500。\n"
+     "只读开头的数字：“12abc”按 12 计算，数字后面的文字不计；\n"
+     "空框，或开头不是数字的文字（如“abc”、“-”、“.”），按 0 计算。\n"
+     "传感器栏只在 °C 和 mV（或 Ω）框中输入，°F、K、R 框只显示结果；\n"
+     "数值超出所选型号的范围时，提示“{out-of-range}”，结果为 0。\n"
+     "Tab 转到下一个框；Esc 关闭窗口，Enter 不关闭换算窗口。"},
+    {"help.results", "计算方法"},
+    {"help.results.text",
+     "单位换算的结果都由固定的换算系数表以双精度算出，按固定的小数位数显示；\n"
+     "温度按各温标的定义换算，传感器按下面的标准计算。\n"
+     "程序不读写文件、不联网，关闭窗口后不保留任何数值。"},
+    {"help.standards", "传感器依据的标准"},
+    {"help.standards.text",
+     "热电偶：ITS-90 参考函数，系数取自 NIST Monograph 175（与 IEC 60584-1 相同），\n"
+     "参考端 0 °C；由热电势求温度，K 型用标准的反函数，其他各型以二分法解参考函数。\n"
+     "铂热电阻 Pt100、Pt10、Pt1000、Pt500：IEC 60751 的 Callendar–Van Dusen 方程，\n"
+     "    A = 3.9083×10⁻³，B = −5.775×10⁻⁷，C = −4.183×10⁻¹²（C 只用于 0 °C 以下）。\n"
+     "铜热电阻 Cu100、Cu50（−50 ～ 150 °C）：\n"
+     "    由温度求电阻 R = R0[1 + αt + βt(t − 100) + γt²(t − 100)]，\n"
+     "        α = 4.28×10⁻³，β = −9.31×10⁻⁸，γ = 1.23×10⁻⁹；\n"
+     "    由电阻求温度，解 R = R0(1 + At + Bt² + Ct³)，\n"
+     "        A = 4.28899×10⁻³，B = −2.133×10⁻⁷，C = 1.233×10⁻⁹。"},
     // The page's own: its title and description, the names a screen reader gives the family
     // buttons, the type list and the phone's jump links, and its word for a
     // browser without scripts.
@@ -307,6 +411,8 @@ constexpr Text kChinese[] = {
     {"page.sensor-type", "传感器类型"},
     {"page.jump", "转到"},
     {"page.noscript", "此页面需要 JavaScript。"},
+    // The language's own name, on the link to the page in it.
+    {"page.language", "中文"},
 };
 // clang-format on
 
@@ -322,6 +428,33 @@ constexpr auto kAllChinese = [] {
     }
     return all;
 }();
+
+constexpr bool HasText(std::string_view id) {
+    // std::find_if: the page's compiler (emscripten 3.1.6) has no ranges.
+    return std::find_if(kAllChinese.begin(), kAllChinese.end(),
+                        [id](const Text& text) { return text.id == id; }) != kAllChinese.end();
+}
+
+// An instrument's or a flowmeter's fault, or a broken limit of the
+// flowmeter's standard, without its text stops the build here, not a person
+// at a window (english_texts.cpp has every id of this table: texts_test).
+constexpr bool EveryFaultHasItsText() {
+    for (int f = static_cast<int>(instruments::Fault::OutOfRange);
+         f <= static_cast<int>(instruments::kLastFault); ++f) {
+        if (!HasText(instruments::FaultTextId(static_cast<instruments::Fault>(f)))) {
+            return false;
+        }
+    }
+    for (int f = static_cast<int>(flow::Fault::NotFinite); f <= static_cast<int>(flow::kLastFault);
+         ++f) {
+        if (!HasText(flow::FaultTextId(static_cast<flow::Fault>(f)))) {
+            return false;
+        }
+    }
+    return std::all_of(std::begin(flow::kAllLimits), std::end(flow::kAllLimits),
+                       [](flow::Limit limit) { return HasText(flow::LimitTextId(limit)); });
+}
+static_assert(EveryFaultHasItsText());
 
 } // namespace
 

@@ -1,16 +1,13 @@
 #pragma once
 
-// The Chinese texts of the two tool windows, water and steam and instrument
-// work, by text id. They are the language's texts like the others (the table
-// of chinese_texts.cpp takes them in), and the page's panels read them by the
-// same ids; the windows' templates, which are built at compile time, take
-// them with ToolText().
+// The Chinese texts of the tools, by text id: the tool windows, their
+// commands and buttons, the page's tool panels. They are the language's texts
+// like the others (the table of chinese_texts.cpp takes them in);
+// english_tool_texts.h has the same ids.
 
 #include "res/texts/texts.h"
 
 #include <array>
-#include <stdexcept>
-#include <string_view>
 
 namespace velmaro::texts {
 
@@ -61,6 +58,13 @@ inline constexpr std::array kChineseToolTexts = std::to_array<Text>({
     {"steam.result.cv", "比定容热容 cv (kJ/(kg·K))"},
     {"steam.result.speed-of-sound", "声速 w (m/s)"},
     {"steam.result.quality", "干度 x"},
+    {"steam.result.typed-pressure", "压力 p（输入单位）"},
+    {"steam.result.saturation-temperature", "饱和温度 ts (°C)"},
+    {"steam.result.superheat", "过热度 Δt (K)"},
+    {"steam.result.viscosity", "动力黏度 μ (mPa·s)"},
+    {"steam.result.kinematic-viscosity", "运动黏度 ν (mm²/s)"},
+    {"steam.result.conductivity", "导热系数 λ (W/(m·K))"},
+    {"steam.result.prandtl", "普朗特数 Pr"},
     // Phases.
     {"steam.phase.compressed-liquid", "过冷水"},
     {"steam.phase.saturated-liquid", "饱和水"},
@@ -69,6 +73,7 @@ inline constexpr std::array kChineseToolTexts = std::to_array<Text>({
     {"steam.phase.superheated-vapour", "过热蒸汽"},
     {"steam.phase.supercritical", "超临界流体"},
     {"steam.out-of-range", "超出范围"},
+    {"steam.quality-outside", "干度 x 须在 0 ～ 1 之间"},
     {"steam.not-defined", "—"},
     // The window menu's command and the help window's button.
     {"steam.command", "水和水蒸气性质(&W)...\tCtrl+H"},
@@ -115,6 +120,7 @@ inline constexpr std::array kChineseToolTexts = std::to_array<Text>({
     {"instrument.absolute", "绝压"},
     {"instrument.standard.20", "20 °C, 101.325 kPa"},
     {"instrument.standard.15", "15 °C, 101.325 kPa"},
+    {"instrument.standard.60f", "60 °F, 14.696 psia"},
     {"instrument.out-of-range", "超出范围"},
     {"instrument.signal-outside", "信号超出信号范围"},
     {"instrument.not-finite", "数值过大或无效"},
@@ -124,18 +130,117 @@ inline constexpr std::array kChineseToolTexts = std::to_array<Text>({
     {"instrument.temperature-not-positive", "绝对温度须大于零"},
     {"instrument.z-not-positive", "压缩因子 Z 须大于零"},
     {"instrument.density-not-positive", "密度、摩尔质量须大于零"},
+    {"instrument.gas.no-line-state", "工况流量需要工况压力和温度"},
+    // Any tool: a number refused before it is computed with; a result the
+    // state does not define (the cp of wet steam).
+    {"tool.not-a-number", "请输入数字"},
+    {"tool.value-outside", "数值超出允许范围"},
+    {"tool.not-finite", "数值过大或无效"},
+    {"tool.not-defined", "—"},
+    // The differential-pressure flowmeter: window, lists, labels, results,
+    // faults and the standard's limits of use.
+    {"flowmeter.title", "差压流量计算"},
+    {"flowmeter.results", "计算结果"},
+    {"flowmeter.close", "关闭"},
+    {"flowmeter.command", "差压流量计算(&L)...\tCtrl+L"},
+    {"flowmeter.button", "差压流量 (Ctrl+L)"},
+    {"flowmeter.label.mode", "计算"},
+    {"flowmeter.mode.flow", "由差压求流量"},
+    {"flowmeter.mode.dp", "由流量求差压"},
+    {"flowmeter.mode.bore", "由流量和差压求孔径"},
+    {"flowmeter.mode.signal", "由变送器信号求流量"},
+    {"flowmeter.label.device", "节流件"},
+    {"flowmeter.label.taps", "取压方式"},
+    {"flowmeter.label.convergent", "文丘里管收缩段"},
+    {"flowmeter.label.fluid", "介质"},
+    {"flowmeter.label.pipe", "管道内径 D"},
+    {"flowmeter.label.bore", "节流孔径 d"},
+    {"flowmeter.label.pressure", "上游压力 p1"},
+    {"flowmeter.label.pressure-kind", "表压/绝压"},
+    {"flowmeter.label.temperature", "上游温度 t1"},
+    {"flowmeter.label.z", "压缩因子 Z"},
+    {"flowmeter.label.z-ref", "标况压缩因子 Zn"},
+    {"flowmeter.label.kappa", "等熵指数 κ"},
+    {"flowmeter.label.viscosity", "动力黏度 μ"},
+    {"flowmeter.label.density", "密度 kg/m³（气体为标况）"},
+    {"flowmeter.label.molar-mass", "摩尔质量 g/mol"},
+    {"flowmeter.label.dp", "差压 Δp"},
+    {"flowmeter.label.mass-flow", "质量流量 qm"},
+    {"flowmeter.label.volume-flow", "工况体积流量 qv"},
+    {"flowmeter.label.normal-flow", "标况体积流量 qn"},
+    {"flowmeter.label.signal-range", "信号范围"},
+    {"flowmeter.label.signal", "变送器信号"},
+    {"flowmeter.label.dp-range-low", "差压量程下限"},
+    {"flowmeter.label.dp-range-high", "差压量程上限"},
+    {"flowmeter.unit.pipe", "管道内径单位"},
+    {"flowmeter.unit.bore", "节流孔径单位"},
+    {"flowmeter.unit.pressure", "压力单位"},
+    {"flowmeter.unit.temperature", "温度单位"},
+    {"flowmeter.unit.viscosity", "黏度单位"},
+    {"flowmeter.unit.dp", "差压单位"},
+    {"flowmeter.unit.mass-flow", "质量流量单位"},
+    {"flowmeter.unit.volume-flow", "体积流量单位"},
+    {"flowmeter.unit.dp-range", "差压量程单位"},
+    {"flowmeter.result.qm-h", "质量流量 qm (kg/h)"},
+    {"flowmeter.result.beta", "直径比 β"},
+    {"flowmeter.result.reynolds", "雷诺数 Re_D"},
+    {"flowmeter.result.discharge", "流出系数 C"},
+    {"flowmeter.result.expansibility", "可膨胀性系数 ε"},
+    {"flowmeter.result.density", "上游密度 ρ1 (kg/m³)"},
+    {"flowmeter.result.viscosity", "动力黏度 μ (Pa·s)"},
+    {"flowmeter.result.kappa", "等熵指数 κ"},
+    {"flowmeter.result.velocity", "管道流速 (m/s)"},
+    {"flowmeter.result.pressure-loss", "永久压力损失 (Pa)"},
+    {"flowmeter.result.u-discharge", "C 的不确定度 (%)"},
+    {"flowmeter.result.u-expansibility", "ε 的不确定度 (%)"},
+    {"flowmeter.result.full-scale", "满量程质量流量 (kg/h)"},
+    {"flowmeter.result.full-scale-normal", "满量程标况流量 (m³/h)"},
+    {"flowmeter.absolute", "绝压"},
+    {"flowmeter.gauge", "表压"},
+    {"flowmeter.fluid.water", "水"},
+    {"flowmeter.fluid.steam", "水蒸气"},
+    {"flowmeter.fluid.gas", "气体"},
+    {"flowmeter.fluid.liquid", "液体"},
+    {"flowmeter.device.orifice", "孔板"},
+    {"flowmeter.device.isa1932-nozzle", "ISA 1932 喷嘴"},
+    {"flowmeter.device.long-radius-nozzle", "长径喷嘴"},
+    {"flowmeter.device.venturi", "经典文丘里管"},
+    {"flowmeter.taps.corner", "角接取压"},
+    {"flowmeter.taps.flange", "法兰取压"},
+    {"flowmeter.taps.d-d2", "D 和 D/2 取压"},
+    {"flowmeter.venturi.as-cast", "粗铸收缩段"},
+    {"flowmeter.venturi.machined", "机械加工收缩段"},
+    {"flowmeter.venturi.rough-welded", "粗焊铁板收缩段"},
+    {"flowmeter.fault.not-finite", "输入或结果不是有限数"},
+    {"flowmeter.fault.pipe-not-positive", "管道内径须大于零"},
+    {"flowmeter.fault.bore-not-positive", "节流孔径须大于零"},
+    {"flowmeter.fault.bore-not-below-pipe", "节流孔径须小于管道内径"},
+    {"flowmeter.fault.dp-not-positive", "差压须大于零"},
+    {"flowmeter.fault.dp-not-below-p1", "差压须小于上游绝对压力"},
+    {"flowmeter.fault.flow-not-positive", "流量须大于零"},
+    {"flowmeter.fault.pressure-not-positive", "绝对压力须大于零"},
+    {"flowmeter.fault.temperature-not-positive", "热力学温度须大于零"},
+    {"flowmeter.fault.density-not-positive", "密度须大于零"},
+    {"flowmeter.fault.molar-mass-not-positive", "摩尔质量须大于零"},
+    {"flowmeter.fault.viscosity-not-positive", "动力黏度须大于零"},
+    {"flowmeter.fault.z-not-positive", "压缩因子须大于零"},
+    {"flowmeter.fault.kappa-not-above-one", "等熵指数须大于 1"},
+    {"flowmeter.fault.outside-water-steam", "超出水和水蒸气物性的适用范围"},
+    {"flowmeter.fault.flow-beyond-p1", "流量过大：差压须小于上游压力"},
+    {"flowmeter.fault.flow-beyond-pipe", "流量过大：孔径须不小于管径"},
+    {"flowmeter.fault.no-normal-density", "该介质无标况密度，不能用标况流量"},
+    {"flowmeter.fault.no-discharge-coefficient", "雷诺数过低，流出系数公式无解"},
+    {"flowmeter.fault.no-signal-reading", "变送器量程或信号无效，读不出差压"},
+    {"flowmeter.fault.unknown-device", "未知的节流件类型"},
+    {"flowmeter.limit.pipe-below-minimum", "管道内径低于标准适用下限"},
+    {"flowmeter.limit.pipe-above-maximum", "管道内径高于标准适用上限"},
+    {"flowmeter.limit.bore-below-minimum", "孔径低于标准适用下限"},
+    {"flowmeter.limit.beta-below-minimum", "直径比 β 低于标准适用下限"},
+    {"flowmeter.limit.beta-above-maximum", "直径比 β 高于标准适用上限"},
+    {"flowmeter.limit.reynolds-below-minimum", "雷诺数低于标准适用下限"},
+    {"flowmeter.limit.reynolds-above-maximum", "雷诺数高于标准适用上限"},
+    {"flowmeter.limit.pressure-ratio-below-minimum", "压力比 p2/p1 低于 0.75，可膨胀性系数不适用"},
 });
 // clang-format on
-
-// The tool text of `id`; an id without a text stops the build where the
-// templates ask for it at compile time.
-constexpr std::string_view ToolText(std::string_view id) {
-    for (const Text& text : kChineseToolTexts) {
-        if (text.id == id) {
-            return text.text;
-        }
-    }
-    throw std::out_of_range("no tool text of this id");
-}
 
 } // namespace velmaro::texts

@@ -17,4 +17,11 @@ inline constexpr int kGridColumns = 43;   // up to 100 MPa
 // Rows below the critical temperature: 623.15 K ... 645.65 K.
 inline constexpr int kGridLiquidRows = 10;
 
+// The state at a node, to six significant digits: it only starts a search.
+struct GridState {
+    float density;  // kg/m3
+    float enthalpy; // kJ/kg
+    float entropy;  // kJ/(kg K)
+};
+
 } // namespace velmaro::steam::tables
