@@ -3,19 +3,13 @@
 #include "categories/category_templates.h"
 #include "categories/field_group_cycle.h"
 #include "framework/image_resources.h"
+#include "res/control_colours.h"
 #include "res/resource_ids.h"
 #include "shell/help_window.h"
 
-#include <QColor>
 #include <QIcon>
 
 namespace velmaro {
-namespace {
-
-const QColor kUnitFieldText(0, 0, 0);
-const QColor kUnitFieldBackground(156, 205, 166);
-
-} // namespace
 
 CCategoryDialog::CCategoryDialog(const res::CategoryLayout& layout, const res::UnitControls& fields,
                                  QWidget* parent)
@@ -44,7 +38,7 @@ bool CCategoryDialog::OnInitDialog() {
 std::optional<fw::CtlColor> CCategoryDialog::OnCtlColor(fw::CtlColorKind kind) {
     const auto base = fw::CDialog::OnCtlColor(kind);
     if (kind == fw::CtlColorKind::Edit) {
-        return fw::CtlColor{kUnitFieldText, kUnitFieldBackground};
+        return res::FieldColours();
     }
     return base;
 }

@@ -6,6 +6,7 @@
 #include "framework/logical_font.h"
 #include "mainwnd/converter_ids.h"
 #include "mainwnd/system_menu.h"
+#include "res/control_colours.h"
 #include "res/flow_meter_dialog_template.h"
 #include "res/language.h"
 #include "res/main_window_template.h"
@@ -145,9 +146,9 @@ std::optional<fw::CtlColor> CConverterDlg::OnCtlColor(fw::CtlColorKind kind) {
     const auto base = fw::CDialog::OnCtlColor(kind);
     switch (kind) {
     case fw::CtlColorKind::ListBox:
-        return fw::CtlColor{QColor(0, 0, 0), QColor(233, 233, 220)};
+        return res::ListColours();
     case fw::CtlColorKind::Edit:
-        return fw::CtlColor{QColor(0, 0, 0), QColor(156, 205, 166)};
+        return res::FieldColours();
     default:
         return base;
     }

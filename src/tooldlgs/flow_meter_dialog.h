@@ -7,22 +7,16 @@
 // read-only in the fields, the rest of the results in the table, and each
 // limit of use the result breaks on a verdict line of its own.
 
-#include "tooldlgs/tool_window.h"
+#include "tooldlgs/results_table_window.h"
 
 class QWidget;
 
 namespace velmaro {
 
-class CFlowMeterDialog : public CToolWindow {
+class CFlowMeterDialog : public CResultsTableWindow {
 public:
     explicit CFlowMeterDialog(QWidget* parent = nullptr);
     ~CFlowMeterDialog() override;
-
-protected:
-    // Computes the worked example and puts the focus on the first field.
-    bool OnInitDialog() override;
-    // Fields in black on green, the lists as the main window's.
-    std::optional<fw::CtlColor> OnCtlColor(fw::CtlColorKind kind) override;
 };
 
 // Opens the window, modal over `parent`.

@@ -1,5 +1,6 @@
 #include "tooldlgs/instrument_dialog.h"
 
+#include "res/control_colours.h"
 #include "res/instrument_dialog_template.h"
 
 namespace velmaro {
@@ -11,7 +12,7 @@ CInstrumentDialog::~CInstrumentDialog() = default;
 
 std::optional<fw::CtlColor> CInstrumentDialog::OnCtlColor(fw::CtlColorKind kind) {
     if (kind == fw::CtlColorKind::Edit) {
-        return fw::CtlColor{QColor(0, 0, 0), QColor(156, 205, 166)};
+        return res::FieldColours();
     }
     return CToolWindow::OnCtlColor(kind);
 }
