@@ -3,6 +3,7 @@
 #include "categories/category_frame.h"
 #include "res/built_template.h"
 #include "res/maker_details.h"
+#include "res/text_lines.h"
 #include "res/texts/texts.h"
 
 #include <algorithm>
@@ -35,17 +36,6 @@ int EstimatedAdvancePixels(char32_t c) {
         return 25;
     }
     return 16;
-}
-
-// Decodes one UTF-8 sequence starting at `text[i]` and advances `i`.
-char32_t NextCodePoint(std::string_view text, std::size_t& i) {
-    const auto lead = static_cast<unsigned char>(text[i++]);
-    int continuation = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
-    char32_t c = continuation == 0 ? lead : lead & (0x3FU >> continuation);
-    for (; continuation > 0 && i < text.size(); --continuation) {
-        c = (c << 6) | (static_cast<unsigned char>(text[i++]) & 0x3FU);
-    }
-    return c;
 }
 
 struct ColumnPlan {
@@ -117,7 +107,7 @@ int RowTop(const DuRect& area, int rows, int row) {
 int EstimatedTextWidth(std::string_view text) {
     int halfPixels = 0;
     for (std::size_t i = 0; i < text.size();) {
-        halfPixels += EstimatedAdvancePixels(NextCodePoint(text, i));
+        halfPixels += EstimatedAdvancePixels(res::NextCharacter(text, i));
     }
     // Half pixels to dialog units (2 pixels each), rounded up, and one unit
     // to spare at the end of the line.

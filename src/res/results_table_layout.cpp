@@ -7,6 +7,7 @@
 
 #include "res/tool_window_layout.h"
 
+#include "res/text_lines.h"
 #include "res/texts/texts.h"
 
 #include <algorithm>
@@ -63,13 +64,9 @@ int TextWidth(std::string_view text) {
     constexpr int kOther = 6;
     int width = 2;
     for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = lead < 0x80U ? 1 : lead < 0xE0U ? 2 : lead < 0xF0U ? 3 : 4;
-        // Three bytes from U+2E80 on: CJK and the full-width forms.
-        const bool wide = length >= 3 && (length > 3 || lead > 0xE2U ||
-                                          static_cast<unsigned char>(text[i + 1]) >= 0xBAU);
-        width += length == 1 ? kAscii : wide ? kWide : kOther;
-        i += length;
+        const char32_t c = NextCharacter(text, i);
+        // From U+2E80 on: CJK and the full-width forms.
+        width += c < 0x80 ? kAscii : c >= 0x2E80 ? kWide : kOther;
     }
     return width;
 }

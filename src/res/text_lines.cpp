@@ -7,17 +7,6 @@
 namespace velmaro::res {
 namespace {
 
-// Decodes the character at `text[i]` and advances `i` past it.
-char32_t NextCharacter(std::string_view text, std::size_t& i) {
-    const auto lead = static_cast<unsigned char>(text[i++]);
-    int continuation = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
-    char32_t c = continuation == 0 ? lead : lead & (0x3FU >> continuation);
-    for (; continuation > 0 && i < text.size(); --continuation) {
-        c = (c << 6) | (static_cast<unsigned char>(text[i++]) & 0x3FU);
-    }
-    return c;
-}
-
 bool IsWide(char32_t c) {
     return (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0x303E) ||
            (c >= 0x3041 && c <= 0xA4CF) || (c >= 0xAC00 && c <= 0xD7A3) ||
@@ -60,6 +49,16 @@ void BreakLine(std::string_view line, int limit, const LineWidth& width, std::st
 }
 
 } // namespace
+
+char32_t NextCharacter(std::string_view text, std::size_t& i) {
+    const auto lead = static_cast<unsigned char>(text[i++]);
+    int continuation = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
+    char32_t c = continuation == 0 ? lead : lead & (0x3FU >> continuation);
+    for (; continuation > 0 && i < text.size(); --continuation) {
+        c = (c << 6) | (static_cast<unsigned char>(text[i++]) & 0x3FU);
+    }
+    return c;
+}
 
 int ColumnsOf(std::string_view line) {
     int columns = 0;

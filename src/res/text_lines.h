@@ -11,6 +11,9 @@
 
 namespace velmaro::res {
 
+// The character (UTF-8) at `text[i]`, with `i` advanced past it.
+char32_t NextCharacter(std::string_view text, std::size_t& i);
+
 // The columns `line` (UTF-8) takes: two for a wide character (Chinese and
 // Japanese characters, fullwidth forms), one for any other.
 int ColumnsOf(std::string_view line);
