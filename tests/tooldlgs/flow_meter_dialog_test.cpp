@@ -3,6 +3,8 @@
 // what the mode or fluid does not use is grey, and each broken limit of use
 // has a verdict line of its own.
 
+#include "tool_window_typing.h"
+
 #include "res/flow_meter_dialog_template.h"
 #include "tooldlgs/flow_meter_dialog.h"
 
@@ -18,12 +20,6 @@ using namespace velmaro::res;
 
 namespace {
 
-// A field's text typed key by key, or a list's entry chosen by its text.
-struct Typing {
-    int id;
-    const char* text;
-};
-
 // What a result row (by field id) or a field (by control id) shows.
 struct Shown {
     const char* result;
@@ -37,22 +33,6 @@ struct Case {
     std::vector<Shown> shown;
     std::vector<const char*> verdicts;
 };
-
-void Apply(CFlowMeterDialog& dialog, const Typing& typing) {
-    if (auto* list = dialog.DlgItem<QComboBox>(typing.id)) {
-        const int entry = list->findText(QString::fromUtf8(typing.text));
-        QVERIFY2(entry >= 0, typing.text);
-        list->setCurrentIndex(entry);
-        emit list->activated(entry);
-        return;
-    }
-    auto* field = dialog.DlgItem<QLineEdit>(typing.id);
-    QVERIFY2(field->isEnabled() && !field->isReadOnly(), typing.text);
-    field->setFocus();
-    field->selectAll();
-    QTest::keyClick(field, Qt::Key_Delete);
-    QTest::keyClicks(field, QString::fromUtf8(typing.text));
-}
 
 QString ShownText(const CFlowMeterDialog& dialog, const Shown& shown) {
     return shown.result != nullptr ? dialog.ResultText(0, shown.result)

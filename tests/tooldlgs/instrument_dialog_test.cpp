@@ -6,6 +6,7 @@
 
 #include "main_window_fixture.h"
 #include "modal_watcher.h"
+#include "tool_window_typing.h"
 
 #include "mainwnd/converter_ids.h"
 #include "mainwnd/system_menu.h"
@@ -26,33 +27,12 @@ namespace res = velmaro::res;
 
 namespace {
 
-// A field's text typed key by key, or a list's entry chosen by its text.
-struct Typing {
-    int id;
-    const char* text;
-};
-
 struct Case {
     const char* name;
     std::vector<Typing> typed;
     // What a field, or a verdict line, shows after the typing.
     std::vector<Typing> shown;
 };
-
-void Apply(CInstrumentDialog& dialog, const Typing& typing) {
-    if (auto* list = dialog.DlgItem<QComboBox>(typing.id)) {
-        const int entry = list->findText(QString::fromUtf8(typing.text));
-        QVERIFY2(entry >= 0, typing.text);
-        list->setCurrentIndex(entry);
-        emit list->activated(entry);
-        return;
-    }
-    auto* field = dialog.DlgItem<QLineEdit>(typing.id);
-    field->setFocus();
-    field->selectAll();
-    QTest::keyClick(field, Qt::Key_Delete);
-    QTest::keyClicks(field, QString::fromUtf8(typing.text));
-}
 
 // clang-format off
 const Case kCases[] = {

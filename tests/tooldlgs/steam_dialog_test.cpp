@@ -2,6 +2,8 @@
 // its fields or choosing in its lists recomputes the results on every
 // keystroke, in the chosen units and mode, with the verdict under them.
 
+#include "tool_window_typing.h"
+
 #include "res/language.h"
 #include "res/steam_dialog_template.h"
 #include "tooldlgs/steam_dialog.h"
@@ -18,12 +20,6 @@ using namespace velmaro::res;
 
 namespace {
 
-// A field's text typed key by key, or a list's entry chosen by its text.
-struct Typing {
-    int id;
-    const char* text;
-};
-
 // What result column `column` shows in the row of the output field `field`.
 struct Shown {
     int column;
@@ -37,22 +33,6 @@ struct Case {
     std::vector<Shown> shown;
     const char* verdict = "";
 };
-
-void Apply(CSteamDialog& dialog, const Typing& typing) {
-    if (auto* list = dialog.DlgItem<QComboBox>(typing.id)) {
-        const int entry = list->findText(QString::fromUtf8(typing.text));
-        QVERIFY2(entry >= 0, typing.text);
-        list->setCurrentIndex(entry);
-        emit list->activated(entry);
-        return;
-    }
-    auto* field = dialog.DlgItem<QLineEdit>(typing.id);
-    QVERIFY2(field->isEnabled(), typing.text);
-    field->setFocus();
-    field->selectAll();
-    QTest::keyClick(field, Qt::Key_Delete);
-    QTest::keyClicks(field, QString::fromUtf8(typing.text));
-}
 
 const char* const kSaturationByPressure = "饱和状态（按压力）";
 
