@@ -59,10 +59,11 @@ QString VerdictOf(const tools::Answer& answer, std::size_t line) {
     return line < answer.noteCount ? TextOf(answer.notes.at(line)) : QString();
 }
 
-// What a result cell shows: its value; "—" where its column holds values but
-// not this one; in a column that holds none, why, in its first row.
-QString CellText(const tools::Answer& answer, const res::ToolControl& cell, bool filled,
-                 bool& toldWhy) {
+// What a result cell shows: its value; the tool's text for a value its state
+// does not have where its column holds values but not this one; in a column that holds none, why,
+// in its first row.
+QString CellText(const tools::Tool& tool, const tools::Answer& answer, const res::ToolControl& cell,
+                 bool filled, bool& toldWhy) {
     const std::size_t c = cell.column;
     if (c >= answer.columnCount) {
         return {};
@@ -71,7 +72,7 @@ QString CellText(const tools::Answer& answer, const res::ToolControl& cell, bool
         return TextOf(answer.shown[c][cell.index]);
     }
     if (filled) {
-        return Utf8(res::ToolWindowText("tool.not-defined"));
+        return Utf8(res::ToolWindowText(tool.noValueTextId));
     }
     if (toldWhy) {
         return {};
@@ -332,7 +333,7 @@ void CToolWindow::ShowResults(std::size_t tool, const tools::Answer& answer) {
             text = c < columns.size() ? Utf8(HeadingOf(model, columns[c])) : QString();
             break;
         case ToolPart::Result:
-            text = CellText(answer, part, filled.at(c), toldWhy.at(c));
+            text = CellText(model, answer, part, filled.at(c), toldWhy.at(c));
             break;
         default:
             continue;

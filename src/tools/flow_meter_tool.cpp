@@ -571,6 +571,7 @@ constexpr Tool kFlowMeterTool{
     .order = kOrder,
     .modeLabelTextId = "flowmeter.label.mode",
     .resultsTextId = "flowmeter.results",
+    .noValueTextId = "tool.not-defined",
     .adviceJsonKey = "limits",
     .noAdviceJsonKey = "within_limits",
 };

@@ -397,7 +397,7 @@ constexpr Tool kSteamTool{
     .compute = ComputeSteam,
     .modeLabelTextId = "steam.known",
     .resultsTextId = "steam.results",
-    .noValueTextId = "steam.not-defined",
+    .noValueTextId = "tool.not-defined",
 };
 
 } // namespace velmaro::tools

@@ -74,7 +74,6 @@ inline constexpr std::array kChineseToolTexts = std::to_array<Text>({
     {"steam.phase.supercritical", "超临界流体"},
     {"steam.out-of-range", "超出范围"},
     {"steam.quality-outside", "干度 x 须在 0 ～ 1 之间"},
-    {"steam.not-defined", "—"},
     // The window menu's command and the help window's button.
     {"steam.command", "水和水蒸气性质(&W)...\tCtrl+H"},
     {"steam.button", "水和水蒸气 (Ctrl+H)"},

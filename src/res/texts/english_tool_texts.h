@@ -73,7 +73,6 @@ inline constexpr std::array kEnglishToolTexts = std::to_array<Text>({
     {"steam.phase.supercritical", "Supercritical fluid"},
     {"steam.out-of-range", "Out of range"},
     {"steam.quality-outside", "x must be 0 to 1"},
-    {"steam.not-defined", "—"},
     // The window menu's command and the help window's button.
     {"steam.command", "&Water and Steam...\tCtrl+H"},
     {"steam.button", "Water/steam (Ctrl+H)"},
