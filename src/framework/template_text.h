@@ -34,7 +34,6 @@ public:
         return text;
     }
 
-    constexpr bool IsId() const { return m_byId; }
     // The text as written, or the id.
     constexpr std::string_view Written() const { return m_text; }
     constexpr bool empty() const { return m_text.empty(); }

@@ -29,10 +29,6 @@ inline constexpr int IDC_STEAM_STATUS = 1412;
 inline constexpr int IDC_STEAM_RESULT = 1500;
 inline constexpr int kSteamRowStride = 40;
 
-constexpr int SteamResultId(int column, int row) {
-    return IDC_STEAM_RESULT + column * kSteamRowStride + row;
-}
-
 const ToolWindowLayout& SteamWindowLayout();
 
 } // namespace velmaro::res

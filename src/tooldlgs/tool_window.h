@@ -35,8 +35,6 @@ public:
     // output field `fieldId`; empty when the window has no such cell.
     QString ResultText(std::size_t column, std::string_view fieldId, std::size_t tool = 0) const;
 
-    const res::ToolWindowLayout& layout() const { return m_layout; }
-
 protected:
     // Opens every tool on its worked example: first texts, units, entries
     // and mode, computed.
