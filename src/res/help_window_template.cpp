@@ -112,34 +112,41 @@ std::string CategoryNames() {
     return JoinedList(names, true);
 }
 
-// What the topics' texts take from the catalogue, so that no count or name
-// in them can go stale.
-std::string TopicText(std::string_view textId) {
+std::string TemperatureUnits() {
     std::vector<std::string_view> scales;
     for (const Unit& unit : kTemperatureGroup.units) {
         scales.push_back(unit.symbol);
     }
-    const std::string pressure = UnitCount("pressure");
-    const std::string massFlow = UnitCount("mass-flow");
-    const std::string volumeFlow = UnitCount("volume-flow");
-    const std::string temperatureUnits = JoinedList(scales, false);
-    const std::string thermocouples = SensorTypes(sensors::SensorFamily::Thermocouple);
-    const std::string rtds = SensorTypes(sensors::SensorFamily::Rtd);
-    const std::string categories = std::to_string(kCategoryCount);
-    const std::string categoryNames = CategoryNames();
-    const std::array<texts::FillInValue, 9> values = {{
-        {"pressure", pressure},
-        {"mass-flow", massFlow},
-        {"volume-flow", volumeFlow},
-        {"temperature-units", temperatureUnits},
-        {"thermocouples", thermocouples},
-        {"rtds", rtds},
-        {"categories", categories},
-        {"category-names", categoryNames},
-        {"out-of-range", texts::Lookup(sensors::kOutOfRangeTextId)},
-    }};
-    return texts::FillIn(texts::Lookup(textId), values);
+    return JoinedList(scales, false);
 }
+
+// What the topics' texts take from the catalogue, so that no count or name
+// in them can go stale; gathered once for all topics.
+struct CatalogueFacts {
+    std::string pressure = UnitCount("pressure");
+    std::string massFlow = UnitCount("mass-flow");
+    std::string volumeFlow = UnitCount("volume-flow");
+    std::string temperatureUnits = TemperatureUnits();
+    std::string thermocouples = SensorTypes(sensors::SensorFamily::Thermocouple);
+    std::string rtds = SensorTypes(sensors::SensorFamily::Rtd);
+    std::string categories = std::to_string(kCategoryCount);
+    std::string categoryNames = CategoryNames();
+
+    std::string TopicText(std::string_view textId) const {
+        const std::array<texts::FillInValue, 9> values = {{
+            {"pressure", pressure},
+            {"mass-flow", massFlow},
+            {"volume-flow", volumeFlow},
+            {"temperature-units", temperatureUnits},
+            {"thermocouples", thermocouples},
+            {"rtds", rtds},
+            {"categories", categories},
+            {"category-names", categoryNames},
+            {"out-of-range", texts::Lookup(sensors::kOutOfRangeTextId)},
+        }};
+        return texts::FillIn(texts::Lookup(textId), values);
+    }
+};
 
 // How the window's texts are set: the height of a line in dialog units, and
 // how the lines are broken.
@@ -173,10 +180,11 @@ int BoxHeight(int lines, int line) {
 void BuildHelpWindow(BuiltTemplate& built) {
     const fw::TemplateText face = TextId("font.dialog");
     const Setting setting = SettingOf(face.Resolve());
+    const CatalogueFacts facts;
     std::vector<ControlTemplate> topics;
     int top = kFirstTop;
     for (const Topic& topic : kTopics) {
-        const std::string_view text = built.Keep(setting.breakLines(TopicText(topic.textId)));
+        const std::string_view text = built.Keep(setting.breakLines(facts.TopicText(topic.textId)));
         const int lines = LineCount(text);
         // Each text lies over its frame.
         topics.push_back({kNoId,
