@@ -9,6 +9,7 @@
 
 #include "res/text_lines.h"
 #include "res/texts/texts.h"
+#include "tools/layout.h"
 
 #include <algorithm>
 #include <string_view>
@@ -246,11 +247,8 @@ private:
 
     // The most result columns a mode of the window fills.
     int Columns() const {
-        std::size_t columns = 1;
-        for (const std::size_t mode : WindowModes(m_tool)) {
-            columns = std::max(columns, m_tool.modes[mode].columns.size());
-        }
-        return static_cast<int>(std::min(columns, tools::kMaxColumns));
+        return static_cast<int>(
+            std::min(tools::ColumnCount(m_tool, tools::kWindow), tools::kMaxColumns));
     }
 
     int ResultId(int column, int row) const {
