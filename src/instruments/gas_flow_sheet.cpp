@@ -6,7 +6,7 @@ namespace velmaro::instruments {
 namespace {
 
 GasFlowSheet Refused(Fault fault) {
-    return {{0.0, 0.0, 0.0}, 0.0, 0.0, fault, fault, false};
+    return {{0.0, 0.0, 0.0}, 0.0, 0.0, fault, fault};
 }
 
 // A mass flow at normal conditions: kg/h over kg/m³ there, in the flow's unit.
@@ -50,7 +50,7 @@ GasFlowSheet WorkGasFlow(const GasFlowInputs& in) {
         from = states[static_cast<unsigned>(in.given)];
     }
 
-    GasFlowSheet sheet{{0.0, 0.0, 0.0}, 0.0, 0.0, Fault::None, Fault::None, in.lineKnown};
+    GasFlowSheet sheet{{0.0, 0.0, 0.0}, 0.0, 0.0, Fault::None, Fault::None};
     for (unsigned i = in.lineKnown ? 0 : 1; i < 3; ++i) {
         const GasResult restated = RestateFlow(flow, from, states[i]);
         if (restated.fault != Fault::None) {

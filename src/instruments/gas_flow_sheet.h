@@ -30,7 +30,6 @@ struct GasFlowSheet {
     double massPerHour; // kg/h, or the mass flow as given
     Fault flowFault;    // when not None, no flow, density or mass flow
     Fault massFault;    // when not None, no mass flow (nor density from M)
-    bool lineFlow;      // whether flows[Line] was worked out: the line's state was known
 };
 
 GasFlowSheet WorkGasFlow(const GasFlowInputs& inputs);

@@ -162,6 +162,7 @@ Result ComputeGasFlow(const Tool& /*tool*/, const Request& request) {
     constexpr std::size_t kFlowFields[] = {kLineFlow, kNormalFlow, kStandardFlow, kMassFlow};
     const bool gauge = request.chosen[kPressureKind] == 0;
     const bool fromMolarMass = request.given[kMolarMass];
+    const bool lineKnown = request.given[kPressure] && request.given[kTemperature];
     const instruments::GasFlowSheet sheet = instruments::WorkGasFlow({
         {instruments::AbsolutePressure(request.values[kPressure], gauge),
          request.values[kTemperature], request.values[kZ]},
@@ -174,7 +175,7 @@ Result ComputeGasFlow(const Tool& /*tool*/, const Request& request) {
         fromMolarMass,
         request.values[kDensity],
         request.values[kMolarMass],
-        request.given[kPressure] && request.given[kTemperature],
+        lineKnown,
     });
     Result result;
     const bool flowsOk = sheet.flowFault == instruments::Fault::None;
@@ -182,7 +183,7 @@ Result ComputeGasFlow(const Tool& /*tool*/, const Request& request) {
     result.fault = FaultOf(flowsOk ? sheet.massFault : sheet.flowFault);
     Column& column = result.columns[0];
     if (flowsOk) {
-        for (std::size_t i = sheet.lineFlow ? 0 : 1; i < 3; ++i) {
+        for (std::size_t i = lineKnown ? 0 : 1; i < 3; ++i) {
             column.values[kFlowFields[i]] = sheet.flows[i];
         }
     }
