@@ -417,17 +417,7 @@ constexpr Text kChinese[] = {
 // clang-format on
 
 // The catalogue's and sensors' texts, then the tool windows'.
-constexpr auto kAllChinese = [] {
-    std::array<Text, std::size(kChinese) + kChineseToolTexts.size()> all{};
-    std::size_t i = 0;
-    for (const Text& text : kChinese) {
-        all.at(i++) = text;
-    }
-    for (const Text& text : kChineseToolTexts) {
-        all.at(i++) = text;
-    }
-    return all;
-}();
+constexpr auto kAllChinese = JoinedTexts(kChinese, kChineseToolTexts);
 
 constexpr bool HasText(std::string_view id) {
     // std::find_if: the page's compiler (emscripten 3.1.6) has no ranges.

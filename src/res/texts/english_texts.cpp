@@ -388,17 +388,7 @@ constexpr Text kEnglish[] = {
 // clang-format on
 
 // The catalogue's and sensors' texts, then the tools'.
-constexpr auto kAllEnglish = [] {
-    std::array<Text, std::size(kEnglish) + kEnglishToolTexts.size()> all{};
-    std::size_t i = 0;
-    for (const Text& text : kEnglish) {
-        all.at(i++) = text;
-    }
-    for (const Text& text : kEnglishToolTexts) {
-        all.at(i++) = text;
-    }
-    return all;
-}();
+constexpr auto kAllEnglish = JoinedTexts(kEnglish, kEnglishToolTexts);
 
 } // namespace
 

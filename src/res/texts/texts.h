@@ -11,6 +11,7 @@
 
 #include "convert/quantities.h"
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <span>
@@ -24,6 +25,21 @@ struct Text {
     std::string_view id;
     std::string_view text; // UTF-8
 };
+
+// A language's whole table: `first`'s texts, then `second`'s.
+template <std::size_t N, std::size_t M>
+constexpr std::array<Text, N + M> JoinedTexts(const Text (&first)[N],
+                                              const std::array<Text, M>& second) {
+    std::array<Text, N + M> all{};
+    std::size_t i = 0;
+    for (const Text& text : first) {
+        all.at(i++) = text;
+    }
+    for (const Text& text : second) {
+        all.at(i++) = text;
+    }
+    return all;
+}
 
 enum class Language { Chinese, English };
 
