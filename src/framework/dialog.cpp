@@ -6,6 +6,7 @@
 #include "framework/group_box.h"
 #include "framework/image_resources.h"
 #include "framework/subclassed_control.h"
+#include "framework/utf8_text.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -52,10 +53,6 @@ auto FindSlotIn(Slots& controlSlots, int controlId) -> decltype(&controlSlots.fr
         }
     }
     return nullptr;
-}
-
-QString Utf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "framework/font_faces.h"
 
 #include "framework/font_stand_ins.h"
+#include "framework/utf8_text.h"
 
 namespace velmaro::fw {
 
@@ -16,7 +17,7 @@ QStringList FamiliesForFace(std::string_view face) {
             return families;
         }
     }
-    families << QString::fromUtf8(face.data(), static_cast<qsizetype>(face.size()));
+    families << Utf8(face);
     return families;
 }
 

@@ -4,6 +4,7 @@
 #include "framework/data_exchange.h"
 #include "framework/image_resources.h"
 #include "framework/logical_font.h"
+#include "framework/utf8_text.h"
 #include "mainwnd/converter_ids.h"
 #include "mainwnd/system_menu.h"
 #include "res/control_colours.h"
@@ -68,10 +69,6 @@ constexpr int kFooterStatics[] = {
     IDC_FOOTER_FAX,           IDC_FOOTER_MESSENGER_CAPTION, IDC_FOOTER_SERVICE_CAPTION,
     IDC_FOOTER_MESSENGER,     IDC_FOOTER_SERVICE_PHONE};
 constexpr int kPanelGroupBoxes[] = {IDC_GROUP_PRESSURE, IDC_GROUP_TEMPERATURE, IDC_GROUP_FLOW};
-
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 } // namespace
 
@@ -166,12 +163,14 @@ bool CConverterDlg::OnInitDialog() {
         const std::string_view aboutText = res::LoadStringResource(res::IDS_ABOUTBOX);
         if (!aboutText.empty()) {
             m_pSysMenu->AppendSeparator();
-            m_pSysMenu->AppendCommand(ID_SYSCMD_ABOUT, Text(aboutText));
+            m_pSysMenu->AppendCommand(ID_SYSCMD_ABOUT, fw::Utf8(aboutText));
         }
-        m_pSysMenu->AppendCommand(ID_SYSCMD_INSTRUMENTS, Text(texts::Lookup("instrument.command")));
-        m_pSysMenu->AppendCommand(ID_SYSCMD_STEAM, Text(texts::Lookup("steam.command")));
-        m_pSysMenu->AppendCommand(ID_SYSCMD_FLOWMETER, Text(texts::Lookup("flowmeter.command")));
-        m_pSysMenu->AppendCommand(ID_SYSCMD_LANGUAGE, Text(texts::Lookup("menu.language")));
+        m_pSysMenu->AppendCommand(ID_SYSCMD_INSTRUMENTS,
+                                  fw::Utf8(texts::Lookup("instrument.command")));
+        m_pSysMenu->AppendCommand(ID_SYSCMD_STEAM, fw::Utf8(texts::Lookup("steam.command")));
+        m_pSysMenu->AppendCommand(ID_SYSCMD_FLOWMETER,
+                                  fw::Utf8(texts::Lookup("flowmeter.command")));
+        m_pSysMenu->AppendCommand(ID_SYSCMD_LANGUAGE, fw::Utf8(texts::Lookup("menu.language")));
     }
 
     // A second request while the constructor's splash stands does nothing;
@@ -189,7 +188,7 @@ bool CConverterDlg::OnInitDialog() {
     ApplyFonts();
     FillSensorTypeList(SENSOR_THERMOCOUPLE);
     m_cbSensorType.setCurrentIndex(0);
-    setWindowTitle(Text(texts::Lookup("main.title")));
+    setWindowTitle(fw::Utf8(texts::Lookup("main.title")));
     ConfigureCategoryButtons();
 
     // From here on the footer address is drawn and used as a link to the

@@ -2,6 +2,8 @@
 // out-of-range message has the main window as its owner.
 
 #include "mainwnd/converter_dlg.h"
+
+#include "framework/utf8_text.h"
 #include "res/texts/texts.h"
 #include "sensors/rtd.h"
 #include "sensors/sensor_panel_rule.h"
@@ -31,12 +33,9 @@ void CConverterDlg::ShowOutOfRangeMessage() {
         return;
     }
     g_messageShowing = true;
-    const std::string_view caption = texts::Lookup(sensors::kOutOfRangeCaptionTextId);
-    const std::string_view text = texts::Lookup(sensors::kOutOfRangeTextId);
     QMessageBox box(QMessageBox::Critical,
-                    QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())),
-                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
-                    QMessageBox::Ok, this);
+                    fw::Utf8(texts::Lookup(sensors::kOutOfRangeCaptionTextId)),
+                    fw::Utf8(texts::Lookup(sensors::kOutOfRangeTextId)), QMessageBox::Ok, this);
     box.exec();
     g_messageShowing = false;
 }

@@ -4,6 +4,7 @@
 // command line and the page follow too; a value outside the type's range
 // shows the window's out-of-range message (sensor_entry_points.cpp).
 
+#include "framework/utf8_text.h"
 #include "mainwnd/converter_dlg.h"
 #include "mainwnd/converter_ids.h"
 #include "res/texts/texts.h"
@@ -16,24 +17,20 @@ sensors::SensorFamily FamilyOf(int kind) {
     return kind == SENSOR_RTD ? sensors::SensorFamily::Rtd : sensors::SensorFamily::Thermocouple;
 }
 
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 } // namespace
 
 void CConverterDlg::FillSensorTypeList(SensorKind kind) {
     m_cbSensorType.clear();
     const sensors::SensorFamily family = FamilyOf(kind);
     for (unsigned type = 0; type < sensors::TypeCount(family); ++type) {
-        m_cbSensorType.addItem(Text(texts::Lookup(sensors::TypeTextId(family, type))));
+        m_cbSensorType.addItem(fw::Utf8(texts::Lookup(sensors::TypeTextId(family, type))));
     }
 }
 
 void CConverterDlg::ShowSensorCaptions(SensorKind kind) {
     const sensors::PanelFamily& family = sensors::FamilyOf(FamilyOf(kind));
-    SetDlgItemText(IDC_SENSOR_OUTPUT_CAPTION, Text(texts::Lookup(family.captionTextId)));
-    SetDlgItemText(IDC_SENSOR_OUTPUT_UNIT, Text(texts::Lookup(family.unitTextId)));
+    SetDlgItemText(IDC_SENSOR_OUTPUT_CAPTION, fw::Utf8(texts::Lookup(family.captionTextId)));
+    SetDlgItemText(IDC_SENSOR_OUTPUT_UNIT, fw::Utf8(texts::Lookup(family.unitTextId)));
 }
 
 void CConverterDlg::SelectSensorKind(SensorKind kind) {
@@ -65,7 +62,7 @@ void CConverterDlg::OnSensorCelsiusChange() {
     if (panel.check == sensors::RangeCheck::OutOfRange) {
         ShowOutOfRangeMessage();
     }
-    m_strSensorOutput = Text(panel.output);
+    m_strSensorOutput = fw::Utf8(panel.output);
     if (m_nSensorKind == SENSOR_THERMOCOUPLE) {
         UpdateData(false);
     }
@@ -81,15 +78,15 @@ void CConverterDlg::OnSensorOutputChange() {
     if (panel.check == sensors::RangeCheck::OutOfRange) {
         ShowOutOfRangeMessage();
     }
-    m_strSensorCelsius = Text(panel.celsius);
+    m_strSensorCelsius = fw::Utf8(panel.celsius);
     SetSensorScales(panel);
     UpdateData(false);
 }
 
 void CConverterDlg::SetSensorScales(const sensors::PanelTexts& panel) {
-    m_strSensorFahrenheit = Text(panel.fahrenheit);
-    m_strSensorKelvin = Text(panel.kelvin);
-    m_strSensorRankine = Text(panel.rankine);
+    m_strSensorFahrenheit = fw::Utf8(panel.fahrenheit);
+    m_strSensorKelvin = fw::Utf8(panel.kelvin);
+    m_strSensorRankine = fw::Utf8(panel.rankine);
 }
 
 void CConverterDlg::OnSensorScaleChange() {

@@ -1,5 +1,6 @@
 #include "mainwnd/system_menu.h"
 
+#include "framework/utf8_text.h"
 #include "res/texts/texts.h"
 
 #include <QAction>
@@ -32,9 +33,7 @@ CSystemMenu::CSystemMenu(QWidget& window, CommandHandler handler)
     : QObject(&window), m_window(window), m_handler(std::move(handler)),
       m_menu(new QMenu(&window)) {
     for (const StandardEntry& entry : kStandardEntries) {
-        const std::string_view text = texts::Lookup(entry.textId);
-        AppendCommand(entry.commandId,
-                      QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+        AppendCommand(entry.commandId, fw::Utf8(texts::Lookup(entry.textId)));
     }
     if (QAction* close = FindCommand(SC_CLOSE)) {
         QFont bold = close->font();

@@ -4,6 +4,7 @@
 #include "convert/temperature_scales.h"
 #include "framework/dialog_units.h"
 #include "framework/font_faces.h"
+#include "framework/utf8_text.h"
 #include "res/built_template.h"
 #include "res/category_table.h"
 #include "res/resource_ids.h"
@@ -167,8 +168,7 @@ Setting SettingOf(std::string_view face) {
     const int limit = units.toPixelsX(kWidth - 2 * kTextInset) - 6;
     return {line, [metrics, limit](std::string_view text) {
                 return BreakLines(text, limit, [&metrics](std::string_view part) {
-                    return metrics.horizontalAdvance(
-                        QString::fromUtf8(part.data(), static_cast<qsizetype>(part.size())));
+                    return metrics.horizontalAdvance(fw::Utf8(part));
                 });
             }};
 }

@@ -1,5 +1,6 @@
 #include "shell/help_window.h"
 
+#include "framework/utf8_text.h"
 #include "res/flow_meter_dialog_template.h"
 #include "res/help_window_template.h"
 #include "res/resource_ids.h"
@@ -25,10 +26,6 @@ constexpr Entry kMessageMap[] = {
     {fw::Notify::ButtonClicked, res::IDC_HELP_FLOWMETER, &CHelpWindow::OnFlowMeter},
 };
 
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 } // namespace
 
 CHelpWindow::CHelpWindow(QWidget* parent) : fw::CDialog(res::HelpWindowTemplate(), parent) {}
@@ -37,10 +34,10 @@ CHelpWindow::~CHelpWindow() = default;
 
 bool CHelpWindow::OnInitDialog() {
     fw::CDialog::OnInitDialog();
-    SetDlgItemText(res::IDC_HELP_ABOUT, Text(res::LoadStringResource(res::IDS_ABOUTBOX)));
-    SetDlgItemText(res::IDC_HELP_INSTRUMENTS, Text(texts::Lookup("instrument.button")));
-    SetDlgItemText(res::IDC_HELP_STEAM, Text(texts::Lookup("steam.button")));
-    SetDlgItemText(res::IDC_HELP_FLOWMETER, Text(texts::Lookup("flowmeter.button")));
+    SetDlgItemText(res::IDC_HELP_ABOUT, fw::Utf8(res::LoadStringResource(res::IDS_ABOUTBOX)));
+    SetDlgItemText(res::IDC_HELP_INSTRUMENTS, fw::Utf8(texts::Lookup("instrument.button")));
+    SetDlgItemText(res::IDC_HELP_STEAM, fw::Utf8(texts::Lookup("steam.button")));
+    SetDlgItemText(res::IDC_HELP_FLOWMETER, fw::Utf8(texts::Lookup("flowmeter.button")));
     return true;
 }
 

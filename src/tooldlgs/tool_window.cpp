@@ -1,6 +1,7 @@
 #include "tooldlgs/tool_window.h"
 
 #include "framework/data_exchange.h"
+#include "framework/utf8_text.h"
 #include "tools/field_units.h"
 
 #include <QComboBox>
@@ -17,19 +18,15 @@ namespace {
 
 using res::ToolPart;
 
-QString Utf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // What a computed value shows: its number, or the text of an enumerated
 // result (a phase).
 QString TextOf(const tools::Shown& shown) {
     return shown.textId.empty() ? QString::fromStdString(shown.text)
-                                : Utf8(res::ToolWindowText(shown.textId));
+                                : fw::Utf8(res::ToolWindowText(shown.textId));
 }
 
 QString TextOf(const tools::Fault& fault) {
-    return fault ? Utf8(res::ToolWindowText(fault.textId)) : QString();
+    return fault ? fw::Utf8(res::ToolWindowText(fault.textId)) : QString();
 }
 
 const res::ToolControl* Find(const res::ToolWindowLayout& layout, int controlId) {
@@ -72,7 +69,7 @@ QString CellText(const tools::Tool& tool, const tools::Answer& answer, const res
         return TextOf(answer.shown[c][cell.index]);
     }
     if (filled) {
-        return Utf8(res::ToolWindowText(tool.noValueTextId));
+        return fw::Utf8(res::ToolWindowText(tool.noValueTextId));
     }
     if (toldWhy) {
         return {};
@@ -135,7 +132,7 @@ bool CToolWindow::OnInitDialog() {
     FillLists();
     for (const res::ToolControl& part : m_layout.parts) {
         if (!part.nameTextId.empty()) {
-            GetDlgItem(part.id)->setAccessibleName(Utf8(res::ToolWindowText(part.nameTextId)));
+            GetDlgItem(part.id)->setAccessibleName(fw::Utf8(res::ToolWindowText(part.nameTextId)));
         }
     }
     for (std::size_t tool = 0; tool < m_layout.tools.size(); ++tool) {
@@ -156,17 +153,17 @@ void CToolWindow::FillLists() {
         if (part.part == ToolPart::ModeList) {
             const std::vector<std::size_t> modes = res::WindowModes(tool);
             for (std::size_t i = 0; i < modes.size(); ++i) {
-                list->addItem(Utf8(res::EntryText(tool.modes[modes[i]].entry)));
+                list->addItem(fw::Utf8(res::EntryText(tool.modes[modes[i]].entry)));
                 current = modes[i] == state.mode ? i : current;
             }
         } else if (part.part == ToolPart::UnitList) {
             for (const UnitRef& unit : tools::OfferedUnits(tool, tool.fields[part.index])) {
-                list->addItem(Utf8(unit.symbol()));
+                list->addItem(fw::Utf8(unit.symbol()));
             }
             current = state.units[part.index];
         } else if (part.part == ToolPart::ChoiceList) {
             for (const tools::Entry& entry : tool.choices[part.index].entries) {
-                list->addItem(Utf8(res::EntryText(entry)));
+                list->addItem(fw::Utf8(res::EntryText(entry)));
             }
             current = state.chosen[part.index];
         }
@@ -330,7 +327,7 @@ void CToolWindow::ShowResults(std::size_t tool, const tools::Answer& answer) {
             text = VerdictOf(answer, c);
             break;
         case ToolPart::Heading:
-            text = c < columns.size() ? Utf8(HeadingOf(model, columns[c])) : QString();
+            text = c < columns.size() ? fw::Utf8(HeadingOf(model, columns[c])) : QString();
             break;
         case ToolPart::Result:
             text = CellText(model, answer, part, filled.at(c), toldWhy.at(c));
