@@ -203,19 +203,13 @@ void BuildCategoryDialog(const res::CategoryLayout& layout, res::BuiltTemplate& 
 } // namespace
 
 const fw::DialogTemplate& CategoryDialogTemplate(const res::CategoryLayout& layout) {
-    // Built on first use in each language and never moved, so each template's
-    // control list stays where its span points. Windows are made on the one
-    // GUI thread.
+    // Built on first use for each dialog in each language (a map's entries
+    // stay where they are). Windows are made on the one GUI thread.
     using Key = std::pair<const res::CategoryLayout*, texts::Language>;
     static std::map<Key, std::unique_ptr<const res::BuiltTemplate>> built;
-    auto& slot = built[Key{&layout, texts::CurrentLanguage()}];
-    if (!slot) {
-        auto made = std::make_unique<res::BuiltTemplate>();
-        BuildCategoryDialog(layout, *made);
-        made->dialog.controls = made->controls;
-        slot = std::move(made);
-    }
-    return slot->dialog;
+    return res::BuiltOnce(
+        built[Key{&layout, texts::CurrentLanguage()}],
+        [&layout](res::BuiltTemplate& made) { BuildCategoryDialog(layout, made); });
 }
 
 } // namespace velmaro::dialogs

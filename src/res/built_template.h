@@ -30,13 +30,11 @@ private:
     std::deque<std::string> m_kept; // never moves what it holds
 };
 
-// The template of one window in the language in use, built by `build` the
-// first time a window asks for it in that language. Each window's builder is
-// a lambda of its own, whose type keeps that window's templates apart.
-// Windows are made on the one GUI thread.
-template <class Build> const fw::DialogTemplate& TemplateInLanguage(Build build) {
-    static std::array<std::unique_ptr<const BuiltTemplate>, std::size(texts::kLanguages)> built;
-    auto& slot = built.at(static_cast<std::size_t>(texts::CurrentLanguage()));
+// The template `slot` keeps, built there by `build` the first time it is
+// asked for. A slot lives for the rest of the run and is never moved, so the
+// template's control list stays where its span points.
+template <class Build>
+const fw::DialogTemplate& BuiltOnce(std::unique_ptr<const BuiltTemplate>& slot, Build build) {
     if (!slot) {
         auto made = std::make_unique<BuiltTemplate>();
         build(*made);
@@ -44,6 +42,15 @@ template <class Build> const fw::DialogTemplate& TemplateInLanguage(Build build)
         slot = std::move(made);
     }
     return slot->dialog;
+}
+
+// The template of one window in the language in use, built by `build` the
+// first time a window asks for it in that language. Each window's builder is
+// a lambda of its own, whose type keeps that window's templates apart.
+// Windows are made on the one GUI thread.
+template <class Build> const fw::DialogTemplate& TemplateInLanguage(Build build) {
+    static std::array<std::unique_ptr<const BuiltTemplate>, std::size(texts::kLanguages)> built;
+    return BuiltOnce(built.at(static_cast<std::size_t>(texts::CurrentLanguage())), build);
 }
 
 } // namespace velmaro::res
