@@ -2,6 +2,7 @@
 
 #include "framework/data_exchange.h"
 #include "tools/field_units.h"
+#include "tools/tool.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -82,8 +83,8 @@ QString CellText(const tools::Answer& answer, const res::ToolControl& cell, bool
 
 // The heading of the result column `id`.
 std::string_view HeadingOf(const tools::Tool& tool, std::string_view id) {
-    const auto found = std::ranges::find(tool.columns, id, &tools::Entry::id);
-    return found == tool.columns.end() ? std::string_view() : res::EntryText(*found);
+    const std::string_view textId = tools::ColumnTextId(tool, id);
+    return textId.empty() ? std::string_view() : res::ToolWindowText(textId);
 }
 
 } // namespace
