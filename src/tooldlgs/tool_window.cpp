@@ -3,6 +3,7 @@
 #include "framework/data_exchange.h"
 #include "framework/utf8_text.h"
 #include "tools/field_units.h"
+#include "tools/tool.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -80,8 +81,8 @@ QString CellText(const tools::Tool& tool, const tools::Answer& answer, const res
 
 // The heading of the result column `id`.
 std::string_view HeadingOf(const tools::Tool& tool, std::string_view id) {
-    const auto found = std::ranges::find(tool.columns, id, &tools::Entry::id);
-    return found == tool.columns.end() ? std::string_view() : res::EntryText(*found);
+    const std::string_view textId = tools::ColumnTextId(tool, id);
+    return textId.empty() ? std::string_view() : res::ToolWindowText(textId);
 }
 
 } // namespace

@@ -22,6 +22,15 @@ std::optional<std::size_t> ChoiceIndex(const Tool& tool, std::string_view id) {
     return std::nullopt;
 }
 
+std::string_view ColumnTextId(const Tool& tool, std::string_view id) {
+    for (const Entry& column : tool.columns) {
+        if (column.id == id) {
+            return column.textId;
+        }
+    }
+    return {};
+}
+
 std::string_view UnitListField(std::string_view id) {
     constexpr std::string_view kUnit = ":unit";
     return id.ends_with(kUnit) ? id.substr(0, id.size() - kUnit.size()) : std::string_view();

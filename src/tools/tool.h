@@ -312,6 +312,10 @@ struct Tool {
 std::optional<std::size_t> FieldIndex(const Tool& tool, std::string_view id);
 std::optional<std::size_t> ChoiceIndex(const Tool& tool, std::string_view id);
 
+// The heading's text id of the result column `id`, or "" for a column the
+// tool does not have.
+std::string_view ColumnTextId(const Tool& tool, std::string_view id);
+
 // The field whose unit list "<field>:unit" names (in Tool::order or an
 // option group), or "" for any other id.
 std::string_view UnitListField(std::string_view id);

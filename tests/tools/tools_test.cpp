@@ -107,7 +107,9 @@ TEST(Tools, DeclarationsHoldTogether) {
                 }
             }
         }
+        // Every face heads a column by its text.
         for (const Entry& column : tool->columns) {
+            EXPECT_FALSE(column.textId.empty()) << column.id;
             ExpectText(column.textId);
         }
         for (const std::string_view id : tool->order) {

@@ -23,8 +23,6 @@ class PageHtml {
 public:
     explicit PageHtml(texts::Language language = texts::Language::Chinese) : m_language(language) {}
 
-    texts::Language Language() const { return m_language; }
-
     // The text of `id` in the page's language: every text the generator
     // writes comes through here. An id without a text is a problem: the
     // generator fails once it has written everything.

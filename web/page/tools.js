@@ -15,8 +15,24 @@
 (() => {
   // The fields typed into are sent in the order typed, the last one last:
   // in each group of fields that give one another, it is the given one.
-  const tools = [...document.querySelectorAll('[data-tool]')].map((element) => ({ element, typed: [] }));
-  const controls = (tool, key) => [...tool.element.querySelectorAll(`[data-${key}]`)];
+  // The build writes a tool's controls once and nothing replaces them: each
+  // is looked up here, not on every keystroke.
+  const tools = [...document.querySelectorAll('[data-tool]')].map((element) => {
+    const all = (key) => [...element.querySelectorAll(`[data-${key}]`)];
+    const one = (key) => element.querySelector(`[data-${key}]`);
+    const table = one('results');
+    return {
+      element,
+      typed: [],
+      fields: all('field'),
+      units: all('units'),
+      choices: all('choice'),
+      mode: one('mode'),
+      headings: table ? [...table.querySelectorAll('thead th')] : [],
+      rows: table ? [...table.tBodies[0].rows] : [],
+      verdict: one('verdict'),
+    };
+  });
 
   const texts = JSON.parse(document.getElementById('tool-texts').textContent);
   const text = (id) => (id ? texts[id] ?? id : '');
@@ -25,10 +41,10 @@
 
   const request = (tool) => [
     ['tool', tool.element.dataset.tool],
-    ['mode', tool.element.querySelector('[data-mode]')?.value ?? ''],
-    ...controls(tool, 'field').map((c) => ['field', c.dataset.field, c.value]),
-    ...controls(tool, 'units').map((c) => ['unit', c.dataset.units, c.value]),
-    ...controls(tool, 'choice').map((c) => ['choice', c.dataset.choice, c.value]),
+    ['mode', tool.mode?.value ?? ''],
+    ...tool.fields.map((c) => ['field', c.dataset.field, c.value]),
+    ...tool.units.map((c) => ['unit', c.dataset.units, c.value]),
+    ...tool.choices.map((c) => ['choice', c.dataset.choice, c.value]),
     ...tool.typed.map((key) => ['typed', key]),
   ].map((cells) => cells.join('\t')).join('\n');
 
@@ -60,9 +76,8 @@
 
   // A column's cells by row; a column that could not be computed says why in
   // its first cell.
-  const fillTable = (table, columns = []) => {
-    const rows = [...table.tBodies[0].rows];
-    table.querySelectorAll('thead th').forEach((heading, c) => {
+  const fillTable = ({ headings, rows }, columns) => {
+    headings.forEach((heading, c) => {
       const column = columns[c];
       heading.textContent = column?.heading ?? '';
       rows.forEach((row, r) => {
@@ -75,16 +90,15 @@
   const apply = (tool, answer) => {
     const unused = new Set(answer.unused.fields);
     const readOnly = new Set(answer.readOnly);
-    for (const input of controls(tool, 'field')) {
+    for (const input of tool.fields) {
       show(input, answer.fields[input.dataset.field]);
       input.disabled = unused.has(input.dataset.field);
       input.readOnly = readOnly.has(input.dataset.field);
     }
-    for (const list of controls(tool, 'units')) list.disabled = unused.has(list.dataset.units);
-    for (const list of controls(tool, 'choice')) list.disabled = answer.unused.choices.includes(list.dataset.choice);
-    const table = tool.element.querySelector('[data-results]');
-    if (table) fillTable(table, answer.columns);
-    tool.element.querySelector('[data-verdict]').textContent =
+    for (const list of tool.units) list.disabled = unused.has(list.dataset.units);
+    for (const list of tool.choices) list.disabled = answer.unused.choices.includes(list.dataset.choice);
+    fillTable(tool, answer.columns);
+    tool.verdict.textContent =
       [answer.verdict, ...answer.notes].filter(Boolean).join('\n');
   };
 

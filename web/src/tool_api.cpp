@@ -32,6 +32,7 @@
 #include "tools/evaluate.h"
 #include "tools/field_units.h"
 #include "tools/layout.h"
+#include "tools/tool.h"
 #include "tools/tools.h"
 
 #include <algorithm>
@@ -182,12 +183,7 @@ std::string_view Heading(const tools::Tool& tool, const tools::Answer& answer, s
     const std::string_view id = column < answer.columnIds.size() ? answer.columnIds[column]
                                 : tool.columns.empty()           ? std::string_view()
                                                                  : tool.columns.front().id;
-    for (const tools::Entry& entry : tool.columns) {
-        if (entry.id == id) {
-            return entry.textId;
-        }
-    }
-    return {};
+    return tools::ColumnTextId(tool, id);
 }
 
 // A results table's columns: each heading, its own verdict, and a text for
