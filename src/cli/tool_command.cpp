@@ -3,6 +3,7 @@
 #include "cli/cli_error.h"
 #include "cli/english_texts.h"
 #include "cli/json_output.h"
+#include "cli/result_text.h"
 #include "cli/sensor_catalog.h"
 #include "tools/field_units.h"
 
@@ -128,11 +129,17 @@ private:
         for (std::size_t c = 0; c < ColumnCount(result); ++c) {
             for (std::size_t i = 0; i < tool_.fields.size(); ++i) {
                 const auto& value = result.columns[c].values[i];
-                if (value && tool_.fields[i].entries.empty() && !std::isfinite(*value)) {
-                    return {kExitOutOfRange, tool + ": " + std::string(tool_.fields[i].id) +
-                                                 " is " +
-                                                 tools::ShowValue(tool_, state, i, *value).text +
-                                                 ", not a finite number"};
+                if (!value || !tool_.fields[i].entries.empty()) {
+                    continue;
+                }
+                // Finite in the compute unit is not enough: the shown unit
+                // may take it beyond the double range.
+                const tools::Shown shown = tools::ShowValue(tool_, state, i, *value);
+                if (!shown.finite) {
+                    const std::string unit = tools::ShownUnit(tool_, state, i);
+                    const std::string what = tool + ": " + std::string(tool_.fields[i].id) +
+                                             (unit.empty() ? "" : " in " + unit);
+                    return {kExitOutOfRange, NotFiniteMessage(what, ShortestText(shown.number))};
                 }
             }
         }

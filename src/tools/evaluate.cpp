@@ -289,9 +289,9 @@ Shown ShowValue(const Tool& tool, const FaceState& state, std::size_t field, dou
         value = FromComputeUnit(f, *unit, value);
     }
     if (!std::isfinite(value)) {
-        return {{}, {}, false};
+        return {{}, {}, false, value};
     }
-    return {FormatFixed(WithoutNegativeZero(value, f.decimals), {0, f.decimals}), {}};
+    return {FormatFixed(WithoutNegativeZero(value, f.decimals), {0, f.decimals}), {}, true, value};
 }
 
 Answer Evaluate(const Tool& tool, const FaceState& state, NumberRule rule) {
