@@ -188,7 +188,7 @@ std::vector<std::string_view> HelpOrder(const Tool& tool) {
         }
     };
     for (const std::string_view id : tool.order) {
-        if (id.find(':') == std::string_view::npos) {
+        if (tools::UnitListField(id).empty()) {
             add(id);
         }
     }
