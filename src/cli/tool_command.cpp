@@ -18,10 +18,6 @@ using tools::Role;
 using tools::Severity;
 using tools::Tool;
 
-bool OnCommandLine(unsigned faces) {
-    return (faces & tools::kCommandLine) != 0U;
-}
-
 int StatusOf(Severity severity) {
     switch (severity) {
     case Severity::Refused:
@@ -74,7 +70,7 @@ public:
     ToolPrinter(const ToolRequest& request, OutputBuffer& out)
         : request_(request), tool_(*request.tool), out_(out) {
         for (const Field& field : tool_.fields) {
-            if (OnCommandLine(field.faces) && !field.jsonOnly) {
+            if (tools::OnFace(field.faces, tools::kCommandLine) && !field.jsonOnly) {
                 nameWidth_ = std::max(nameWidth_, field.symbol.size() + 1);
             }
         }
@@ -202,7 +198,7 @@ private:
         for (std::size_t i = 0; i < tool_.fields.size(); ++i) {
             const Field& field = tool_.fields[i];
             const std::string key(field.jsonKey);
-            if (key.empty() || !OnCommandLine(field.faces)) {
+            if (key.empty() || !tools::OnFace(field.faces, tools::kCommandLine)) {
                 continue;
             }
             if (request.given[i]) {
@@ -222,7 +218,8 @@ private:
         Json object = Json::object();
         for (std::size_t i = 0; i < tool_.choices.size(); ++i) {
             const tools::Choice& choice = tool_.choices[i];
-            if (OnCommandLine(choice.faces) && tools::IsChoiceUsed(tool_, state, i)) {
+            if (tools::OnFace(choice.faces, tools::kCommandLine) &&
+                tools::IsChoiceUsed(tool_, state, i)) {
                 object[JsonKey(choice.id)] = choice.entries[request.chosen[i]].id;
             }
         }
@@ -264,7 +261,8 @@ private:
         }
         for (std::size_t i = 0; i < tool_.fields.size(); ++i) {
             const Field& field = tool_.fields[i];
-            if (column.values[i] && OnCommandLine(field.faces) && !field.jsonOnly) {
+            if (column.values[i] && tools::OnFace(field.faces, tools::kCommandLine) &&
+                !field.jsonOnly) {
                 fields.push_back(i);
             }
         }

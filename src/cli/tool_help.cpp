@@ -16,17 +16,13 @@ using tools::Field;
 using tools::Role;
 using tools::Tool;
 
-bool OnCommandLine(unsigned faces) {
-    return (faces & tools::kCommandLine) != 0U;
-}
-
 bool Offered(const Tool& tool, std::string_view id) {
     if (const auto field = tools::FieldIndex(tool, id)) {
         const Field& f = tool.fields[*field];
-        return OnCommandLine(f.faces) && f.role != Role::Output;
+        return tools::OnFace(f.faces, tools::kCommandLine) && f.role != Role::Output;
     }
     const auto choice = tools::ChoiceIndex(tool, id);
-    return choice && OnCommandLine(tool.choices[*choice].faces);
+    return choice && tools::OnFace(tool.choices[*choice].faces, tools::kCommandLine);
 }
 
 std::string Label(const Field& field) {
@@ -60,7 +56,8 @@ std::string GroupOptionOf(const Tool& tool, int group) {
     }
     std::vector<std::string> options;
     for (const Field& field : tool.fields) {
-        if (field.group == group && field.role == Role::Either && OnCommandLine(field.faces)) {
+        if (field.group == group && field.role == Role::Either &&
+            tools::OnFace(field.faces, tools::kCommandLine)) {
             options.push_back("--" + std::string(field.id));
         }
     }
@@ -277,7 +274,7 @@ std::string GroupOptionHelp(const Tool& tool, const tools::GroupOption& option) 
     std::vector<std::string> fields;
     for (const Field& field : tool.fields) {
         if (field.group != option.group || field.role != Role::Either ||
-            !OnCommandLine(field.faces)) {
+            !tools::OnFace(field.faces, tools::kCommandLine)) {
             continue;
         }
         const Field& owner = tools::UnitOwner(tool, field);
@@ -308,7 +305,7 @@ std::string ModeFlagHelp(const Tool& tool, std::string_view flag) {
 std::string ModeCombinations(const Tool& tool) {
     std::vector<std::string> combinations;
     for (const tools::Mode& mode : tool.modes) {
-        if (!OnCommandLine(mode.faces)) {
+        if (!tools::OnFace(mode.faces, tools::kCommandLine)) {
             continue;
         }
         std::vector<std::string> given;
@@ -336,7 +333,7 @@ std::string ModeCombinations(const Tool& tool) {
 std::string PrimaryOptions(const Tool& tool) {
     std::vector<std::string> options;
     for (const Field& field : tool.fields) {
-        if (field.primary && OnCommandLine(field.faces)) {
+        if (field.primary && tools::OnFace(field.faces, tools::kCommandLine)) {
             options.push_back("--" + std::string(field.id));
         }
     }
@@ -396,7 +393,8 @@ std::string GroupNote(const Tool& tool, int group) {
     bool primary = false;
     bool defaulted = false;
     for (const Field& field : tool.fields) {
-        if (field.group == group && field.role == Role::Either && OnCommandLine(field.faces)) {
+        if (field.group == group && field.role == Role::Either &&
+            tools::OnFace(field.faces, tools::kCommandLine)) {
             options.push_back("--" + std::string(field.id));
             primary = primary || field.primary;
             defaulted = defaulted || field.startIfLeftOut;
@@ -435,7 +433,7 @@ std::string ToolFootnote(const Tool& tool) {
     std::vector<std::string> results;
     for (const Field& field : tool.fields) {
         if ((field.role == Role::Output || field.role == Role::Either) &&
-            OnCommandLine(field.faces)) {
+            tools::OnFace(field.faces, tools::kCommandLine)) {
             results.emplace_back(field.id);
         }
     }

@@ -20,10 +20,6 @@ using tools::OptionGroup;
 using tools::Role;
 using tools::Tool;
 
-bool OnCommandLine(unsigned faces) {
-    return (faces & tools::kCommandLine) != 0U;
-}
-
 std::string Dashed(std::string_view id) {
     return "--" + std::string(id);
 }
@@ -53,7 +49,8 @@ std::vector<std::size_t> GroupFields(const Tool& tool, int group) {
     std::vector<std::size_t> fields;
     for (std::size_t i = 0; i < tool.fields.size(); ++i) {
         const Field& field = tool.fields[i];
-        if (field.group == group && field.role == Role::Either && OnCommandLine(field.faces)) {
+        if (field.group == group && field.role == Role::Either &&
+            tools::OnFace(field.faces, tools::kCommandLine)) {
             fields.push_back(i);
         }
     }
@@ -401,7 +398,8 @@ struct Reader {
     void Complete() {
         for (std::size_t c = 0; c < tool.choices.size(); ++c) {
             const Choice& choice = tool.choices[c];
-            if (choice.commandLineRequired && !args.choices[c] && OnCommandLine(choice.faces) &&
+            if (choice.commandLineRequired && !args.choices[c] &&
+                tools::OnFace(choice.faces, tools::kCommandLine) &&
                 tools::IsChoiceUsed(tool, state(), c)) {
                 throw UsageError(std::string(tool.id) + " needs " + Dashed(choice.id) + " " +
                                  EntryIds(choice.entries, "|"));
@@ -409,8 +407,8 @@ struct Reader {
         }
         for (std::size_t i = 0; i < tool.fields.size(); ++i) {
             const tools::Field& field = tool.fields[i];
-            if (typed[i] || !OnCommandLine(field.faces) || field.role != Role::Input ||
-                InSomeMode(field.id)) {
+            if (typed[i] || !tools::OnFace(field.faces, tools::kCommandLine) ||
+                field.role != Role::Input || InSomeMode(field.id)) {
                 continue;
             }
             if (field.startIfLeftOut) {
@@ -475,7 +473,7 @@ struct Reader {
     }
 
     bool Fits(const Mode& mode) const {
-        if (!OnCommandLine(mode.faces)) {
+        if (!tools::OnFace(mode.faces, tools::kCommandLine)) {
             return false;
         }
         for (const std::string_view id : mode.given) {
@@ -568,7 +566,7 @@ struct Reader {
         std::vector<std::string> results;
         for (const tools::Field& field : tool.fields) {
             if ((field.role == Role::Output || field.role == Role::Either) &&
-                OnCommandLine(field.faces)) {
+                tools::OnFace(field.faces, tools::kCommandLine)) {
                 results.emplace_back(field.id);
             }
         }

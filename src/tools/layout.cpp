@@ -9,10 +9,6 @@
 namespace velmaro::tools {
 namespace {
 
-bool OnFace(unsigned faces, Faces face) {
-    return (faces & face) != 0U;
-}
-
 bool InTable(const Tool& tool, const Field& field) {
     return !tool.columns.empty() && field.role == Role::Output;
 }
