@@ -132,12 +132,7 @@ std::string RangeHelp(const tools::Range& range) {
 
 std::string EntryText(const tools::Entry& entry) {
     const std::string_view text = EnglishText(entry.textId, entry.Shown());
-    const bool same = std::ranges::equal(text, entry.id, [](char a, char b) {
-        const auto lower = [](char c) {
-            return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-        };
-        return lower(a) == lower(b);
-    });
+    const bool same = SameIgnoringCase(text, entry.id);
     return same ? std::string(entry.id) : std::string(entry.id) + " (" + std::string(text) + ")";
 }
 

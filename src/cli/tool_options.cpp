@@ -157,20 +157,13 @@ void AddChoice(CLI::App& command, const Tool& tool, std::size_t index, ToolArgs&
 // The position of the entry called `text` (exactly, or with ASCII case
 // ignored when that names one), or nullopt.
 std::optional<std::size_t> EntryNamed(const Choice& choice, std::string_view text) {
-    const auto lower = [](std::string_view s) {
-        std::string l(s);
-        std::ranges::transform(l, l.begin(), [](char c) {
-            return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-        });
-        return l;
-    };
     std::optional<std::size_t> folded;
     std::size_t foldedCount = 0;
     for (std::size_t i = 0; i < choice.entries.size(); ++i) {
         if (choice.entries[i].id == text) {
             return i;
         }
-        if (lower(choice.entries[i].id) == lower(text)) {
+        if (SameIgnoringCase(choice.entries[i].id, text)) {
             folded = i;
             ++foldedCount;
         }
