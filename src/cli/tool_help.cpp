@@ -39,12 +39,8 @@ std::string Join(const std::vector<std::string>& parts, std::string_view separat
 
 // The option a field is given by: its own, or its option group's.
 std::string OptionOf(const Tool& tool, std::string_view id) {
-    for (const tools::OptionGroup& group : tool.optionGroups) {
-        if (std::ranges::find(group.fields, id) != group.fields.end()) {
-            return "--" + std::string(group.option);
-        }
-    }
-    return "--" + std::string(id);
+    const tools::OptionGroup* group = GroupOf(tool, id);
+    return "--" + std::string(group != nullptr ? group->option : id);
 }
 
 // The option that gives a field of `group`: --flow, or --mass-flow|--volume-flow.
@@ -55,11 +51,8 @@ std::string GroupOptionOf(const Tool& tool, int group) {
         }
     }
     std::vector<std::string> options;
-    for (const Field& field : tool.fields) {
-        if (field.group == group && field.role == Role::Either &&
-            tools::OnFace(field.faces, tools::kCommandLine)) {
-            options.push_back("--" + std::string(field.id));
-        }
+    for (const std::size_t i : GroupFields(tool, group)) {
+        options.push_back("--" + std::string(tool.fields[i].id));
     }
     return Join(options, "|");
 }
@@ -82,13 +75,7 @@ std::string UnitsHelp(const Tool& tool, const Field& field) {
     const std::vector<UnitRef> units = tools::OfferedUnits(tool, field);
     if (units.empty()) {
         if (!field.unitFrom.empty()) {
-            std::string_view option = field.unitFrom;
-            for (const tools::OptionGroup& group : tool.optionGroups) {
-                if (std::ranges::find(group.fields, option) != group.fields.end()) {
-                    option = group.option;
-                }
-            }
-            return "in the unit of --" + std::string(option);
+            return "in the unit of " + OptionOf(tool, field.unitFrom);
         }
         const bool inLabel = EnglishText(field.labelTextId).find(field.unit) != std::string::npos;
         return field.unit.empty() || inLabel ? std::string() : "in " + std::string(field.unit);
@@ -148,6 +135,38 @@ std::string Entries(const tools::Choice& choice) {
 }
 
 } // namespace
+
+const tools::OptionGroup* GroupOf(const Tool& tool, std::string_view field) {
+    for (const tools::OptionGroup& group : tool.optionGroups) {
+        if (std::ranges::find(group.fields, field) != group.fields.end()) {
+            return &group;
+        }
+    }
+    return nullptr;
+}
+
+std::vector<std::size_t> GroupFields(const Tool& tool, int group) {
+    std::vector<std::size_t> fields;
+    for (std::size_t i = 0; i < tool.fields.size(); ++i) {
+        const Field& field = tool.fields[i];
+        if (field.group == group && field.role == Role::Either &&
+            tools::OnFace(field.faces, tools::kCommandLine)) {
+            fields.push_back(i);
+        }
+    }
+    return fields;
+}
+
+std::vector<std::string> ResultIds(const Tool& tool) {
+    std::vector<std::string> results;
+    for (const Field& field : tool.fields) {
+        if ((field.role == Role::Output || field.role == Role::Either) &&
+            tools::OnFace(field.faces, tools::kCommandLine)) {
+            results.emplace_back(field.id);
+        }
+    }
+    return results;
+}
 
 std::string Wrapped(std::string_view text, std::size_t width) {
     std::string wrapped;
@@ -267,11 +286,8 @@ std::string GroupHelp(const Tool& tool, const tools::OptionGroup& group) {
 
 std::string GroupOptionHelp(const Tool& tool, const tools::GroupOption& option) {
     std::vector<std::string> fields;
-    for (const Field& field : tool.fields) {
-        if (field.group != option.group || field.role != Role::Either ||
-            !tools::OnFace(field.faces, tools::kCommandLine)) {
-            continue;
-        }
+    for (const std::size_t i : GroupFields(tool, option.group)) {
+        const Field& field = tool.fields[i];
         const Field& owner = tools::UnitOwner(tool, field);
         std::string units = UnitChoices(tool, owner);
         if (!field.unitPrefix.empty()) {
@@ -356,10 +372,8 @@ std::string GroupPlaceholder(const tools::OptionGroup& group) {
 
 std::string HelpPlaceholder(const Tool& tool, std::size_t field) {
     const Field& f = tool.fields[field];
-    for (const tools::OptionGroup& group : tool.optionGroups) {
-        if (std::ranges::find(group.fields, f.id) != group.fields.end()) {
-            return GroupPlaceholder(group);
-        }
+    if (const tools::OptionGroup* group = GroupOf(tool, f.id)) {
+        return GroupPlaceholder(*group);
     }
     if (f.role == Role::Text) {
         return "TEXT";
@@ -387,13 +401,11 @@ std::string GroupNote(const Tool& tool, int group) {
     std::vector<std::string> options;
     bool primary = false;
     bool defaulted = false;
-    for (const Field& field : tool.fields) {
-        if (field.group == group && field.role == Role::Either &&
-            tools::OnFace(field.faces, tools::kCommandLine)) {
-            options.push_back("--" + std::string(field.id));
-            primary = primary || field.primary;
-            defaulted = defaulted || field.startIfLeftOut;
-        }
+    for (const std::size_t i : GroupFields(tool, group)) {
+        const Field& field = tool.fields[i];
+        options.push_back("--" + std::string(field.id));
+        primary = primary || field.primary;
+        defaulted = defaulted || field.startIfLeftOut;
     }
     if (options.size() < 2) {
         return {};
@@ -425,15 +437,8 @@ std::string ToolFootnote(const Tool& tool) {
             give.push_back(std::move(note));
         }
     }
-    std::vector<std::string> results;
-    for (const Field& field : tool.fields) {
-        if ((field.role == Role::Output || field.role == Role::Either) &&
-            tools::OnFace(field.faces, tools::kCommandLine)) {
-            results.emplace_back(field.id);
-        }
-    }
     return Wrapped(Join(give, " "), 78) + "\n" +
-           Wrapped("Results (--print names them): " + Join(results, ", ") + ".", 78) + "\n";
+           Wrapped("Results (--print names them): " + Join(ResultIds(tool), ", ") + ".", 78) + "\n";
 }
 
 } // namespace velmaro::cli

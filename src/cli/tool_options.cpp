@@ -24,16 +24,6 @@ std::string Dashed(std::string_view id) {
     return "--" + std::string(id);
 }
 
-// The option group a field is spelled through, if any.
-const OptionGroup* GroupOf(const Tool& tool, std::string_view field) {
-    for (const OptionGroup& group : tool.optionGroups) {
-        if (std::ranges::find(group.fields, field) != group.fields.end()) {
-            return &group;
-        }
-    }
-    return nullptr;
-}
-
 // The option group that stands for a list under the list's own option.
 const OptionGroup* GroupFor(const Tool& tool, const Choice& choice) {
     for (const OptionGroup& group : tool.optionGroups) {
@@ -42,19 +32,6 @@ const OptionGroup* GroupFor(const Tool& tool, const Choice& choice) {
         }
     }
     return nullptr;
-}
-
-// The Either fields of `group` the command line offers, by position.
-std::vector<std::size_t> GroupFields(const Tool& tool, int group) {
-    std::vector<std::size_t> fields;
-    for (std::size_t i = 0; i < tool.fields.size(); ++i) {
-        const Field& field = tool.fields[i];
-        if (field.group == group && field.role == Role::Either &&
-            tools::OnFace(field.faces, tools::kCommandLine)) {
-            fields.push_back(i);
-        }
-    }
-    return fields;
 }
 
 std::vector<std::string_view> Names(std::string_view id, std::string_view others) {
@@ -556,13 +533,7 @@ struct Reader {
         if (!args.print) {
             return;
         }
-        std::vector<std::string> results;
-        for (const tools::Field& field : tool.fields) {
-            if ((field.role == Role::Output || field.role == Role::Either) &&
-                tools::OnFace(field.faces, tools::kCommandLine)) {
-                results.emplace_back(field.id);
-            }
-        }
+        const std::vector<std::string> results = ResultIds(tool);
         std::string_view list = *args.print;
         while (true) {
             const std::size_t comma = list.find(',');
