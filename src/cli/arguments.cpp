@@ -15,10 +15,6 @@
 namespace velmaro::cli {
 namespace {
 
-bool LooksLikeOption(std::string_view arg) {
-    return arg.size() > 1 && arg[0] == '-' && !(arg[1] >= '0' && arg[1] <= '9') && arg[1] != '.';
-}
-
 // The arguments before "--": where --help, --version and --json count.
 std::span<const std::string_view> OptionPart(std::span<const std::string_view> args) {
     const auto end = std::ranges::find(args, std::string_view("--"));

@@ -1,16 +1,12 @@
 #include "cli/english_texts.h"
 
-#include "res/texts/english_tool_texts.h"
-
-#include <algorithm>
+#include "res/texts/texts.h"
 
 namespace velmaro::cli {
 
 std::string_view EnglishText(std::string_view id, std::string_view fallback) {
-    const auto& all = texts::kEnglishToolTexts;
-    const auto* const found =
-        std::ranges::find_if(all, [id](const texts::Text& text) { return text.id == id; });
-    return found == all.end() ? fallback : found->text;
+    const std::string_view text = texts::Lookup(id, texts::Language::English);
+    return text.empty() ? fallback : text;
 }
 
 std::string MessageText(std::string_view id) {

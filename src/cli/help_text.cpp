@@ -1,5 +1,7 @@
 #include "cli/help_text.h"
 
+#include "tools/tools.h"
+
 namespace velmaro::cli {
 namespace {
 
@@ -10,11 +12,16 @@ constexpr std::string_view kHead =
   or:  velmaro-convert [--json] [--strict] --table TYPE [--from T1] [--to T2] [--step S] [--csv]
   or:  velmaro-convert [--json] [--strict] --table steam [--by temperature|pressure] --from A --to B --step C [--csv]
   or:  velmaro-convert [--json] --list [QUANTITY]
-  or:  velmaro-convert steam|cold-junction|transmitter|gas-flow [--json] [--strict] [--print RESULT,...] OPTIONS
+  or:  velmaro-convert )help";
+
+// After the tools' ids on the usage line.
+constexpr std::string_view kHeadRest =
+    R"help( [--json] [--strict] [--print RESULT,...] OPTIONS
 Convert between units with the digits the Velmaro windows show, convert
 thermocouple and resistance-thermometer readings, print reference tables, and
 work out the tools of the windows: water and steam, the thermocouple cold
-junction, transmitter signals and gas flow at reference conditions.
+junction, transmitter signals, gas flow at reference conditions and
+differential-pressure flowmeters.
 
 VALUE is read as a unit field reads its text: the leading number counts
 (12abc is 12) and text without one is 0; with --strict it must be a number
@@ -144,6 +151,13 @@ Examples:
 
 std::string HelpText(std::string_view toolSections, std::string_view legacySpellings) {
     std::string help(kHead);
+    for (const tools::Tool* tool : tools::AllTools()) {
+        if (tool != tools::AllTools().front()) {
+            help += '|';
+        }
+        help += tool->id;
+    }
+    help += kHeadRest;
     help += toolSections;
     help += kLegacyHead;
     help += legacySpellings;

@@ -84,10 +84,6 @@ constexpr std::array<Spelling, 5> kSpellings = {{
      "flow-meter --flow-meter TYPE OPTIONS"},
 }};
 
-bool LooksLikeOption(std::string_view arg) {
-    return arg.size() > 1 && arg[0] == '-' && !(arg[1] >= '0' && arg[1] <= '9') && arg[1] != '.';
-}
-
 // The older spelling among `args`; none when they name a tool's subcommand
 // before it (cold-junction ... --cold-junction 25 is the new spelling). A
 // tool's name after it is a value (--flow-meter ... --fluid steam).
@@ -240,6 +236,10 @@ private:
 };
 
 } // namespace
+
+bool LooksLikeOption(std::string_view arg) {
+    return arg.size() > 1 && arg[0] == '-' && !(arg[1] >= '0' && arg[1] <= '9') && arg[1] != '.';
+}
 
 std::string_view LegacyTool(std::span<const std::string_view> args) {
     const Spelling* spelling = SpellingIn(args);

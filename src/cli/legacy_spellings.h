@@ -15,6 +15,10 @@
 
 namespace velmaro::cli {
 
+// Whether an argument reads as an option rather than a value: "-x" and "--x"
+// do; "-", "-5" and "-.5" do not.
+bool LooksLikeOption(std::string_view arg);
+
 // The tool an older spelling among `args` names (before any "--"), or "".
 // Refuses two of them together.
 std::string_view LegacyTool(std::span<const std::string_view> args);

@@ -29,6 +29,10 @@ std::size_t EditDistance(std::string_view a, std::string_view b) {
 
 } // namespace
 
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+    return std::ranges::equal(a, b, [](char x, char y) { return Lower(x) == Lower(y); });
+}
+
 std::vector<std::string> NearestNames(std::string_view typed, const std::vector<std::string>& names,
                                       std::size_t count) {
     const std::size_t reach = std::max<std::size_t>(2, typed.size() / 2);

@@ -8,6 +8,9 @@
 
 namespace velmaro::cli {
 
+// Whether two names are the same with ASCII case ignored ("pt100", "Pt100").
+bool SameIgnoringCase(std::string_view a, std::string_view b);
+
 // Up to `count` of `names` nearest to `typed` by edit distance (ASCII case
 // ignored), nearest first and otherwise in the order given; only names within
 // half the typed length (at least 2 edits) count as near.

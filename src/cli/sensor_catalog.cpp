@@ -12,19 +12,6 @@
 namespace velmaro::cli {
 namespace {
 
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (lower(a[i]) != lower(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
-
 std::vector<SensorType> BuildCatalogue() {
     std::vector<SensorType> types;
     for (const SensorFamily family : {SensorFamily::Thermocouple, SensorFamily::Rtd}) {

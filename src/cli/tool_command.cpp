@@ -3,6 +3,7 @@
 #include "cli/cli_error.h"
 #include "cli/english_texts.h"
 #include "cli/json_output.h"
+#include "cli/result_text.h"
 #include "cli/sensor_catalog.h"
 #include "tools/field_units.h"
 
@@ -16,10 +17,6 @@ using tools::Field;
 using tools::Role;
 using tools::Severity;
 using tools::Tool;
-
-bool OnCommandLine(unsigned faces) {
-    return (faces & tools::kCommandLine) != 0U;
-}
 
 int StatusOf(Severity severity) {
     switch (severity) {
@@ -73,7 +70,7 @@ public:
     ToolPrinter(const ToolRequest& request, OutputBuffer& out)
         : request_(request), tool_(*request.tool), out_(out) {
         for (const Field& field : tool_.fields) {
-            if (OnCommandLine(field.faces) && !field.jsonOnly) {
+            if (tools::OnFace(field.faces, tools::kCommandLine) && !field.jsonOnly) {
                 nameWidth_ = std::max(nameWidth_, field.symbol.size() + 1);
             }
         }
@@ -128,11 +125,17 @@ private:
         for (std::size_t c = 0; c < ColumnCount(result); ++c) {
             for (std::size_t i = 0; i < tool_.fields.size(); ++i) {
                 const auto& value = result.columns[c].values[i];
-                if (value && tool_.fields[i].entries.empty() && !std::isfinite(*value)) {
-                    return {kExitOutOfRange, tool + ": " + std::string(tool_.fields[i].id) +
-                                                 " is " +
-                                                 tools::ShowValue(tool_, state, i, *value).text +
-                                                 ", not a finite number"};
+                if (!value || !tool_.fields[i].entries.empty()) {
+                    continue;
+                }
+                // Finite in the compute unit is not enough: the shown unit
+                // may take it beyond the double range.
+                const tools::Shown shown = tools::ShowValue(tool_, state, i, *value);
+                if (!shown.finite) {
+                    const std::string unit = tools::ShownUnit(tool_, state, i);
+                    const std::string what = tool + ": " + std::string(tool_.fields[i].id) +
+                                             (unit.empty() ? "" : " in " + unit);
+                    return {kExitOutOfRange, NotFiniteMessage(what, ShortestText(shown.number))};
                 }
             }
         }
@@ -195,7 +198,7 @@ private:
         for (std::size_t i = 0; i < tool_.fields.size(); ++i) {
             const Field& field = tool_.fields[i];
             const std::string key(field.jsonKey);
-            if (key.empty() || !OnCommandLine(field.faces)) {
+            if (key.empty() || !tools::OnFace(field.faces, tools::kCommandLine)) {
                 continue;
             }
             if (request.given[i]) {
@@ -215,7 +218,8 @@ private:
         Json object = Json::object();
         for (std::size_t i = 0; i < tool_.choices.size(); ++i) {
             const tools::Choice& choice = tool_.choices[i];
-            if (OnCommandLine(choice.faces) && tools::IsChoiceUsed(tool_, state, i)) {
+            if (tools::OnFace(choice.faces, tools::kCommandLine) &&
+                tools::IsChoiceUsed(tool_, state, i)) {
                 object[JsonKey(choice.id)] = choice.entries[request.chosen[i]].id;
             }
         }
@@ -257,7 +261,8 @@ private:
         }
         for (std::size_t i = 0; i < tool_.fields.size(); ++i) {
             const Field& field = tool_.fields[i];
-            if (column.values[i] && OnCommandLine(field.faces) && !field.jsonOnly) {
+            if (column.values[i] && tools::OnFace(field.faces, tools::kCommandLine) &&
+                !field.jsonOnly) {
                 fields.push_back(i);
             }
         }

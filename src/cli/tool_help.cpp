@@ -16,17 +16,13 @@ using tools::Field;
 using tools::Role;
 using tools::Tool;
 
-bool OnCommandLine(unsigned faces) {
-    return (faces & tools::kCommandLine) != 0U;
-}
-
 bool Offered(const Tool& tool, std::string_view id) {
     if (const auto field = tools::FieldIndex(tool, id)) {
         const Field& f = tool.fields[*field];
-        return OnCommandLine(f.faces) && f.role != Role::Output;
+        return tools::OnFace(f.faces, tools::kCommandLine) && f.role != Role::Output;
     }
     const auto choice = tools::ChoiceIndex(tool, id);
-    return choice && OnCommandLine(tool.choices[*choice].faces);
+    return choice && tools::OnFace(tool.choices[*choice].faces, tools::kCommandLine);
 }
 
 std::string Label(const Field& field) {
@@ -43,12 +39,8 @@ std::string Join(const std::vector<std::string>& parts, std::string_view separat
 
 // The option a field is given by: its own, or its option group's.
 std::string OptionOf(const Tool& tool, std::string_view id) {
-    for (const tools::OptionGroup& group : tool.optionGroups) {
-        if (std::ranges::find(group.fields, id) != group.fields.end()) {
-            return "--" + std::string(group.option);
-        }
-    }
-    return "--" + std::string(id);
+    const tools::OptionGroup* group = GroupOf(tool, id);
+    return "--" + std::string(group != nullptr ? group->option : id);
 }
 
 // The option that gives a field of `group`: --flow, or --mass-flow|--volume-flow.
@@ -59,10 +51,8 @@ std::string GroupOptionOf(const Tool& tool, int group) {
         }
     }
     std::vector<std::string> options;
-    for (const Field& field : tool.fields) {
-        if (field.group == group && field.role == Role::Either && OnCommandLine(field.faces)) {
-            options.push_back("--" + std::string(field.id));
-        }
+    for (const std::size_t i : GroupFields(tool, group)) {
+        options.push_back("--" + std::string(tool.fields[i].id));
     }
     return Join(options, "|");
 }
@@ -85,13 +75,7 @@ std::string UnitsHelp(const Tool& tool, const Field& field) {
     const std::vector<UnitRef> units = tools::OfferedUnits(tool, field);
     if (units.empty()) {
         if (!field.unitFrom.empty()) {
-            std::string_view option = field.unitFrom;
-            for (const tools::OptionGroup& group : tool.optionGroups) {
-                if (std::ranges::find(group.fields, option) != group.fields.end()) {
-                    option = group.option;
-                }
-            }
-            return "in the unit of --" + std::string(option);
+            return "in the unit of " + OptionOf(tool, field.unitFrom);
         }
         const bool inLabel = EnglishText(field.labelTextId).find(field.unit) != std::string::npos;
         return field.unit.empty() || inLabel ? std::string() : "in " + std::string(field.unit);
@@ -135,12 +119,7 @@ std::string RangeHelp(const tools::Range& range) {
 
 std::string EntryText(const tools::Entry& entry) {
     const std::string_view text = EnglishText(entry.textId, entry.Shown());
-    const bool same = std::ranges::equal(text, entry.id, [](char a, char b) {
-        const auto lower = [](char c) {
-            return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-        };
-        return lower(a) == lower(b);
-    });
+    const bool same = SameIgnoringCase(text, entry.id);
     return same ? std::string(entry.id) : std::string(entry.id) + " (" + std::string(text) + ")";
 }
 
@@ -156,6 +135,38 @@ std::string Entries(const tools::Choice& choice) {
 }
 
 } // namespace
+
+const tools::OptionGroup* GroupOf(const Tool& tool, std::string_view field) {
+    for (const tools::OptionGroup& group : tool.optionGroups) {
+        if (std::ranges::find(group.fields, field) != group.fields.end()) {
+            return &group;
+        }
+    }
+    return nullptr;
+}
+
+std::vector<std::size_t> GroupFields(const Tool& tool, int group) {
+    std::vector<std::size_t> fields;
+    for (std::size_t i = 0; i < tool.fields.size(); ++i) {
+        const Field& field = tool.fields[i];
+        if (field.group == group && field.role == Role::Either &&
+            tools::OnFace(field.faces, tools::kCommandLine)) {
+            fields.push_back(i);
+        }
+    }
+    return fields;
+}
+
+std::vector<std::string> ResultIds(const Tool& tool) {
+    std::vector<std::string> results;
+    for (const Field& field : tool.fields) {
+        if ((field.role == Role::Output || field.role == Role::Either) &&
+            tools::OnFace(field.faces, tools::kCommandLine)) {
+            results.emplace_back(field.id);
+        }
+    }
+    return results;
+}
 
 std::string Wrapped(std::string_view text, std::size_t width) {
     std::string wrapped;
@@ -188,7 +199,7 @@ std::vector<std::string_view> HelpOrder(const Tool& tool) {
         }
     };
     for (const std::string_view id : tool.order) {
-        if (id.find(':') == std::string_view::npos) {
+        if (tools::UnitListField(id).empty()) {
             add(id);
         }
     }
@@ -275,11 +286,8 @@ std::string GroupHelp(const Tool& tool, const tools::OptionGroup& group) {
 
 std::string GroupOptionHelp(const Tool& tool, const tools::GroupOption& option) {
     std::vector<std::string> fields;
-    for (const Field& field : tool.fields) {
-        if (field.group != option.group || field.role != Role::Either ||
-            !OnCommandLine(field.faces)) {
-            continue;
-        }
+    for (const std::size_t i : GroupFields(tool, option.group)) {
+        const Field& field = tool.fields[i];
         const Field& owner = tools::UnitOwner(tool, field);
         std::string units = UnitChoices(tool, owner);
         if (!field.unitPrefix.empty()) {
@@ -308,7 +316,7 @@ std::string ModeFlagHelp(const Tool& tool, std::string_view flag) {
 std::string ModeCombinations(const Tool& tool) {
     std::vector<std::string> combinations;
     for (const tools::Mode& mode : tool.modes) {
-        if (!OnCommandLine(mode.faces)) {
+        if (!tools::OnFace(mode.faces, tools::kCommandLine)) {
             continue;
         }
         std::vector<std::string> given;
@@ -336,7 +344,7 @@ std::string ModeCombinations(const Tool& tool) {
 std::string PrimaryOptions(const Tool& tool) {
     std::vector<std::string> options;
     for (const Field& field : tool.fields) {
-        if (field.primary && OnCommandLine(field.faces)) {
+        if (field.primary && tools::OnFace(field.faces, tools::kCommandLine)) {
             options.push_back("--" + std::string(field.id));
         }
     }
@@ -364,10 +372,8 @@ std::string GroupPlaceholder(const tools::OptionGroup& group) {
 
 std::string HelpPlaceholder(const Tool& tool, std::size_t field) {
     const Field& f = tool.fields[field];
-    for (const tools::OptionGroup& group : tool.optionGroups) {
-        if (std::ranges::find(group.fields, f.id) != group.fields.end()) {
-            return GroupPlaceholder(group);
-        }
+    if (const tools::OptionGroup* group = GroupOf(tool, f.id)) {
+        return GroupPlaceholder(*group);
     }
     if (f.role == Role::Text) {
         return "TEXT";
@@ -395,12 +401,11 @@ std::string GroupNote(const Tool& tool, int group) {
     std::vector<std::string> options;
     bool primary = false;
     bool defaulted = false;
-    for (const Field& field : tool.fields) {
-        if (field.group == group && field.role == Role::Either && OnCommandLine(field.faces)) {
-            options.push_back("--" + std::string(field.id));
-            primary = primary || field.primary;
-            defaulted = defaulted || field.startIfLeftOut;
-        }
+    for (const std::size_t i : GroupFields(tool, group)) {
+        const Field& field = tool.fields[i];
+        options.push_back("--" + std::string(field.id));
+        primary = primary || field.primary;
+        defaulted = defaulted || field.startIfLeftOut;
     }
     if (options.size() < 2) {
         return {};
@@ -432,15 +437,8 @@ std::string ToolFootnote(const Tool& tool) {
             give.push_back(std::move(note));
         }
     }
-    std::vector<std::string> results;
-    for (const Field& field : tool.fields) {
-        if ((field.role == Role::Output || field.role == Role::Either) &&
-            OnCommandLine(field.faces)) {
-            results.emplace_back(field.id);
-        }
-    }
     return Wrapped(Join(give, " "), 78) + "\n" +
-           Wrapped("Results (--print names them): " + Join(results, ", ") + ".", 78) + "\n";
+           Wrapped("Results (--print names them): " + Join(ResultIds(tool), ", ") + ".", 78) + "\n";
 }
 
 } // namespace velmaro::cli

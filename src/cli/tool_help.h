@@ -28,6 +28,15 @@ std::string GroupHelp(const tools::Tool& tool, const tools::OptionGroup& group);
 std::string GroupOptionHelp(const tools::Tool& tool, const tools::GroupOption& option);
 std::string ModeFlagHelp(const tools::Tool& tool, std::string_view flag);
 
+// The option group a field is given through, if any.
+const tools::OptionGroup* GroupOf(const tools::Tool& tool, std::string_view field);
+
+// The Either fields of `group` the command line offers, by position.
+std::vector<std::size_t> GroupFields(const tools::Tool& tool, int group);
+
+// The results the command line prints and --print names, by id.
+std::vector<std::string> ResultIds(const tools::Tool& tool);
+
 // What follows the options: what to give, and the results.
 std::string ToolFootnote(const tools::Tool& tool);
 

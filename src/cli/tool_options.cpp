@@ -20,22 +20,8 @@ using tools::OptionGroup;
 using tools::Role;
 using tools::Tool;
 
-bool OnCommandLine(unsigned faces) {
-    return (faces & tools::kCommandLine) != 0U;
-}
-
 std::string Dashed(std::string_view id) {
     return "--" + std::string(id);
-}
-
-// The option group a field is spelled through, if any.
-const OptionGroup* GroupOf(const Tool& tool, std::string_view field) {
-    for (const OptionGroup& group : tool.optionGroups) {
-        if (std::ranges::find(group.fields, field) != group.fields.end()) {
-            return &group;
-        }
-    }
-    return nullptr;
 }
 
 // The option group that stands for a list under the list's own option.
@@ -46,18 +32,6 @@ const OptionGroup* GroupFor(const Tool& tool, const Choice& choice) {
         }
     }
     return nullptr;
-}
-
-// The Either fields of `group` the command line offers, by position.
-std::vector<std::size_t> GroupFields(const Tool& tool, int group) {
-    std::vector<std::size_t> fields;
-    for (std::size_t i = 0; i < tool.fields.size(); ++i) {
-        const Field& field = tool.fields[i];
-        if (field.group == group && field.role == Role::Either && OnCommandLine(field.faces)) {
-            fields.push_back(i);
-        }
-    }
-    return fields;
 }
 
 std::vector<std::string_view> Names(std::string_view id, std::string_view others) {
@@ -160,20 +134,13 @@ void AddChoice(CLI::App& command, const Tool& tool, std::size_t index, ToolArgs&
 // The position of the entry called `text` (exactly, or with ASCII case
 // ignored when that names one), or nullopt.
 std::optional<std::size_t> EntryNamed(const Choice& choice, std::string_view text) {
-    const auto lower = [](std::string_view s) {
-        std::string l(s);
-        std::ranges::transform(l, l.begin(), [](char c) {
-            return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-        });
-        return l;
-    };
     std::optional<std::size_t> folded;
     std::size_t foldedCount = 0;
     for (std::size_t i = 0; i < choice.entries.size(); ++i) {
         if (choice.entries[i].id == text) {
             return i;
         }
-        if (lower(choice.entries[i].id) == lower(text)) {
+        if (SameIgnoringCase(choice.entries[i].id, text)) {
             folded = i;
             ++foldedCount;
         }
@@ -401,7 +368,8 @@ struct Reader {
     void Complete() {
         for (std::size_t c = 0; c < tool.choices.size(); ++c) {
             const Choice& choice = tool.choices[c];
-            if (choice.commandLineRequired && !args.choices[c] && OnCommandLine(choice.faces) &&
+            if (choice.commandLineRequired && !args.choices[c] &&
+                tools::OnFace(choice.faces, tools::kCommandLine) &&
                 tools::IsChoiceUsed(tool, state(), c)) {
                 throw UsageError(std::string(tool.id) + " needs " + Dashed(choice.id) + " " +
                                  EntryIds(choice.entries, "|"));
@@ -409,8 +377,8 @@ struct Reader {
         }
         for (std::size_t i = 0; i < tool.fields.size(); ++i) {
             const tools::Field& field = tool.fields[i];
-            if (typed[i] || !OnCommandLine(field.faces) || field.role != Role::Input ||
-                InSomeMode(field.id)) {
+            if (typed[i] || !tools::OnFace(field.faces, tools::kCommandLine) ||
+                field.role != Role::Input || InSomeMode(field.id)) {
                 continue;
             }
             if (field.startIfLeftOut) {
@@ -475,7 +443,7 @@ struct Reader {
     }
 
     bool Fits(const Mode& mode) const {
-        if (!OnCommandLine(mode.faces)) {
+        if (!tools::OnFace(mode.faces, tools::kCommandLine)) {
             return false;
         }
         for (const std::string_view id : mode.given) {
@@ -565,13 +533,7 @@ struct Reader {
         if (!args.print) {
             return;
         }
-        std::vector<std::string> results;
-        for (const tools::Field& field : tool.fields) {
-            if ((field.role == Role::Output || field.role == Role::Either) &&
-                OnCommandLine(field.faces)) {
-                results.emplace_back(field.id);
-            }
-        }
+        const std::vector<std::string> results = ResultIds(tool);
         std::string_view list = *args.print;
         while (true) {
             const std::size_t comma = list.find(',');

@@ -263,7 +263,7 @@ private:
         std::vector<std::size_t> outputs;
         for (std::size_t i = 0; i < m_tool.fields.size(); ++i) {
             const tools::Field& field = m_tool.fields[i];
-            if (field.role == tools::Role::Output && (field.faces & tools::kWindow) != 0U) {
+            if (field.role == tools::Role::Output && tools::OnFace(field.faces, tools::kWindow)) {
                 outputs.push_back(i);
             }
         }

@@ -6,14 +6,6 @@
 #include <algorithm>
 
 namespace velmaro::res {
-namespace {
-
-bool OnWindow(unsigned faces) {
-    return (faces & tools::kWindow) != 0U;
-}
-
-} // namespace
-
 std::string_view ToolWindowText(std::string_view id) {
     return texts::Lookup(id);
 }
@@ -25,7 +17,7 @@ std::string_view EntryText(const tools::Entry& entry) {
 std::vector<std::size_t> WindowModes(const tools::Tool& tool) {
     std::vector<std::size_t> modes;
     for (std::size_t i = 0; i < tool.modes.size(); ++i) {
-        if (OnWindow(tool.modes[i].faces)) {
+        if (tools::OnFace(tool.modes[i].faces, tools::kWindow)) {
             modes.push_back(i);
         }
     }

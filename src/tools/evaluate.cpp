@@ -9,10 +9,6 @@
 namespace velmaro::tools {
 namespace {
 
-bool OnFace(unsigned faces, Faces face) {
-    return (faces & face) != 0U;
-}
-
 bool Lists(std::span<const std::string_view> ids, std::string_view id) {
     // std::find: the page's compiler (emscripten 3.1.6) has no std::ranges::find.
     return std::find(ids.begin(), ids.end(), id) != ids.end();
@@ -289,9 +285,9 @@ Shown ShowValue(const Tool& tool, const FaceState& state, std::size_t field, dou
         value = FromComputeUnit(f, *unit, value);
     }
     if (!std::isfinite(value)) {
-        return {{}, {}, false};
+        return {{}, {}, false, value};
     }
-    return {FormatFixed(WithoutNegativeZero(value, f.decimals), {0, f.decimals}), {}};
+    return {FormatFixed(WithoutNegativeZero(value, f.decimals), {0, f.decimals}), {}, true, value};
 }
 
 Answer Evaluate(const Tool& tool, const FaceState& state, NumberRule rule) {

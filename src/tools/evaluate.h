@@ -84,7 +84,8 @@ Reading Read(const Tool& tool, const FaceState& state, NumberRule rule);
 struct Shown {
     std::string text;
     std::string_view textId;
-    bool finite = true; // false: too large to show in its unit (no text)
+    bool finite = true;  // false: too large to show in its unit (no text)
+    double number = 0.0; // the value in its shown unit (not for an entry)
 };
 
 struct Answer {

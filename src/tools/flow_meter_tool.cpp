@@ -5,6 +5,7 @@
 // A result outside the standard's limits of use is shown all the same, with
 // each broken limit named.
 
+#include "convert/unit_definitions.h"
 #include "flow/meter.h"
 #include "flow/transmitter_link.h"
 #include "instruments/reference_conditions.h"
@@ -429,24 +430,22 @@ flow::Device DeviceOf(const Request& r) {
 
 // The given flow in kg/s.
 flow::MassFlowResult GivenMassFlow(const Request& r, const flow::FluidState& fluid) {
-    constexpr double kHour = 3600.0;
     if (r.given[kVolumeFlow]) {
-        return flow::MassFlowOf(fluid, flow::FlowBasis::Volume, r.values[kVolumeFlow] / kHour);
+        return flow::MassFlowOf(fluid, flow::FlowBasis::Volume, r.values[kVolumeFlow] / si::kHour);
     }
     if (r.given[kNormalFlow]) {
         return flow::MassFlowOf(fluid, flow::FlowBasis::NormalVolume,
-                                r.values[kNormalFlow] / kHour);
+                                r.values[kNormalFlow] / si::kHour);
     }
     return flow::MassFlowOf(fluid, flow::FlowBasis::Mass, r.values[kMassFlow]);
 }
 
 void Show(Column& column, const flow::FlowResult& flow, const flow::FluidState& fluid) {
-    constexpr double kHour = 3600.0;
     column.values[kMassFlow] = flow.massFlow;
-    column.values[kMassFlowPerHour] = flow.massFlow * kHour;
-    column.values[kVolumeFlow] = flow.volumeFlow * kHour;
+    column.values[kMassFlowPerHour] = flow.massFlow * si::kHour;
+    column.values[kVolumeFlow] = flow.volumeFlow * si::kHour;
     if (flow.normalVolumeFlow) {
-        column.values[kNormalFlow] = *flow.normalVolumeFlow * kHour;
+        column.values[kNormalFlow] = *flow.normalVolumeFlow * si::kHour;
     }
     column.values[kDifferential] = flow.differential;
     column.values[kBore] = flow.bore;
@@ -499,7 +498,8 @@ Result ComputeFlowMeter(const Tool& /*tool*/, const Request& request) {
         if (signal.fullScale.fault == flow::Fault::None) {
             column.values[kFullScaleMassFlow] = signal.fullScale.massFlow;
             if (signal.fullScale.normalVolumeFlow) {
-                column.values[kFullScaleNormalFlow] = *signal.fullScale.normalVolumeFlow * 3600.0;
+                column.values[kFullScaleNormalFlow] =
+                    *signal.fullScale.normalVolumeFlow * si::kHour;
             }
         }
         if (signal.reading.fault == instruments::Fault::None && signal.reading.outside) {

@@ -9,10 +9,6 @@
 namespace velmaro::tools {
 namespace {
 
-bool OnFace(unsigned faces, Faces face) {
-    return (faces & face) != 0U;
-}
-
 bool InTable(const Tool& tool, const Field& field) {
     return !tool.columns.empty() && field.role == Role::Output;
 }
@@ -79,17 +75,16 @@ std::vector<Row> Layout(const Tool& tool, Faces face) {
     if (modes > 1) {
         laid.push_back({Row::Kind::Modes, 0});
     }
-    constexpr std::string_view kUnitSuffix = ":unit";
     for (const std::string_view id : tool.order) {
-        if (id.ends_with(kUnitSuffix)) {
-            if (const auto field = FieldIndex(tool, id.substr(0, id.size() - kUnitSuffix.size()))) {
+        if (const std::string_view unitOf = UnitListField(id); !unitOf.empty()) {
+            if (const auto field = FieldIndex(tool, unitOf)) {
                 rows.Ordered(*field);
             }
         }
     }
     for (const std::string_view id : tool.order) {
-        if (id.ends_with(kUnitSuffix)) {
-            if (const auto field = FieldIndex(tool, id.substr(0, id.size() - kUnitSuffix.size()))) {
+        if (const std::string_view unitOf = UnitListField(id); !unitOf.empty()) {
+            if (const auto field = FieldIndex(tool, unitOf)) {
                 rows.Units(*field);
             }
         } else if (const auto field = FieldIndex(tool, id)) {

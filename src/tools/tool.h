@@ -61,6 +61,11 @@ enum Faces : unsigned {
     kEveryFace = kWindow | kPage | kCommandLine,
 };
 
+// Whether what is declared for `faces` is on `face`.
+constexpr bool OnFace(unsigned faces, Faces face) {
+    return (faces & face) != 0U;
+}
+
 enum class Role {
     Input,  // always typed
     Either, // typed, or computed when another field of its group was typed last

@@ -191,6 +191,14 @@ TEST(BatchCases, EachPrintsRefusesAndEndsAsDescribed) {
          R"("error":"gas-flow: number too large or invalid","status":3})"
          "\n",
          "velmaro-convert: gas-flow: number too large or invalid\n"},
+        // A result finite in its compute unit (m3/h) may not be in the unit
+        // it is shown in.
+        {{"gas-flow", "--line-flow", "1e307", "l/min", "--pressure", "10", "MPa", "--temperature",
+          "40"},
+         "",
+         3,
+         "",
+         "velmaro-convert: gas-flow: normal-flow in l/min is inf, not a finite number\n"},
         {{"--json", "--steam", "--pressure", "101", "--temperature", "300"},
          "",
          3,

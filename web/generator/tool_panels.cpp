@@ -139,7 +139,7 @@ private:
         std::size_t chosen = 0;
         for (std::size_t i = 0; i < m_tool.modes.size(); ++i) {
             const tools::Mode& mode = m_tool.modes[i];
-            if ((mode.faces & tools::kPage) != 0U) {
+            if (tools::OnFace(mode.faces, tools::kPage)) {
                 chosen = i == m_state.mode ? options.size() : chosen;
                 options.push_back({std::string(mode.entry.id), EntryText(mode.entry)});
             }

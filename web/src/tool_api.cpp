@@ -78,7 +78,7 @@ std::vector<Line> Lines(std::string_view request) {
 }
 
 bool OnPage(unsigned faces) {
-    return (faces & tools::kPage) != 0U;
+    return tools::OnFace(faces, tools::kPage);
 }
 
 // The position of the unit `symbol` among those `field` offers, or nullopt.
