@@ -414,10 +414,7 @@ std::string GroupNote(const Tool& tool, int group) {
     if (option.find('|') == std::string::npos) {
         return option + " is one of " + JoinNames(options) + ", as its unit says.";
     }
-    const bool byModes = std::ranges::any_of(tool.modes, [group](const tools::Mode& mode) {
-        return std::ranges::find(mode.groups, group) != mode.groups.end();
-    });
-    if (byModes) {
+    if (tools::SomeModeGivesGroup(tool, group)) {
         return {};
     }
     if (primary) {

@@ -378,7 +378,7 @@ struct Reader {
         for (std::size_t i = 0; i < tool.fields.size(); ++i) {
             const tools::Field& field = tool.fields[i];
             if (typed[i] || !tools::OnFace(field.faces, tools::kCommandLine) ||
-                field.role != Role::Input || InSomeMode(field.id)) {
+                field.role != Role::Input || tools::SomeModeNames(tool, field.id)) {
                 continue;
             }
             if (field.startIfLeftOut) {
@@ -417,7 +417,7 @@ struct Reader {
                              ", not " + JoinNames(given, " and "));
         }
         // The modes say when a group of theirs is given.
-        if (!given.empty() || GovernedByModes(group)) {
+        if (!given.empty() || tools::SomeModeGivesGroup(tool, group)) {
             return;
         }
         if (primary) {
@@ -427,19 +427,6 @@ struct Reader {
             throw UsageError(std::string(tool.id) +
                              (used.size() == 1 ? " needs " : " takes one of ") + JoinNames(used));
         }
-    }
-
-    bool GovernedByModes(int group) const {
-        return std::ranges::any_of(tool.modes, [group](const Mode& mode) {
-            return std::ranges::find(mode.groups, group) != mode.groups.end();
-        });
-    }
-
-    bool InSomeMode(std::string_view id) const {
-        return std::ranges::any_of(tool.modes, [id](const Mode& mode) {
-            return std::ranges::find(mode.given, id) != mode.given.end() ||
-                   std::ranges::find(mode.optional, id) != mode.optional.end();
-        });
     }
 
     bool Fits(const Mode& mode) const {
@@ -453,7 +440,7 @@ struct Reader {
         }
         for (std::size_t i = 0; i < tool.fields.size(); ++i) {
             const std::string_view id = tool.fields[i].id;
-            if (typed[i] && InSomeMode(id) &&
+            if (typed[i] && tools::SomeModeNames(tool, id) &&
                 std::ranges::find(mode.given, id) == mode.given.end() &&
                 std::ranges::find(mode.optional, id) == mode.optional.end()) {
                 return false;
@@ -461,7 +448,7 @@ struct Reader {
         }
         // A group a mode gives is typed in that mode and in no other.
         for (int group = 1; group <= static_cast<int>(tools::kMaxGroups); ++group) {
-            if (!GovernedByModes(group)) {
+            if (!tools::SomeModeGivesGroup(tool, group)) {
                 continue;
             }
             const auto fields = GroupFields(tool, group);

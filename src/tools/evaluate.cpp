@@ -95,6 +95,17 @@ void Typed(const Tool& tool, FaceState& state, std::size_t field) {
     }
 }
 
+bool SomeModeNames(const Tool& tool, std::string_view id) {
+    return std::any_of(tool.modes.begin(), tool.modes.end(), [id](const Mode& mode) {
+        return Lists(mode.given, id) || Lists(mode.optional, id);
+    });
+}
+
+bool SomeModeGivesGroup(const Tool& tool, int group) {
+    return std::any_of(tool.modes.begin(), tool.modes.end(),
+                       [group](const Mode& mode) { return ModeHasGroup(mode, group); });
+}
+
 bool IsUsed(const Tool& tool, const FaceState& state, std::size_t field) {
     const Field& f = tool.fields[field];
     if (!f.usedWith.empty() && !Chosen(tool, state, f.usedWith)) {
@@ -113,9 +124,7 @@ bool IsUsed(const Tool& tool, const FaceState& state, std::size_t field) {
         }
     }
     // A field no mode names is used in every mode (a flowmeter's fluid).
-    return std::none_of(tool.modes.begin(), tool.modes.end(), [&](const Mode& other) {
-        return Lists(other.given, f.id) || Lists(other.optional, f.id);
-    });
+    return !SomeModeNames(tool, f.id);
 }
 
 bool IsChoiceUsed(const Tool& tool, const FaceState& state, std::size_t choice) {
@@ -151,11 +160,7 @@ bool IsGiven(const Tool& tool, const FaceState& state, std::size_t field) {
         if (Lists(mode.given, f.id)) {
             return true;
         }
-        const bool governed =
-            std::any_of(tool.modes.begin(), tool.modes.end(), [&](const Mode& other) {
-                return Lists(other.given, f.id) || Lists(other.optional, f.id) ||
-                       ModeHasGroup(other, f.group);
-            });
+        const bool governed = SomeModeNames(tool, f.id) || SomeModeGivesGroup(tool, f.group);
         return typedLast && (!governed || ModeHasGroup(mode, f.group));
     }
     default:
@@ -184,10 +189,7 @@ bool TakesTyping(const Tool& tool, const FaceState& state, std::size_t field) {
         return true;
     }
     // Computed where another mode names the field or its group.
-    return std::none_of(tool.modes.begin(), tool.modes.end(), [&](const Mode& other) {
-        return Lists(other.given, f.id) || Lists(other.optional, f.id) ||
-               (f.group > 0 && ModeHasGroup(other, f.group));
-    });
+    return !SomeModeNames(tool, f.id) && !(f.group > 0 && SomeModeGivesGroup(tool, f.group));
 }
 
 std::string ShownUnit(const Tool& tool, const FaceState& state, std::size_t field) {

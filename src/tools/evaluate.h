@@ -41,6 +41,12 @@ FaceState StartState(const Tool& tool, Faces face);
 // `field` was typed into: in its group it becomes the given one.
 void Typed(const Tool& tool, FaceState& state, std::size_t field);
 
+// Whether some mode of `tool` names the field `id` among those it is given
+// or may be given, and whether some mode is given group `group`: what a mode
+// does not govern, the lists and what was typed last decide.
+bool SomeModeNames(const Tool& tool, std::string_view id);
+bool SomeModeGivesGroup(const Tool& tool, int group);
+
 // Whether a field or a list is used in the state's mode and with the entries
 // chosen in its lists (the windows grey the others) and, for a field, whether
 // its text is read rather than written.
